@@ -1,0 +1,129 @@
+#include "app/TextLines.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace TextLines {
+
+bool ReadLine(std::istream& in, std::string& line)
+{
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    using traits = std::char_traits<char>;
+    auto c = buffer->sbumpc();
+    if (traits::eq_int_type(c, traits::eof())) {
+        in.setstate(std::ios::eofbit);
+        return false;
+    }
+    while (!traits::eq_int_type(c, traits::eof())) {
+        const char ch = traits::to_char_type(c);
+        if (ch == '\n')
+            return true;
+        if (ch == '\r') {
+            if (traits::eq_int_type(buffer->sgetc(), traits::to_int_type('\n')))
+                buffer->sbumpc();
+            return true;
+        }
+        line.push_back(ch);
+        c = buffer->sbumpc();
+    }
+    return true;
+}
+
+static bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string NormaliseBlanks(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    bool pendingBlank = false;
+    for (char c : text) {
+        if (IsBlank(c)) {
+            pendingBlank = !result.empty();
+            continue;
+        }
+        if (pendingBlank)
+            result.push_back(' ');
+        pendingBlank = false;
+        result.push_back(c);
+    }
+    return result;
+}
+
+std::vector<std::string> SplitBlanks(std::string_view text)
+{
+    std::vector<std::string> values;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && IsBlank(text[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < text.size() && !IsBlank(text[i]))
+            ++i;
+        if (i > start)
+            values.emplace_back(text.substr(start, i - start));
+    }
+    return values;
+}
+
+bool ParseDouble(std::string_view text, double& value)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    if (text.empty() || text.front() == '+')
+        return false;
+    // from_chars accepts "inf" and "nan", which are not numbers to any of our files.
+    for (char c : text)
+        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == 'e' || c == 'E'))
+            return false;
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+double RoundHalfEven(double value)
+{
+    return std::nearbyint(value);  // the default rounding mode is to nearest, ties to even
+}
+
+bool ParseInt32(std::string_view text, int32_t& value)
+{
+    double parsed = 0;
+    if (!ParseDouble(text, parsed))
+        return false;
+    const double rounded = RoundHalfEven(parsed);
+    if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
+        return false;
+    value = static_cast<int32_t>(rounded);
+    return true;
+}
+
+std::string ShortestText(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    if (e == std::string::npos)
+        return text;
+    // Exponents are written as E+NN / E-NN, two digits at least.
+    std::string mantissa = text.substr(0, e);
+    std::string exponent = text.substr(e + 1);
+    char sign = '+';
+    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
+        sign = exponent[0];
+        exponent.erase(0, 1);
+    }
+    if (exponent.size() < 2)
+        exponent.insert(0, 2 - exponent.size(), '0');
+    return mantissa + "E" + sign + exponent;
+}
+
+}  // namespace TextLines

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Line and number handling shared by every file reader. Lines end at CR LF, LF or CR;
+// numbers are read without regard to the process locale.
+namespace TextLines {
+
+// Reads the next physical line without its terminator; false at end of file.
+bool ReadLine(std::istream& in, std::string& line);
+
+// Each run of spaces and tabs becomes one space; leading and trailing blanks are removed.
+std::string NormaliseBlanks(std::string_view text);
+
+// Splits a text on runs of spaces and tabs.
+std::vector<std::string> SplitBlanks(std::string_view text);
+
+// The whole text must be a finite decimal number (an optional sign, digits, a point, an exponent).
+bool ParseDouble(std::string_view text, double& value);
+
+// A number rounded to the nearest whole number, halves to the even neighbour; false when the
+// text is not a number or the result does not fit 32 bits.
+bool ParseInt32(std::string_view text, int32_t& value);
+
+// Halves to the even neighbour, as every whole-number conversion of the program.
+double RoundHalfEven(double value);
+
+// The shortest decimal text that reads back as the same double ("0.05", "3", "1E-05").
+std::string ShortestText(double value);
+
+}  // namespace TextLines

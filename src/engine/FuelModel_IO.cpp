@@ -1,0 +1,162 @@
+#include "engine/FuelModel_IO.h"
+
+#include "app/TextLines.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+// Conversions into the record's internal units, indexed by the unit indicator (0 ENGLISH, 1 METRIC).
+constexpr double loadMultiplier[2] = {0.04591, 0.02048};
+constexpr double savMultiplier[2] = {1, 30.48};
+constexpr double depthMultiplier[2] = {1, 0.03281};
+constexpr double heatMultiplier[2] = {1, 0.43027};
+constexpr std::size_t valuesPerModel = 16;
+
+std::string UpperCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+}  // namespace
+
+FuelModel_IO::FuelModel_IO() : fmColl(std::make_shared<clsFuelModels>()) {}
+
+std::string FuelModel_IO::FMfileNames(int index) const
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= loadedFileNames.size())
+        return "";
+    return loadedFileNames[static_cast<std::size_t>(index)];
+}
+
+bool FuelModel_IO::AlreadyLoaded(const std::string& fileName) const
+{
+    return fmColl->Count() > 0 &&
+           std::find(loadedFileNames.begin(), loadedFileNames.end(), fileName) != loadedFileNames.end();
+}
+
+bool FuelModel_IO::Fail(const std::string& message)
+{
+    errStr = message;
+    file.close();
+    return false;
+}
+
+// The next line that is neither blank nor a comment, normalised; false at end of file.
+bool FuelModel_IO::ReadModelLine(std::string& line)
+{
+    std::string raw;
+    while (TextLines::ReadLine(file, raw)) {
+        ++lineCounter;
+        line = TextLines::NormaliseBlanks(raw);
+        if (!line.empty() && line[0] != '#')
+            return true;
+    }
+    return false;
+}
+
+bool FuelModel_IO::ReadUnitIndicator()
+{
+    std::string line;
+    if (!ReadModelLine(line))
+        return false;
+    const std::string units = UpperCase(line);
+    if (units == "ENGLISH")
+        unitIndex = 0;
+    else if (units == "METRIC")
+        unitIndex = 1;
+    else
+        return false;
+    return true;
+}
+
+bool FuelModel_IO::ReadNumber(const std::string& text, double& value)
+{
+    if (TextLines::ParseDouble(text, value))
+        return true;
+    return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
+                std::to_string(lineCounter) + ": " + text);
+}
+
+bool FuelModel_IO::FillModel(const std::vector<std::string>& values, clsFuelModel& model)
+{
+    if (!TextLines::ParseInt32(values[0], model.fuelModelID))
+        return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
+                    std::to_string(lineCounter) + ": " + values[0]);
+    model.fuelModelCode = values[1];
+    double* const loads[] = {&model.load1Hr, &model.load10Hr, &model.load100Hr, &model.loadLiveHerb,
+                             &model.loadLiveWoody};
+    for (std::size_t i = 0; i < 5; ++i) {
+        if (!ReadNumber(values[2 + i], *loads[i]))
+            return false;
+        *loads[i] *= loadMultiplier[unitIndex];
+    }
+    model.fuelModelType = values[7];
+    double* const savs[] = {&model.sav1Hr, &model.savLiveHerb, &model.savLiveWoody};
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!ReadNumber(values[8 + i], *savs[i]))
+            return false;
+        *savs[i] *= savMultiplier[unitIndex];
+    }
+    if (!ReadNumber(values[11], model.fuelBedDepth) || !ReadNumber(values[12], model.deadFuelMx) ||
+        !ReadNumber(values[13], model.deadHeatContent) || !ReadNumber(values[14], model.liveHeatContent))
+        return false;
+    model.fuelBedDepth *= depthMultiplier[unitIndex];
+    model.deadFuelMx /= 100;
+    model.deadHeatContent *= heatMultiplier[unitIndex];
+    model.liveHeatContent *= heatMultiplier[unitIndex];
+    model.fuelModelName = values[15];
+    for (std::size_t i = valuesPerModel; i < values.size(); ++i)
+        model.fuelModelName += " " + values[i];
+    return true;
+}
+
+bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
+{
+    if (AlreadyLoaded(fileName))
+        return true;
+    currentFileName = fileName;
+    lineCounter = 0;
+    file.close();
+    file.clear();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error))
+        return false;
+    file.open(fileName, std::ios::binary);
+    if (!file.is_open())
+        return false;
+    if (!ReadUnitIndicator())
+        return Fail("Fuel Model file " + fileName + " is missing a unit indicator.");
+
+    clsFuelModels local;
+    std::string line;
+    while (ReadModelLine(line)) {
+        std::vector<std::string> values = TextLines::SplitBlanks(line);
+        if (values.size() < valuesPerModel)
+            return Fail("Wrong number of values in line number " + std::to_string(lineCounter));
+        for (std::string& value : values)
+            if (value == "N/A")
+                value = "1";
+        auto model = std::make_shared<clsFuelModel>();
+        if (!FillModel(values, *model))
+            return false;
+        const std::string key = std::to_string(model->fuelModelID);
+        if (local.MemberIsPresent(key) || fmColl->MemberIsPresent(key))
+            return Fail("Duplicate fuel model: number(" + key + ") code(" + model->fuelModelCode + ")\r\n\r\n" +
+                        fileName + " contains a fuel model at line " + std::to_string(lineCounter) +
+                        " which was previously loaded.");
+        local.AddSorted(std::move(model), key);
+    }
+    file.close();
+
+    if (fmColl->Count() > 0) {
+        for (std::size_t position = 1; position <= local.Count(); ++position)
+            fmColl->AddSorted(local.Shared(position), local.KeyAt(position));
+        loadedFileNames.push_back(fileName);
+    } else {
+        *fmColl = std::move(local);
+        loadedFileNames.assign(1, fileName);
+    }
+    return true;
+}

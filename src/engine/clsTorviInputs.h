@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/clsTorviInputSet.h"
+
+#include <cstdint>
+
+// The scenario input record, in the engine's native units.
+class clsTorviInputs {
+public:
+    clsTorviInputs();
+    clsTorviInputs(const clsTorviInputs& other);
+    clsTorviInputs& operator=(const clsTorviInputs& other);
+
+    int32_t VegType = 0;
+    clsTorviInputSet LowInputs;
+    clsTorviInputSet HighInputs;
+    double CrownFuelLoad = 0;          // tons/acre
+    double HCrown = 0;                 // BTU/lb
+    double CanopyBaseHeight = 0;       // ft
+    double ShrubTransFlameLength = 0;  // ft
+    double CanopyBulkDensity = 0;      // kg/m³
+    double ConiferFoliarMC = 0;        // percent
+    int32_t PercentSlope = 0;          // percent
+    double OpenWindSpeed = 0;          // mi/h
+    int32_t WindDirFromUphill = 0;     // degrees clockwise from uphill
+    double HPAHighConifer = -1;        // BTU/ft²; -1 = compute
+    double Initiation = -1;            // kW/m; -1 = compute
+    int32_t Temperature = 0;           // °F
+    double DeadHerbMC = 0;             // percent
+    double Dead1HrMC = 0;
+    double Dead10HrMC = 0;
+    double Dead100HrMC = 0;
+    double LiveWoodyMC = 0;
+    double LiveHerbMC = 0;
+    int16_t SpreadDirection = 0;       // degrees from the direction of maximum spread
+
+private:
+    void AdoptInputSets();
+};
