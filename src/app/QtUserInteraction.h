@@ -4,12 +4,14 @@
 
 class QWidget;
 
-// Message boxes of the Qt program, with the program's default title.
+// Message boxes, file dialogs and the busy pointer of the Qt program.
 class QtUserInteraction : public clsUserInteraction {
 public:
     explicit QtUserInteraction(QWidget* parent = nullptr) : parent(parent) {}
     void ShowMessage(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
+    bool AskYesNo(const std::string& text, const std::string& title = "") override;
+    std::string ChooseFile(const FileRequest& request) override;
+    void SetBusy(bool busy) override;
 
 private:
     QWidget* parent;

@@ -1,14 +1,31 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
-// What the core asks of the person in front of it. The Qt program shows message boxes,
-// the command-line tools write to standard error, tests record the calls.
+// What the core asks of the person in front of it. The Qt program shows message boxes and file
+// dialogs, the command-line tools answer from their arguments, tests record the calls.
 class clsUserInteraction {
 public:
+    // An open or save file dialog, as the file dialog object describes it.
+    struct FileRequest {
+        bool save = false;
+        std::string filter;     // description and pattern pairs separated by "|"
+        int filterIndex = 1;    // 1-based
+        std::string title;
+        int32_t flags = 0;      // the file dialog's option constants
+        std::string fileName;   // the proposed file
+        std::string initDir;
+        std::string defExt;
+    };
+
     virtual ~clsUserInteraction() = default;
     // A message box with an OK button and the program's default title.
     virtual void ShowMessage(const std::string& text) = 0;
-    // A Yes/No question; true for Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    // A Yes/No question; true for Yes. The title is the program's default title when empty.
+    virtual bool AskYesNo(const std::string& text, const std::string& title = "") = 0;
+    // The chosen path, or "" when the person cancelled.
+    virtual std::string ChooseFile(const FileRequest& request) = 0;
+    // The busy pointer during long work.
+    virtual void SetBusy(bool /*busy*/) {}
 };

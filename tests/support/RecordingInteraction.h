@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-// Records what the core shows the user; answers Yes/No questions from a queue (No when empty).
+// Records what the core shows the user; answers questions and file dialogs from queues
+// (No and cancel when empty).
 class RecordingInteraction : public clsUserInteraction {
 public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override
+    bool AskYesNo(const std::string& text, const std::string& title = "") override
     {
         questions.push_back(text);
+        questionTitles.push_back(title);
         if (answers.empty())
             return false;
         const bool answer = answers.front();
@@ -20,7 +22,22 @@ public:
         return answer;
     }
 
+    std::string ChooseFile(const FileRequest& request) override
+    {
+        fileRequests.push_back(request);
+        if (chosenFiles.empty())
+            return "";
+        std::string chosen = chosenFiles.front();
+        chosenFiles.pop_front();
+        return chosen;
+    }
+    void SetBusy(bool busy) override { busyChanges.push_back(busy); }
+
     std::vector<std::string> messages;
+    std::vector<std::string> questionTitles;
+    std::vector<FileRequest> fileRequests;
+    std::deque<std::string> chosenFiles;  // answers to ChooseFile; cancel when empty
+    std::vector<bool> busyChanges;
     std::vector<std::string> questions;
     std::deque<bool> answers;
 };
