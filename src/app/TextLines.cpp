@@ -107,23 +107,34 @@ bool ParseInt32(std::string_view text, int32_t& value)
 
 std::string ShortestText(double value)
 {
+    // The shortest digits that read back as the same double, then laid out in the general form:
+    // plain decimals for exponents -4 to 14, "1.5E+20" / "1E-05" outside them.
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string text(buffer, result.ptr);
     const auto e = text.find('e');
-    if (e == std::string::npos)
-        return text;
-    // Exponents are written as E+NN / E-NN, two digits at least.
-    std::string mantissa = text.substr(0, e);
-    std::string exponent = text.substr(e + 1);
-    char sign = '+';
-    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
-        sign = exponent[0];
-        exponent.erase(0, 1);
+    const int exponent = std::stoi(text.substr(e + 1));
+    const bool negative = text[0] == '-';
+    std::string digits;
+    for (char c : text.substr(0, e))
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            digits.push_back(c);
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent > 14) {
+        out += digits.substr(0, 1);
+        if (digits.size() > 1)
+            out += "." + digits.substr(1);
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        out += std::string("E") + (exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
+    } else if (exponent < 0) {
+        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else if (digits.size() <= static_cast<std::size_t>(exponent) + 1) {
+        out += digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
+    } else {
+        out += digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+               digits.substr(static_cast<std::size_t>(exponent) + 1);
     }
-    if (exponent.size() < 2)
-        exponent.insert(0, 2 - exponent.size(), '0');
-    return mantissa + "E" + sign + exponent;
+    return out;
 }
 
 }  // namespace TextLines

@@ -29,7 +29,8 @@ bool ParseInt32(std::string_view text, int32_t& value);
 // Halves to the even neighbour, as every whole-number conversion of the program.
 double RoundHalfEven(double value);
 
-// The shortest decimal text that reads back as the same double ("0.05", "3", "1E-05").
+// The shortest decimal text that reads back as the same double, in the general form
+// ("0.05", "3", "100000", "1E-05", "1.5E+20").
 std::string ShortestText(double value);
 
 }  // namespace TextLines

@@ -1,0 +1,61 @@
+#include "app/Module1.h"
+
+#include "support/RecordingInteraction.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+const std::string standardFile = std::string(ORVANE_BIN_DIR) + "/ModelParameters.f";
+const std::string reinstall = "The model parameters file has been changed. Torvi must be reinstalled.";
+
+// A program folder of its own; the start-up moves the current directory into it.
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override { std::filesystem::current_path(std::filesystem::temp_directory_path()); }
+    void TearDown() override { std::filesystem::current_path(startDir); }
+
+    std::filesystem::path startDir = std::filesystem::current_path();
+    TempDir programDir;
+    RecordingInteraction ui;
+    FuelModel_IO reader;
+};
+
+}  // namespace
+
+TEST_F(StartUp, LoadsTheStandardModelsFromTheProgramFolder)
+{
+    programDir.Write("ModelParameters.f", ReadBytes(standardFile));
+    EXPECT_TRUE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(reader.fmColl->Count(), 53u);
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(programDir.path));
+    EXPECT_EQ(reader.FMfileNames(0), (programDir.path / "ModelParameters.f").string());
+}
+
+TEST_F(StartUp, AMissingFileEndsTheProgramAfterTwoMessages)
+{
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to compute CRC for ModelParameters.f", reinstall}));
+    EXPECT_EQ(reader.fmColl->Count(), 0u);
+}
+
+TEST_F(StartUp, AChangedFileEndsTheProgramBeforeAnyModelLoads)
+{
+    std::string bytes = ReadBytes(standardFile);
+    bytes.replace(bytes.find("Short grass"), 5, "Tall ");
+    programDir.Write("ModelParameters.f", bytes);
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_EQ(ui.messages, std::vector<std::string>{reinstall});
+    EXPECT_EQ(reader.fmColl->Count(), 0u);
+}
+
+TEST(StartUpMessages, AnotherInstance)
+{
+    EXPECT_EQ(Module1::AnotherInstanceMessage("Orvane"),
+              "Sorry, the program cannot continue because another instance of Orvane.exe is already running on "
+              "this computer.");
+}
