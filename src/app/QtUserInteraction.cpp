@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -16,6 +18,17 @@ bool QtUserInteraction::AskYesNo(const std::string& text, const std::string& tit
     const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
     return QMessageBox::question(parent, caption, QString::fromStdString(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool QtUserInteraction::AskText(const std::string& prompt, const std::string& title, std::string& answer)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, QString::fromStdString(title), QString::fromStdString(prompt),
+                                               QLineEdit::Normal, QString::fromStdString(answer), &accepted);
+    if (!accepted)
+        return false;
+    answer = text.toStdString();
+    return true;
 }
 
 // "Scenario Files (*.scn)|*.scn|All (*.*)|*.*" becomes the name filters Qt shows.

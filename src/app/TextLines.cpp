@@ -137,4 +137,20 @@ std::string ShortestText(double value)
     return out;
 }
 
+std::string FixedText(double value, int decimals)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return ShortestText(value);
+    return std::string(buffer, result.ptr);
+}
+
+double RoundToDecimals(double value, int decimals)
+{
+    double rounded = value;
+    ParseDouble(FixedText(value, decimals), rounded);
+    return rounded + 0.0;  // a value that rounds to -0 shows as 0
+}
+
 }  // namespace TextLines

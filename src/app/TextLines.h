@@ -33,4 +33,10 @@ double RoundHalfEven(double value);
 // ("0.05", "3", "100000", "1E-05", "1.5E+20").
 std::string ShortestText(double value);
 
+// The value with a fixed number of decimals ("3.10"), without regard to the process locale.
+std::string FixedText(double value, int decimals);
+
+// The value rounded as FixedText shows it, read back as a number (3.10 becomes 3.1).
+double RoundToDecimals(double value, int decimals);
+
 }  // namespace TextLines

@@ -24,6 +24,8 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // A Yes/No question; true for Yes. The title is the program's default title when empty.
     virtual bool AskYesNo(const std::string& text, const std::string& title = "") = 0;
+    // An input box; answer holds the default on the way in. False when the person cancelled.
+    virtual bool AskText(const std::string& prompt, const std::string& title, std::string& answer) = 0;
     // The chosen path, or "" when the person cancelled.
     virtual std::string ChooseFile(const FileRequest& request) = 0;
     // The busy pointer during long work.

@@ -68,3 +68,13 @@ TEST(TextLines, ShortestText)
     EXPECT_EQ(TextLines::ShortestText(0), "0");
     EXPECT_EQ(TextLines::ShortestText(1e15), "1E+15");
 }
+
+TEST(TextLines, FixedDecimals)
+{
+    EXPECT_EQ(TextLines::FixedText(3.1, 2), "3.10");
+    EXPECT_EQ(TextLines::FixedText(0.125, 2), "0.12");  // exactly halfway in binary: to even
+    EXPECT_EQ(TextLines::FixedText(2.675, 2), "2.67");  // 2.675 is 2.67499999... as a double
+    EXPECT_EQ(TextLines::ShortestText(TextLines::RoundToDecimals(-0.04, 1)), "0");
+    EXPECT_EQ(TextLines::RoundToDecimals(3.104, 2), 3.1);
+    EXPECT_EQ(TextLines::RoundToDecimals(1234.5678, 0), 1235);
+}

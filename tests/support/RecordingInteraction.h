@@ -22,6 +22,15 @@ public:
         return answer;
     }
 
+    bool AskText(const std::string& prompt, const std::string& title, std::string& answer) override
+    {
+        textPrompts.push_back(prompt + " | " + title + " | " + answer);
+        if (texts.empty())
+            return false;
+        answer = texts.front();
+        texts.pop_front();
+        return true;
+    }
     std::string ChooseFile(const FileRequest& request) override
     {
         fileRequests.push_back(request);
@@ -35,6 +44,8 @@ public:
 
     std::vector<std::string> messages;
     std::vector<std::string> questionTitles;
+    std::vector<std::string> textPrompts;  // "prompt | title | default"
+    std::deque<std::string> texts;         // answers to AskText; cancel when empty
     std::vector<FileRequest> fileRequests;
     std::deque<std::string> chosenFiles;  // answers to ChooseFile; cancel when empty
     std::vector<bool> busyChanges;
