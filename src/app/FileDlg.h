@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/clsUserInteraction.h"
+
+#include <cstdint>
+#include <string>
+
+// The program's open and save file dialog with its defaults. One object serves the whole
+// program, so that the folder of the last choice is where the next dialog opens.
+class FileDlg {
+public:
+    static constexpr int32_t cdlOFNAllowMultiSelect = 0x200;
+    static constexpr int32_t cdlOFNCreatePrompt = 0x2000;
+    static constexpr int32_t cdlOFNFileMustExist = 0x1000;
+    static constexpr int32_t cdlOFNHideReadOnly = 4;
+    static constexpr int32_t cdlOFNOverwritePrompt = 2;
+    static constexpr int32_t cdlOFNPathMustExist = 0x800;
+
+    explicit FileDlg(const std::string& programDir);
+
+    // The chosen path, or "" when cancelled; the fields below then describe the choice.
+    std::string ShowOpen(clsUserInteraction& ui);
+    std::string ShowSave(clsUserInteraction& ui);
+
+    std::string Filter = "All Files (*.*)|*.*";  // description and pattern pairs separated by "|"
+    int16_t FilterIndex = 1;
+    std::string DialogTitle = "File Dialog";
+    int32_t flags = 0;
+    std::string fileName;
+    std::string fileTitle;
+    std::string fileDir;
+    std::string fileExt;
+    std::string DefExt;
+    std::string InitDir;
+    bool LastDir = true;
+
+private:
+    std::string Show(clsUserInteraction& ui, bool save);
+    void DescribeFileName();
+};
