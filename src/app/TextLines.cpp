@@ -105,15 +105,13 @@ bool ParseInt32(std::string_view text, int32_t& value)
     return true;
 }
 
-std::string ShortestText(double value)
+// Rewrites the exponent of a to_chars text as E+NN / E-NN, two digits at least.
+static std::string WithBasicExponent(const char* begin, const char* end)
 {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::string text(buffer, result.ptr);
+    std::string text(begin, end);
     const auto e = text.find('e');
     if (e == std::string::npos)
         return text;
-    // Exponents are written as E+NN / E-NN, two digits at least.
     std::string mantissa = text.substr(0, e);
     std::string exponent = text.substr(e + 1);
     char sign = '+';
@@ -124,6 +122,35 @@ std::string ShortestText(double value)
     if (exponent.size() < 2)
         exponent.insert(0, 2 - exponent.size(), '0');
     return mantissa + "E" + sign + exponent;
+}
+
+std::string ShortestText(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return WithBasicExponent(buffer, result.ptr);
+}
+
+std::string GeneralText(double value, int significantDigits)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    return WithBasicExponent(buffer, result.ptr);
+}
+
+std::string FixedText(double value, int decimals)
+{
+    char buffer[400];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return ShortestText(value);  // beyond any quantity of the program
+    std::string text(buffer, result.ptr);
+    // A negative value that rounds to zero is shown as zero, without a sign.
+    if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 }  // namespace TextLines

@@ -32,4 +32,11 @@ double RoundHalfEven(double value);
 // The shortest decimal text that reads back as the same double ("0.05", "3", "1E-05").
 std::string ShortestText(double value);
 
+// The value rounded to that many significant digits, without trailing zeros ("0.4", "1", "1E-05").
+std::string GeneralText(double value, int significantDigits);
+
+// The value with a fixed number of decimals, a leading zero before the point and no thousands
+// separators ("0.50", "2", "-1.3"); a value that rounds to zero has no minus sign.
+std::string FixedText(double value, int decimals);
+
 }  // namespace TextLines
