@@ -3,6 +3,7 @@
 #include "app/TextLines.h"
 
 #include <new>
+#include <string_view>
 #include <utility>
 
 using Real = clsCheckedReal;
@@ -130,7 +131,8 @@ clsTorviOutputs clsTorvi::CalculateTorviOutputs(clsTorviInputs& inputs, bool& su
 double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind) const
 {
     try {
-        return NonHeadingROS(direction, effectiveWind).Value();
+        const Real theta = Real(direction) / DegreesPerRadian;
+        return NonHeadingROS(Real::Cos(theta), Real::Sin(theta), effectiveWind).Value();
     } catch (const Real::Failure&) {
         return std::nan("");
     }
@@ -178,18 +180,21 @@ bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& re
 {
     if (!(set.LowOrHigh >= 0 && set.LowOrHigh <= 1))
         return Reject(result, 3001, "Invalid Low/High flag: " + std::to_string(set.LowOrHigh));
-    const char* prefix = set.LowOrHigh == 0 ? "LOW: " : "HIGH: ";
+    const std::string_view prefix = set.LowOrHigh == 0 ? "LOW: " : "HIGH: ";
+    const auto reject = [&](int32_t number, const std::string& text) {
+        return Reject(result, number, std::string(prefix) + text);
+    };
     if (!FuelModels->MemberIsPresent(std::to_string(set.fuelModelID)))
-        return Reject(result, 3002, std::string(prefix) + "Fuel model #" + std::to_string(set.fuelModelID) +
-                                        " is missing from the Fuel Models collection.");
+        return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
+                                " is missing from the Fuel Models collection.");
     if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
-        return Reject(result, 3003, std::string(prefix) + "Invalid Wind Reduction Factor: " + NumberText(set.WindReductionFactor));
+        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText(set.WindReductionFactor));
     if (!(set.MultiplierROS > 0))
-        return Reject(result, 3004, std::string(prefix) + "Invalid Mulitiplier ROS: " + NumberText(set.MultiplierROS));
+        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText(set.MultiplierROS));
     if (!(set.MultiplierLoadDepth > 0))
-        return Reject(result, 3005, std::string(prefix) + "Invalid Mulitiplier LoadDepth: " + NumberText(set.MultiplierLoadDepth));
+        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText(set.MultiplierLoadDepth));
     if (!(set.MultiplierIntensity > 0))
-        return Reject(result, 3006, std::string(prefix) + "Invalid Mulitiplier Intensity: " + NumberText(set.MultiplierIntensity));
+        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText(set.MultiplierIntensity));
     return true;
 }
 
@@ -203,6 +208,9 @@ clsTorviOutputs clsTorvi::Calculate()
     const Real theta = Real(scenario->WindDirFromUphill) / DegreesPerRadian;
     cosWind = Real::Cos(theta);
     sinWind = Real::Sin(theta);
+    const Real spreadAngle = Real(scenario->SpreadDirection) / DegreesPerRadian;
+    cosSpread = Real::Cos(spreadAngle);
+    sinSpread = Real::Sin(spreadAngle);
 
     std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs);
     if (!low)
@@ -262,8 +270,12 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     const Real sigmaLive = flh * slh + flw * slw;
     const Real sigma = fLive * sigmaLive + fDead * sigmaDead;
 
-    const Real edh = HeatingNumber(138, sdh), e1 = HeatingNumber(138, s1), e10 = HeatingNumber(138, s10),
-               e100 = HeatingNumber(138, s100), elh = HeatingNumber(138, slh), elw = HeatingNumber(138, slw);
+    // The 10-hour and 100-hour ratios are the same for every model, and the two herbaceous
+    // classes share theirs: their heating numbers are worked out once.
+    static const Real e10 = HeatingNumber(138, clsFuelModel::sav10Hr());
+    static const Real e100 = HeatingNumber(138, clsFuelModel::sav100Hr());
+    const Real edh = HeatingNumber(138, sdh), e1 = HeatingNumber(138, s1), elw = HeatingNumber(138, slw);
+    const Real elh = edh;
     const Real glh = HeatingNumber(500, slh), glw = HeatingNumber(500, slw);
 
     // Moistures in percent.
@@ -311,7 +323,7 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     if (rLive > 1)
         rLive = 1;
     const Real etaLive = MoistureDamping(rLive);
-    const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
+    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
     const Real heatContent = Real(fm.liveHeatContent) * fLive + Real(fm.deadHeatContent) * fDead;
     const Real reactionIntensity = (etaDead * wnDead + etaLive * wnLive) * heatContent * gamma * etaMineral;
 
@@ -328,8 +340,9 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     // Wind factor, limited to the wind of 0.9 × IR ft/min.
     const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
     const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
-    Real phiW = C * Real::Pow(midflameWind, B) * Real::Pow(relativeBeta, -E);
-    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * Real::Pow(relativeBeta, -E);
+    const Real packingTerm = Real::Pow(relativeBeta, -E);
+    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
+    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
     if (phiWLimit < phiW)
         phiW = phiWLimit;
 
@@ -340,7 +353,7 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
 
     clsTorviOutputSet fire;
     fire.BulkDensity = bulkDensity.Value();
-    fire.ROS = (ros0 * (Real(1) + phiE) * NonHeadingROS(s.SpreadDirection, effectiveWind)).Value();
+    fire.ROS = (ros0 * (Real(1) + phiE) * NonHeadingROS(cosSpread, sinSpread, effectiveWind)).Value();
     fire.EQig = heatSink.Value();
     fire.HPA = (reactionIntensity * (Real(384) / sigma) * set.MultiplierIntensity).Value();
     fire.pfr = xi.Value();
@@ -390,16 +403,13 @@ Real clsTorvi::WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveW
 // An elliptical fire, its length-to-breadth ratio growing with the wind, ignited at the rear
 // focus: the distance from the focus to the perimeter in the given direction, relative to the
 // distance to the head.
-Real clsTorvi::NonHeadingROS(int16_t direction, Real effectiveWind) const
+Real clsTorvi::NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind)
 {
     const Real lengthToBreadth = Real(1) + Real(0.25) * effectiveWind;
     const Real e = Real::Sqrt(Real(1) - Real::Pow(lengthToBreadth, -2));
     const Real a = Real(1) / (e + 1);
     const Real b = a / lengthToBreadth;
     const Real c = e * a;
-    const Real theta = Real(direction) / DegreesPerRadian;
-    const Real cosTheta = Real::Cos(theta);
-    const Real sinTheta = Real::Sin(theta);
     return c * cosTheta + Real::Sqrt(Square(a) * Square(cosTheta) + Square(b) * Square(sinTheta));
 }
 
@@ -454,7 +464,9 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     const clsTorviInputs& s = *scenario;
     const bool crownFire = s.VegType != 3;
 
-    const Real torchingIndex = TorchingIndex(L);
+    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
+    const Real lowPacking = Real::Pow(L.BBopt, -Real(L.E));
+    const Real torchingIndex = TorchingIndex(L, lowPacking);
     // Critical spread rates (m/min) for active crown fire and for initiation, crown fraction burned.
     Real activeROS = 0, initiationROS = 0, crownFraction = 0;
     Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
@@ -464,12 +476,13 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         Real::Raise(Real::ObjectNotSet);
     clsTorviOutputSet& Hs = *high;
     if (crownFire) {
-        crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs);
+        const Real highPacking = Real::Pow(Hs.BBopt, -Real(Hs.E));
+        crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
         initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
         const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
-        cessationWind = CrownModelWind(cessationPhiE, Hs);
+        cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
         surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
-        crownFraction = CrownFractionBurned(L, Hs, crowningIndex, initiationROS, activeROS);
+        crownFraction = CrownFractionBurned(L, lowPacking, Hs, crowningIndex, initiationROS, activeROS);
     }
 
     clsTorviOutputs R;
@@ -509,14 +522,14 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     R.FireIntensityScale = scale.Value();
 
     R.Low.FlameLength = ByramFlameLength(L.FirelineIntensity).Value();
+    const Real byram = ByramFlameLength(intensity);
     if (s.VegType == 2) {
-        R.High.FlameLength = ThomasFlameLength(intensity).Value();
-        R.FlameLength = ((ThomasFlameLength(intensity) - ByramFlameLength(intensity)) * crownFraction +
-                         ByramFlameLength(intensity))
-                            .Value();
+        const Real thomas = ThomasFlameLength(intensity);
+        R.High.FlameLength = thomas.Value();
+        R.FlameLength = ((thomas - byram) * crownFraction + byram).Value();
     } else {
         R.High.FlameLength = ByramFlameLength(Hs.FirelineIntensity).Value();
-        R.FlameLength = ByramFlameLength(intensity).Value();
+        R.FlameLength = byram.Value();
     }
     R.EffectiveMidflameWind =
         ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
@@ -537,14 +550,14 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
 
 // The crown fraction burned grows linearly from the critical initiation spread rate to the
 // surface spread rate at the crowning index wind.
-Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, Real crowningIndex,
-                                   Real initiationROS, Real activeROS) const
+Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
+                                   Real crowningIndex, Real initiationROS, Real activeROS) const
 {
     // The low model at the crowning index wind, without the wind limit or the direction factor.
     const Real phiW = Real(L.C) *
                       Real::Pow(crowningIndex * FeetPerMinutePerMilePerHour * scenario->LowInputs.WindReductionFactor,
                                 L.B) *
-                      Real::Pow(L.BBopt, -Real(L.E));
+                      lowPacking;
     const Real phiE = VectorSum(phiW, L.SlopeFactor, cosWind, sinWind);
     const Real activeSurfaceROS = (Real(1) + phiE) * L.ROSnwns;
 
@@ -574,7 +587,7 @@ Real clsTorvi::ThomasFlameLength(Real intensity)
 // Hazard indices
 
 // The open wind at which the low model's fire reaches the critical intensity for initiation.
-Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L) const
+Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 {
     Real phiE = (initiation / 3.4591) * 60 * L.BulkDensity * L.EQig /
                     (Real(L.pfr) * L.HPA * L.ReactionIntensity * scenario->LowInputs.MultiplierROS) -
@@ -582,7 +595,7 @@ Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L) const
     phiE = Larger(phiE, 0);
     if (WindFactorDiscriminant(cosWind, sinWind, L.SlopeFactor, phiE) < 0)
         return 0;
-    return WindForPhiE(phiE, L, scenario->LowInputs.WindReductionFactor);
+    return WindForPhiE(phiE, L, lowPacking, scenario->LowInputs.WindReductionFactor);
 }
 
 // The wind and slope factor at which the crown model spreads at the given rate (m/min).
@@ -594,20 +607,20 @@ Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) cons
            1;
 }
 
-Real clsTorvi::CrownModelWind(Real phiE, const clsTorviOutputSet& Hs) const
+Real clsTorvi::CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const
 {
     const Real windAdjustment = scenario->VegType == 2 ? 0.4 : scenario->HighInputs.WindReductionFactor;
-    return WindForPhiE(phiE, Hs, windAdjustment);
+    return WindForPhiE(phiE, Hs, highPacking, windAdjustment);
 }
 
 // The open wind (mi/h) whose wind factor, added to the slope factor, gives phiE: the larger root
 // of the vector equation, none below 0, through the inverse of the wind factor formula.
-Real clsTorvi::WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real windAdjustment) const
+Real clsTorvi::WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real packingTerm, Real windAdjustment) const
 {
     const Real r1 = SolveWindFactor(1, cosWind, sinWind, fire.SlopeFactor, phiE);
     const Real r2 = SolveWindFactor(2, cosWind, sinWind, fire.SlopeFactor, phiE);
     const Real phiW = Larger(Larger(r1, r2), 0);
-    return Real::Pow(phiW / (Real(fire.C) * Real::Pow(fire.BBopt, -Real(fire.E))), Real(1) / fire.B) /
+    return Real::Pow(phiW / (Real(fire.C) * packingTerm), Real(1) / fire.B) /
            (Real(FeetPerMinutePerMilePerHour) * windAdjustment);
 }
 

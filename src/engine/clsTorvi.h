@@ -37,22 +37,24 @@ private:
     Real WeightedDeadNetLoad(Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr, Real wn10Hr, Real f10Hr,
                              Real wn100Hr, Real f100Hr) const;
     Real WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody, Real fLiveWoody) const;
-    Real NonHeadingROS(int16_t direction, Real effectiveWind) const;
+    // At the angle θ from the head, given by its cosine and sine.
+    static Real NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind);
 
     // Crown fire initiation and spread, fire type and the combined outputs.
     void ResolveInitiation();
     void ResolveCanopyHPA();
     clsTorviOutputs CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& Hs);
-    Real CrownFractionBurned(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, Real crowningIndex,
-                             Real criticalInitiationROS, Real criticalActiveROS) const;
+    Real CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
+                             Real crowningIndex, Real criticalInitiationROS, Real criticalActiveROS) const;
     static Real ByramFlameLength(Real intensity);
     static Real ThomasFlameLength(Real intensity);
 
     // Hazard indices: open winds at which a fuel model's spread reaches a threshold.
-    Real TorchingIndex(const clsTorviOutputSet& L) const;
+    // packing: BBopt^-E of the fire's own record.
+    Real TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const;
     Real CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const;
-    Real CrownModelWind(Real phiE, const clsTorviOutputSet& Hs) const;
-    Real WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real windAdjustment) const;
+    Real CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const;
+    Real WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real packing, Real windAdjustment) const;
     static Real SolveWindFactor(int which, Real cosTheta, Real sinTheta, Real phiS, Real phiE);
     static Real WindFactorDiscriminant(Real cosTheta, Real sinTheta, Real phiS, Real phiE);
 
@@ -62,5 +64,7 @@ private:
     Real canopyHPA;   // Hc, BTU/ft²
     Real cosWind;     // of the wind direction from uphill
     Real sinWind;
+    Real cosSpread;   // of the spread direction from the head
+    Real sinSpread;
     clsFuelModel workingModel;
 };

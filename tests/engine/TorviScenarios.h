@@ -1,25 +1,13 @@
 #pragma once
 
-#include "engine/FuelModel_IO.h"
-#include "engine/clsTorvi.h"
+#include "engine/clsFuelModel.h"
+#include "engine/clsTorviInputs.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <memory>
 #include <string>
 
-// Scenarios shared by the engine tests. The expected numbers in the tests were worked from the
-// formulas with an independent python3 calculation (plain double arithmetic, one function per
-// step), not from the engine, for these very scenarios.
+// Scenarios shared by the engine tests and the engine benchmark.
 namespace TorviScenarios {
-
-inline std::shared_ptr<clsFuelModels> StandardFuelModels()
-{
-    FuelModel_IO reader;
-    EXPECT_TRUE(reader.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f")) << reader.errStr;
-    return reader.fmColl;
-}
 
 inline void SetFuelModel(clsTorviInputSet& set, int32_t lowOrHigh, int32_t fuelModel, double windReduction)
 {
@@ -86,16 +74,4 @@ inline std::shared_ptr<clsFuelModel> FuelModel(int32_t id, double load1Hr, doubl
     return model;
 }
 
-inline clsTorviOutputs Calculate(clsTorvi& engine, clsTorviInputs& in)
-{
-    bool success = false;
-    clsTorviOutputs out = engine.CalculateTorviOutputs(in, success);
-    EXPECT_TRUE(success) << out.ErrorNumber << " " << out.ErrorDescription;
-    return out;
-}
-
 }  // namespace TorviScenarios
-
-// Equal to a relative tolerance.
-#define EXPECT_REL(actual, expected, tolerance)                                                          \
-    EXPECT_NEAR((actual), (expected), std::abs(static_cast<double>(expected)) * (tolerance) + 1e-300)

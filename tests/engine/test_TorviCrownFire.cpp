@@ -1,6 +1,6 @@
 // Crown fire initiation, crown fraction burned, fire type and the combined outputs. Expected
-// values: independent python3 calculation of the formulas (see TorviScenarios.h).
-#include "TorviScenarios.h"
+// values: independent python3 calculation of the formulas (see TorviTestSupport.h).
+#include "TorviTestSupport.h"
 
 using namespace TorviScenarios;
 

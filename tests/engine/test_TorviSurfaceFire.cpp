@@ -1,7 +1,7 @@
 // Surface fire of one fuel model, seen through the simple surface type (its outputs are the low
 // model's own). Expected values: independent python3 calculation of the formulas (see
-// TorviScenarios.h), rounded to 12 decimals.
-#include "TorviScenarios.h"
+// TorviTestSupport.h), rounded to 12 decimals.
+#include "TorviTestSupport.h"
 
 using namespace TorviScenarios;
 
