@@ -1,6 +1,7 @@
 #include "app/TextLines.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 
@@ -105,45 +106,59 @@ bool ParseInt32(std::string_view text, int32_t& value)
     return true;
 }
 
+// Rewrites the exponent of a to_chars text as E+NN / E-NN, two digits at least.
+static std::string WithBasicExponent(const char* begin, const char* end)
+{
+    std::string text(begin, end);
+    const auto e = text.find('e');
+    if (e == std::string::npos)
+        return text;
+    std::string mantissa = text.substr(0, e);
+    std::string exponent = text.substr(e + 1);
+    char sign = '+';
+    if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
+        sign = exponent[0];
+        exponent.erase(0, 1);
+    }
+    if (exponent.size() < 2)
+        exponent.insert(0, 2 - exponent.size(), '0');
+    return mantissa + "E" + sign + exponent;
+}
+
 std::string ShortestText(double value)
 {
-    // The shortest digits that read back as the same double, then laid out in the general form:
-    // plain decimals for exponents -4 to 14, "1.5E+20" / "1E-05" outside them.
+    // The shortest digits that read back as the same double, laid out in the general form: plain
+    // decimals for exponents -4 to 14, "1.5E+20" / "1E-05" outside them.
+    char buffer[400];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const int exponent = std::atoi(scientific.data() + scientific.find('e') + 1);
+    if (exponent < -4 || exponent > 14)
+        return WithBasicExponent(buffer, result.ptr);
+    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+std::string GeneralText(double value, int significantDigits)
+{
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string text(buffer, result.ptr);
-    const auto e = text.find('e');
-    const int exponent = std::stoi(text.substr(e + 1));
-    const bool negative = text[0] == '-';
-    std::string digits;
-    for (char c : text.substr(0, e))
-        if (std::isdigit(static_cast<unsigned char>(c)))
-            digits.push_back(c);
-    std::string out = negative ? "-" : "";
-    if (exponent < -4 || exponent > 14) {
-        out += digits.substr(0, 1);
-        if (digits.size() > 1)
-            out += "." + digits.substr(1);
-        const int magnitude = exponent < 0 ? -exponent : exponent;
-        out += std::string("E") + (exponent < 0 ? "-" : "+") + (magnitude < 10 ? "0" : "") + std::to_string(magnitude);
-    } else if (exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-    } else if (digits.size() <= static_cast<std::size_t>(exponent) + 1) {
-        out += digits + std::string(static_cast<std::size_t>(exponent) + 1 - digits.size(), '0');
-    } else {
-        out += digits.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
-               digits.substr(static_cast<std::size_t>(exponent) + 1);
-    }
-    return out;
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
+    return WithBasicExponent(buffer, result.ptr);
 }
 
 std::string FixedText(double value, int decimals)
 {
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     if (result.ec != std::errc())
-        return ShortestText(value);
-    return std::string(buffer, result.ptr);
+        return ShortestText(value);  // beyond any quantity of the program
+    std::string text(buffer, result.ptr);
+    // A negative value that rounds to zero is shown as zero, without a sign.
+    if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
 }
 
 double RoundToDecimals(double value, int decimals)

@@ -33,7 +33,11 @@ double RoundHalfEven(double value);
 // ("0.05", "3", "100000", "1E-05", "1.5E+20").
 std::string ShortestText(double value);
 
-// The value with a fixed number of decimals ("3.10"), without regard to the process locale.
+// The value rounded to that many significant digits, without trailing zeros ("0.4", "1", "1E-05").
+std::string GeneralText(double value, int significantDigits);
+
+// The value with a fixed number of decimals, a leading zero before the point and no thousands
+// separators ("0.50", "2", "-1.3"); a value that rounds to zero has no minus sign.
 std::string FixedText(double value, int decimals);
 
 // The value rounded as FixedText shows it, read back as a number (3.10 becomes 3.1).

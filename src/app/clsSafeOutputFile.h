@@ -16,6 +16,8 @@ public:
     bool Open(const std::string& target);
     bool IsOpen() const { return out.is_open(); }
     void Write(const std::string& text) { out << text; }
+    // False once a write has failed.
+    bool Good() const { return out.is_open() && out.good(); }
     // Flushes, closes and renames the temporary file over the target; false when any write failed.
     bool Commit();
     void Discard();

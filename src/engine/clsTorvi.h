@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/clsCheckedReal.h"
+#include "engine/clsFuelModel.h"
 #include "engine/clsFuelModels.h"
 #include "engine/clsTorviInputs.h"
 #include "engine/clsTorviOutputSet.h"
@@ -7,6 +9,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 
 // The fire behaviour engine: a pure function of one input record and the fuel model collection.
 class clsTorvi {
@@ -16,6 +20,51 @@ public:
     // Validates and calculates one scenario. The record is shared with the caller: a given
     // Initiation or HPAHighConifer rewrites the fields that depend on it.
     clsTorviOutputs CalculateTorviOutputs(clsTorviInputs& inputs, bool& success);
-    // The ratio of the spread rate at an angle from the head to the head fire spread rate.
+    // The ratio of the spread rate at an angle from the head to the head fire spread rate; NaN
+    // for an effective wind that describes no ellipse (below 0).
     double CalculateNonHeadingROS(int16_t direction, double effectiveWind) const;
+
+private:
+    using Real = clsCheckedReal;
+
+    bool Validate(const clsTorviInputs& inputs, clsTorviOutputs& result) const;
+    bool ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result) const;
+    clsTorviOutputs Calculate();
+
+    // Surface fire of one fuel model; nothing when the dead fuel is too wet to spread.
+    std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set);
+    void CureHerbaceousFuel(clsFuelModel& model) const;
+    Real WeightedDeadNetLoad(Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr, Real wn10Hr, Real f10Hr,
+                             Real wn100Hr, Real f100Hr) const;
+    Real WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody, Real fLiveWoody) const;
+    // At the angle θ from the head, given by its cosine and sine.
+    static Real NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind);
+
+    // Crown fire initiation and spread, fire type and the combined outputs.
+    void ResolveInitiation();
+    void ResolveCanopyHPA();
+    clsTorviOutputs CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& Hs);
+    Real CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
+                             Real crowningIndex, Real criticalInitiationROS, Real criticalActiveROS) const;
+    static Real ByramFlameLength(Real intensity);
+    static Real ThomasFlameLength(Real intensity);
+
+    // Hazard indices: open winds at which a fuel model's spread reaches a threshold.
+    // packing: BBopt^-E of the fire's own record.
+    Real TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const;
+    Real CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const;
+    Real CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const;
+    Real WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real packing, Real windAdjustment) const;
+    static Real SolveWindFactor(int which, Real cosTheta, Real sinTheta, Real phiS, Real phiE);
+    static Real WindFactorDiscriminant(Real cosTheta, Real sinTheta, Real phiS, Real phiE);
+
+    // Working state of one calculation.
+    clsTorviInputs* scenario = nullptr;
+    Real initiation;  // I0, kW/m
+    Real canopyHPA;   // Hc, BTU/ft²
+    Real cosWind;     // of the wind direction from uphill
+    Real sinWind;
+    Real cosSpread;   // of the spread direction from the head
+    Real sinSpread;
+    clsFuelModel workingModel;
 };

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+// A double whose arithmetic fails the way the scenario calculation must: a division by zero,
+// a power, logarithm or root outside its domain, or any result that is not finite ends the
+// calculation with the number and description users know for that failure, instead of
+// carrying an infinity or NaN into the results. The failure is thrown as Failure and caught by
+// the engine's entry point, so every quantity of a calculation is a clsCheckedReal.
+class clsCheckedReal {
+public:
+    struct Failure {
+        int32_t Number;
+        const char* Description;
+    };
+    static constexpr Failure InvalidArgument{5, "Invalid procedure call or argument"};
+    static constexpr Failure Overflow{6, "Overflow"};
+    static constexpr Failure DivisionByZero{11, "Division by zero"};
+    static constexpr Failure ObjectNotSet{91, "Object variable or With block variable not set"};
+
+    // Implicit, so that constants and record fields enter the formulas as they are written.
+    constexpr clsCheckedReal(double v = 0) : value(v) {}
+    constexpr double Value() const { return value; }
+
+    [[noreturn]] static void Raise(const Failure& failure);
+
+    friend clsCheckedReal operator+(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value + b.value); }
+    friend clsCheckedReal operator-(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value - b.value); }
+    friend clsCheckedReal operator*(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value * b.value); }
+    // 0 / 0 is an overflow, any other number divided by 0 a division by zero.
+    friend clsCheckedReal operator/(clsCheckedReal a, clsCheckedReal b)
+    {
+        if (b.value == 0)
+            Raise(a.value == 0 ? Overflow : DivisionByZero);
+        return Finite(a.value / b.value);
+    }
+    friend clsCheckedReal operator-(clsCheckedReal a) { return Finite(-a.value); }
+
+    friend bool operator==(clsCheckedReal a, clsCheckedReal b) { return a.value == b.value; }
+    friend bool operator!=(clsCheckedReal a, clsCheckedReal b) { return a.value != b.value; }
+    friend bool operator<(clsCheckedReal a, clsCheckedReal b) { return a.value < b.value; }
+    friend bool operator<=(clsCheckedReal a, clsCheckedReal b) { return a.value <= b.value; }
+    friend bool operator>(clsCheckedReal a, clsCheckedReal b) { return a.value > b.value; }
+    friend bool operator>=(clsCheckedReal a, clsCheckedReal b) { return a.value >= b.value; }
+
+    // A negative base needs a whole exponent, and 0 has no negative power.
+    static clsCheckedReal Pow(clsCheckedReal base, clsCheckedReal exponent)
+    {
+        const double x = Finite(base.value).value;
+        const double y = Finite(exponent.value).value;
+        if ((x < 0 && y != std::trunc(y)) || (x == 0 && y < 0))
+            Raise(InvalidArgument);
+        return Finite(std::pow(x, y));
+    }
+    static clsCheckedReal Exp(clsCheckedReal x) { return Finite(std::exp(Finite(x.value).value)); }
+    static clsCheckedReal Log(clsCheckedReal x)
+    {
+        if (!(Finite(x.value).value > 0))
+            Raise(InvalidArgument);
+        return std::log(x.value);
+    }
+    static clsCheckedReal Sqrt(clsCheckedReal x)
+    {
+        if (Finite(x.value).value < 0)
+            Raise(InvalidArgument);
+        return std::sqrt(x.value);
+    }
+    static clsCheckedReal Sin(clsCheckedReal x) { return std::sin(Finite(x.value).value); }
+    static clsCheckedReal Cos(clsCheckedReal x) { return std::cos(Finite(x.value).value); }
+
+private:
+    static clsCheckedReal Finite(double v)
+    {
+        if (!std::isfinite(v))
+            Raise(Overflow);
+        return v;
+    }
+
+    double value;
+};

@@ -1,0 +1,642 @@
+#include "engine/clsTorvi.h"
+
+#include "app/TextLines.h"
+
+#include <new>
+#include <string_view>
+#include <utility>
+
+using Real = clsCheckedReal;
+
+namespace {
+
+constexpr double DegreesPerRadian = 57.29577951308238;
+constexpr double FeetPerMetre = 3.281;
+constexpr double ChainsPerHourPerMetrePerMinute = 2.9826;
+constexpr double FeetPerMinutePerMilePerHour = 88;
+constexpr double KilojoulesPerSquareMetrePerBtuPerSquareFoot = 11.349;
+constexpr double KilowattsPerMetrePerBtuPerFootPerSecond = 3.459;
+
+Real Square(Real x)
+{
+    return x * x;
+}
+
+Real Larger(Real a, Real b)
+{
+    return a > b ? a : b;
+}
+
+// The five size-class bins of the net load weighting, by surface-area-to-volume ratio.
+int SizeClassBin(double sigma)
+{
+    if (sigma < 48)
+        return 0;
+    if (sigma < 96)
+        return 1;
+    if (sigma < 192)
+        return 2;
+    if (sigma < 1200)
+        return 3;
+    return 4;
+}
+
+struct WeightedClass {
+    double sigma;
+    Real netLoad;
+    Real weight;
+};
+
+// Sum over the bins of (net loads in the bin) × (weights in the bin).
+template <std::size_t N>
+Real SizeClassWeightedNetLoad(const WeightedClass (&classes)[N])
+{
+    Real loads[5];
+    Real weights[5];
+    for (const WeightedClass& c : classes) {
+        const int bin = SizeClassBin(c.sigma);
+        loads[bin] = loads[bin] + c.netLoad;
+        weights[bin] = weights[bin] + c.weight;
+    }
+    Real total = 0;
+    for (int bin = 0; bin < 5; ++bin)
+        total = total + loads[bin] * weights[bin];
+    return total;
+}
+
+// exp(-constant / sigma), 0 for a class without a ratio.
+Real HeatingNumber(double constant, Real sigma)
+{
+    return sigma == 0 ? Real(0) : Real::Exp(Real(-constant) / sigma);
+}
+
+Real MoistureDamping(Real r)
+{
+    return Real(1) - Real(2.59) * r + Real(5.11) * Square(r) - Real(3.52) * (r * r * r);
+}
+
+// The wind and slope factors added as vectors, the wind at an angle clockwise from uphill.
+Real VectorSum(Real phiW, Real phiS, Real cosTheta, Real sinTheta)
+{
+    return Real::Sqrt(Square(phiW * sinTheta) + Square(phiW * cosTheta + phiS));
+}
+
+std::string NumberText(double value)
+{
+    return TextLines::ShortestText(value);
+}
+
+bool Reject(clsTorviOutputs& result, int32_t number, std::string text)
+{
+    result.ErrorNumber = number;
+    result.ErrorDescription = std::move(text);
+    return false;
+}
+
+clsTorviOutputs Crashed(const Real::Failure& failure)
+{
+    clsTorviOutputs result;
+    result.ErrorNumber = 4000;
+    result.ErrorDescription =
+        "Program crashed: #" + std::to_string(failure.Number) + " " + failure.Description;
+    return result;
+}
+
+}  // namespace
+
+clsTorviOutputs clsTorvi::CalculateTorviOutputs(clsTorviInputs& inputs, bool& success)
+{
+    success = false;
+    clsTorviOutputs result;
+    if (!FuelModels) {
+        result.ErrorNumber = 1000;
+        result.ErrorDescription = "Cannot run Torvi calcs.  You need to provide the fuel models first.";
+        return result;
+    }
+    try {
+        if (!Validate(inputs, result))
+            return result;
+        scenario = &inputs;
+        result = Calculate();
+        success = true;
+    } catch (const Real::Failure& failure) {
+        result = Crashed(failure);
+    } catch (const std::bad_alloc&) {
+        result = Crashed({7, "Out of memory"});
+    }
+    scenario = nullptr;
+    return result;
+}
+
+double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind) const
+{
+    try {
+        const Real theta = Real(direction) / DegreesPerRadian;
+        return NonHeadingROS(Real::Cos(theta), Real::Sin(theta), effectiveWind).Value();
+    } catch (const Real::Failure&) {
+        return std::nan("");
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Validation
+
+bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
+{
+    if (!(in.VegType >= 1 && in.VegType <= 3))
+        return Reject(result, 2001, "Invalid VegType: " + std::to_string(in.VegType));
+    if (!ValidateInputSet(in.LowInputs, result))
+        return false;
+    if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result))
+        return false;
+    if (!(in.CanopyBulkDensity >= 0))
+        return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText(in.CanopyBulkDensity));
+    if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
+        return Reject(result, 2003, "Invalid Slope: " + std::to_string(in.PercentSlope));
+    if (!(in.OpenWindSpeed >= 0))
+        return Reject(result, 2004, "Invalid Open Wind Speed: " + NumberText(in.OpenWindSpeed));
+    if (!(in.WindDirFromUphill >= 0 && in.WindDirFromUphill <= 360))
+        return Reject(result, 2005, "Invalid Wind Direction From Uphill: " + std::to_string(in.WindDirFromUphill));
+    if (!(in.Initiation >= 0 || in.Initiation == -1))
+        return Reject(result, 2006, "Invalid Initiation: " + NumberText(in.Initiation));
+    if (!(in.Temperature >= -40 && in.Temperature <= 150))
+        return Reject(result, 2007, "Invalid Temperature: " + std::to_string(in.Temperature));
+    if (!(in.DeadHerbMC >= 0))
+        return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText(in.DeadHerbMC));
+    if (!(in.Dead1HrMC >= 0))
+        return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText(in.Dead1HrMC));
+    if (!(in.Dead10HrMC >= 0))
+        return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText(in.Dead10HrMC));
+    if (!(in.Dead100HrMC >= 0))
+        return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText(in.Dead100HrMC));
+    if (!(in.LiveWoodyMC >= 0))
+        return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText(in.LiveWoodyMC));
+    if (!(in.LiveHerbMC >= 0))
+        return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText(in.LiveHerbMC));
+    return true;
+}
+
+bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result) const
+{
+    if (!(set.LowOrHigh >= 0 && set.LowOrHigh <= 1))
+        return Reject(result, 3001, "Invalid Low/High flag: " + std::to_string(set.LowOrHigh));
+    const std::string_view prefix = set.LowOrHigh == 0 ? "LOW: " : "HIGH: ";
+    const auto reject = [&](int32_t number, const std::string& text) {
+        return Reject(result, number, std::string(prefix) + text);
+    };
+    if (!FuelModels->MemberIsPresent(std::to_string(set.fuelModelID)))
+        return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
+                                " is missing from the Fuel Models collection.");
+    if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
+        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText(set.WindReductionFactor));
+    if (!(set.MultiplierROS > 0))
+        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText(set.MultiplierROS));
+    if (!(set.MultiplierLoadDepth > 0))
+        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText(set.MultiplierLoadDepth));
+    if (!(set.MultiplierIntensity > 0))
+        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText(set.MultiplierIntensity));
+    return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The scenario: initiation and canopy heat, the two surface fires, the crown fire.
+
+clsTorviOutputs clsTorvi::Calculate()
+{
+    ResolveInitiation();
+    ResolveCanopyHPA();
+    const Real theta = Real(scenario->WindDirFromUphill) / DegreesPerRadian;
+    cosWind = Real::Cos(theta);
+    sinWind = Real::Sin(theta);
+    const Real spreadAngle = Real(scenario->SpreadDirection) / DegreesPerRadian;
+    cosSpread = Real::Cos(spreadAngle);
+    sinSpread = Real::Sin(spreadAngle);
+
+    std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs);
+    if (!low)
+        return clsTorviOutputs();
+    std::optional<clsTorviOutputSet> high =
+        scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs) : clsTorviOutputSet();
+    return CombineCrownFire(*low, high);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Surface fire of one fuel model
+
+std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInputSet& set)
+{
+    const clsTorviInputs& s = *scenario;
+
+    // The working copy is the stored model's clone: every field, with loadDeadHerb back at 0.
+    // Assigning into the kept copy reuses its text capacity, so no calculation allocates.
+    clsFuelModel& fm = workingModel;
+    fm = FuelModels->Item(std::to_string(set.fuelModelID));
+    fm.loadDeadHerb = 0;
+
+    if (fm.fuelModelType == "dynamic")
+        CureHerbaceousFuel(fm);
+
+    const Real loadDepth = set.MultiplierLoadDepth;
+    fm.loadDeadHerb = (Real(fm.loadDeadHerb) * loadDepth).Value();
+    fm.load1Hr = (Real(fm.load1Hr) * loadDepth).Value();
+    fm.load10Hr = (Real(fm.load10Hr) * loadDepth).Value();
+    fm.load100Hr = (Real(fm.load100Hr) * loadDepth).Value();
+    fm.loadLiveWoody = (Real(fm.loadLiveWoody) * loadDepth).Value();
+    fm.loadLiveHerb = (Real(fm.loadLiveHerb) * loadDepth).Value();
+    const Real depth = loadDepth * fm.fuelBedDepth;
+
+    // Loads (lb/ft²) and surface-area-to-volume ratios (1/ft) of the six classes.
+    const Real wdh = fm.loadDeadHerb, w1 = fm.load1Hr, w10 = fm.load10Hr, w100 = fm.load100Hr;
+    const Real wlh = fm.loadLiveHerb, wlw = fm.loadLiveWoody;
+    const Real sdh = fm.savLiveHerb, s1 = fm.sav1Hr, s10 = clsFuelModel::sav10Hr(), s100 = clsFuelModel::sav100Hr();
+    const Real slh = fm.savLiveHerb, slw = fm.savLiveWoody;
+    const Real wDead = w1 + wdh + w10 + w100;
+    const Real wLive = wlh + wlw;
+    const Real wTotal = wDead + wLive;
+
+    // Class weights by surface area (the particle density cancels out).
+    const Real adh = sdh * wdh, a1 = s1 * w1, a10 = s10 * w10, a100 = s100 * w100;
+    const Real alh = slh * wlh, alw = slw * wlw;
+    const Real aDead = adh + a1 + a10 + a100;
+    Real aLive = alw + alh;
+    if (aLive == 0)
+        aLive = 0.0001;
+    const Real fdh = adh / aDead, f1 = a1 / aDead, f10 = a10 / aDead, f100 = a100 / aDead;
+    const Real flh = alh / aLive, flw = alw / aLive;
+    const Real fDead = aDead / (aLive + aDead);
+    const Real fLive = aLive / (aLive + aDead);
+
+    const Real sigmaDead = fdh * sdh + f1 * s1 + f10 * s10 + f100 * s100;
+    const Real sigmaLive = flh * slh + flw * slw;
+    const Real sigma = fLive * sigmaLive + fDead * sigmaDead;
+
+    // The 10-hour and 100-hour ratios are the same for every model, and the two herbaceous
+    // classes share theirs: their heating numbers are worked out once.
+    static const Real e10 = HeatingNumber(138, clsFuelModel::sav10Hr());
+    static const Real e100 = HeatingNumber(138, clsFuelModel::sav100Hr());
+    const Real edh = HeatingNumber(138, sdh), e1 = HeatingNumber(138, s1), elw = HeatingNumber(138, slw);
+    const Real elh = edh;
+    const Real glh = HeatingNumber(500, slh), glw = HeatingNumber(500, slw);
+
+    // Moistures in percent.
+    const Real Mdh = s.DeadHerbMC, M1 = s.Dead1HrMC, M10 = s.Dead10HrMC, M100 = s.Dead100HrMC;
+    const Real Mlh = s.LiveHerbMC, Mlw = s.LiveWoodyMC;
+    const Real mDead = fdh * Mdh + f1 * M1 + f10 * M10 + f100 * M100;
+    const Real mLive = flh * Mlh + flw * Mlw;
+    const Real deadMx = fm.deadFuelMx;
+    if (mDead >= Real(100) * deadMx)
+        return std::nullopt;
+
+    const Real qdh = Real(250) + Real(11.16) * Mdh, q1 = Real(250) + Real(11.16) * M1,
+               q10 = Real(250) + Real(11.16) * M10, q100 = Real(250) + Real(11.16) * M100,
+               qlw = Real(250) + Real(11.16) * Mlw, qlh = Real(250) + Real(11.16) * Mlh;
+
+    const Real wndh = Real(0.9445) * wdh, wn1 = Real(0.9445) * w1, wn10 = Real(0.9445) * w10,
+               wn100 = Real(0.9445) * w100, wnlh = Real(0.9445) * wlh, wnlw = Real(0.9445) * wlw;
+    const Real wnDead = WeightedDeadNetLoad(wndh, fdh, wn1, f1, wn10, f10, wn100, f100);
+    const Real wnLive = WeightedLiveNetLoad(wnlh, flh, wnlw, flw);
+
+    // Fuel bed.
+    const Real bulkDensity = wTotal / depth;
+    const Real beta = bulkDensity / 32;
+    const Real betaOpt = Real(3.348) * Real::Pow(sigma, -0.8189);
+    const Real relativeBeta = beta / betaOpt;
+    const Real A = Real(133) * Real::Pow(sigma, -0.7913);
+    const Real sigma15 = Real::Pow(sigma, 1.5);
+    const Real gammaMax = sigma15 / (Real(495) + Real(0.0594) * sigma15);
+    const Real gamma = gammaMax * Real::Pow(relativeBeta, A) * Real::Exp(A * (Real(1) - relativeBeta));
+    const Real xi = Real::Exp((Real(0.792) + Real(0.681) * Real::Pow(sigma, 0.5)) * (beta + 0.1)) /
+                    (Real(192) + Real(0.2595) * sigma);
+    const Real C = Real(7.47) * Real::Exp(Real(-0.133) * Real::Pow(sigma, 0.55));
+    const Real B = Real(0.02526) * Real::Pow(sigma, 0.54);
+    const Real E = Real(0.715) * Real::Exp(Real(-0.000359) * sigma);
+
+    // Moisture and mineral damping, reaction intensity (BTU/ft²/min).
+    const Real liveShading = wlw * glw + wlh * glh;
+    const Real wPrime = liveShading == 0 ? Real(0) : (w1 * e1 + wdh * edh + w10 * e10 + w100 * e100) / liveShading;
+    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
+                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
+    Real liveMx = Real(2.9) * wPrime * (Real(1) - mFine / deadMx) - 0.226;
+    liveMx = Larger(liveMx, deadMx);
+    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
+    Real rLive = (mLive / 100) / liveMx;
+    if (rLive > 1)
+        rLive = 1;
+    const Real etaLive = MoistureDamping(rLive);
+    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
+    const Real heatContent = Real(fm.liveHeatContent) * fLive + Real(fm.deadHeatContent) * fDead;
+    const Real reactionIntensity = (etaDead * wnDead + etaLive * wnLive) * heatContent * gamma * etaMineral;
+
+    // Heat sink and the no-wind, no-slope spread rate (m/min).
+    const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
+                          fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
+    Real ros0 = reactionIntensity * xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
+    // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
+    if (set.LowOrHigh == 1 && s.VegType == 2)
+        ros0 = ros0 * 3.34;
+
+    const Real phiS = Real(5.275) * Real::Pow(beta, -0.3) * Square(Real(s.PercentSlope) / 100);
+
+    // Wind factor, limited to the wind of 0.9 × IR ft/min.
+    const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
+    const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
+    const Real packingTerm = Real::Pow(relativeBeta, -E);
+    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
+    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
+    if (phiWLimit < phiW)
+        phiW = phiWLimit;
+
+    const Real phiE = VectorSum(phiW, phiS, cosWind, sinWind);
+    const Real effectiveWind =
+        phiE == 0 ? Real(0)
+                  : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
+
+    clsTorviOutputSet fire;
+    fire.BulkDensity = bulkDensity.Value();
+    fire.ROS = (ros0 * (Real(1) + phiE) * NonHeadingROS(cosSpread, sinSpread, effectiveWind)).Value();
+    fire.EQig = heatSink.Value();
+    fire.HPA = (reactionIntensity * (Real(384) / sigma) * set.MultiplierIntensity).Value();
+    fire.pfr = xi.Value();
+    fire.ReactionIntensity = reactionIntensity.Value();
+    fire.SlopeFactor = phiS.Value();
+    fire.C = C.Value();
+    fire.PackingRatio = beta.Value();
+    fire.Bopt = betaOpt.Value();
+    fire.BBopt = relativeBeta.Value();
+    fire.E = E.Value();
+    fire.B = B.Value();
+    fire.ROSnwns = ros0.Value();
+    fire.EffectiveWindSpeed = effectiveWind.Value();
+    return fire;
+}
+
+// Part of the herbaceous load of a dynamic model is cured into the dead herbaceous class.
+void clsTorvi::CureHerbaceousFuel(clsFuelModel& model) const
+{
+    model.loadDeadHerb = 0;
+    Real cured = Real(1.333) - Real(0.0111) * scenario->LiveHerbMC;
+    if (cured < 0)
+        cured = 0;
+    if (cured > 1)
+        cured = 1;
+    model.loadDeadHerb = (Real(model.loadLiveHerb) * cured).Value();
+    model.loadLiveHerb = ((Real(1) - cured) * model.loadLiveHerb).Value();
+}
+
+Real clsTorvi::WeightedDeadNetLoad(Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr, Real wn10Hr, Real f10Hr,
+                                   Real wn100Hr, Real f100Hr) const
+{
+    const WeightedClass classes[] = {{workingModel.savLiveHerb, wnDeadHerb, fDeadHerb},
+                                     {workingModel.sav1Hr, wn1Hr, f1Hr},
+                                     {clsFuelModel::sav10Hr(), wn10Hr, f10Hr},
+                                     {clsFuelModel::sav100Hr(), wn100Hr, f100Hr}};
+    return SizeClassWeightedNetLoad(classes);
+}
+
+Real clsTorvi::WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody, Real fLiveWoody) const
+{
+    const WeightedClass classes[] = {{workingModel.savLiveHerb, wnLiveHerb, fLiveHerb},
+                                     {workingModel.savLiveWoody, wnLiveWoody, fLiveWoody}};
+    return SizeClassWeightedNetLoad(classes);
+}
+
+// An elliptical fire, its length-to-breadth ratio growing with the wind, ignited at the rear
+// focus: the distance from the focus to the perimeter in the given direction, relative to the
+// distance to the head.
+Real clsTorvi::NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind)
+{
+    const Real lengthToBreadth = Real(1) + Real(0.25) * effectiveWind;
+    const Real e = Real::Sqrt(Real(1) - Real::Pow(lengthToBreadth, -2));
+    const Real a = Real(1) / (e + 1);
+    const Real b = a / lengthToBreadth;
+    const Real c = e * a;
+    return c * cosTheta + Real::Sqrt(Square(a) * Square(cosTheta) + Square(b) * Square(sinTheta));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Crown fire
+
+void clsTorvi::ResolveInitiation()
+{
+    clsTorviInputs& s = *scenario;
+    if (s.Initiation == -1) {
+        if (s.VegType == 2)
+            initiation = Real::Pow(Real(0.01) * (Real(s.CanopyBaseHeight) / FeetPerMetre) *
+                                       (Real(460) + Real(25.9) * s.ConiferFoliarMC),
+                                   1.5);
+        else if (s.VegType == 1)
+            initiation = Real::Pow((Real(s.ShrubTransFlameLength) / FeetPerMetre) / 0.0775, Real(1) / 0.46);
+        else
+            initiation = 0;
+        return;
+    }
+    // A given intensity: the canopy or shrub inputs are made to agree with it.
+    initiation = s.Initiation;
+    s.CanopyBaseHeight = 0;
+    s.ConiferFoliarMC = 0;
+    s.ShrubTransFlameLength = 0;
+    if (s.VegType == 2) {
+        s.ConiferFoliarMC = 100;
+        s.CanopyBaseHeight = ((Real::Pow(initiation, Real(2) / 3) / 0.01) / (Real(460) + Real(25.9) * 100) *
+                              FeetPerMetre)
+                                 .Value();
+    } else if (s.VegType == 1) {
+        s.ShrubTransFlameLength = ByramFlameLength(initiation).Value();
+    }
+}
+
+void clsTorvi::ResolveCanopyHPA()
+{
+    clsTorviInputs& s = *scenario;
+    canopyHPA = s.HPAHighConifer;
+    if (s.VegType != 2)
+        return;
+    if (s.HPAHighConifer == -1) {
+        canopyHPA = Real(s.CrownFuelLoad) * 0.045914 * s.HCrown;
+        return;
+    }
+    s.HCrown = 7745;
+    s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * 0.045914)).Value();
+}
+
+clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& high)
+{
+    const clsTorviInputs& s = *scenario;
+    const bool crownFire = s.VegType != 3;
+
+    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
+    const Real lowPacking = Real::Pow(L.BBopt, -Real(L.E));
+    const Real torchingIndex = TorchingIndex(L, lowPacking);
+    // Critical spread rates (m/min) for active crown fire and for initiation, crown fraction burned.
+    Real activeROS = 0, initiationROS = 0, crownFraction = 0;
+    Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
+    if (crownFire)
+        activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
+    if (!high)
+        Real::Raise(Real::ObjectNotSet);
+    clsTorviOutputSet& Hs = *high;
+    if (crownFire) {
+        const Real highPacking = Real::Pow(Hs.BBopt, -Real(Hs.E));
+        crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
+        initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
+        const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
+        cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
+        surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
+        crownFraction = CrownFractionBurned(L, lowPacking, Hs, crowningIndex, initiationROS, activeROS);
+    }
+
+    clsTorviOutputs R;
+    if (Real(L.ROS) <= initiationROS && Real(Hs.ROS) > activeROS)
+        R.FireType = 3;
+    else if (crownFraction == 0)
+        R.FireType = 1;
+    else if (crownFraction == 1)
+        R.FireType = 4;
+    else
+        R.FireType = 2;
+    R.TransitionFunction = crownFraction.Value();
+
+    const Real ros = (Real(Hs.ROS) - L.ROS) * crownFraction + L.ROS;
+    R.RateOfSpread = (ros * ChainsPerHourPerMetrePerMinute).Value();
+    R.Low.RateOfSpread = (Real(L.ROS) * ChainsPerHourPerMetrePerMinute).Value();
+    R.High.RateOfSpread = (Real(Hs.ROS) * ChainsPerHourPerMetrePerMinute).Value();
+
+    if (s.VegType == 2)
+        Hs.HPA = canopyHPA.Value();
+    const Real hpa = Real(Hs.HPA) * crownFraction + L.HPA;
+    R.HeatPerUnitArea = hpa.Value();
+    R.Low.HeatPerUnitArea = L.HPA;
+    R.High.HeatPerUnitArea = Hs.HPA;
+
+    // Byram's fireline intensity, kW/m.
+    const Real intensity = hpa * KilojoulesPerSquareMetrePerBtuPerSquareFoot * ros / 60;
+    R.FirelineIntensity = (intensity / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+    L.FirelineIntensity = (Real(L.HPA) * KilojoulesPerSquareMetrePerBtuPerSquareFoot * L.ROS / 60).Value();
+    Hs.FirelineIntensity = (Real(Hs.HPA) * KilojoulesPerSquareMetrePerBtuPerSquareFoot * Hs.ROS / 60).Value();
+    R.Low.FirelineIntensity = (Real(L.FirelineIntensity) / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+    R.High.FirelineIntensity = (Real(Hs.FirelineIntensity) / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+
+    Real scale = Real::Log(intensity) / 2.30258509299;
+    if (scale < 0)
+        scale = 0;
+    R.FireIntensityScale = scale.Value();
+
+    R.Low.FlameLength = ByramFlameLength(L.FirelineIntensity).Value();
+    const Real byram = ByramFlameLength(intensity);
+    if (s.VegType == 2) {
+        const Real thomas = ThomasFlameLength(intensity);
+        R.High.FlameLength = thomas.Value();
+        R.FlameLength = ((thomas - byram) * crownFraction + byram).Value();
+    } else {
+        R.High.FlameLength = ByramFlameLength(Hs.FirelineIntensity).Value();
+        R.FlameLength = byram.Value();
+    }
+    R.EffectiveMidflameWind =
+        ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
+
+    R.TorchingIndex = torchingIndex.Value();
+    R.CrowningIndex = crowningIndex.Value();
+    R.SurfacingIndex = surfacingIndex.Value();
+    if (crownFire) {
+        R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+        R.CrownFlameLength = ByramFlameLength(initiation).Value();
+        R.CrownCriticalSurfaceROS = (initiationROS * ChainsPerHourPerMetrePerMinute).Value();
+        R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
+        R.CrownRActive = (activeROS * ChainsPerHourPerMetrePerMinute).Value();
+        R.CrownOCessation = cessationWind.Value();
+    }
+    return R;
+}
+
+// The crown fraction burned grows linearly from the critical initiation spread rate to the
+// surface spread rate at the crowning index wind.
+Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
+                                   Real crowningIndex, Real initiationROS, Real activeROS) const
+{
+    // The low model at the crowning index wind, without the wind limit or the direction factor.
+    const Real phiW = Real(L.C) *
+                      Real::Pow(crowningIndex * FeetPerMinutePerMilePerHour * scenario->LowInputs.WindReductionFactor,
+                                L.B) *
+                      lowPacking;
+    const Real phiE = VectorSum(phiW, L.SlopeFactor, cosWind, sinWind);
+    const Real activeSurfaceROS = (Real(1) + phiE) * L.ROSnwns;
+
+    if (Real(Hs.ROS) >= activeROS)
+        return 1;
+    if (Real(L.ROS) < initiationROS)
+        return 0;
+    Real fraction = (Real(L.ROS) - initiationROS) / (activeSurfaceROS - initiationROS);
+    if (fraction > 1)
+        fraction = 1;
+    if (fraction < 0)
+        fraction = 0;
+    return fraction;
+}
+
+Real clsTorvi::ByramFlameLength(Real intensity)
+{
+    return Real(0.0775) * Real::Pow(intensity, 0.46) * FeetPerMetre;
+}
+
+Real clsTorvi::ThomasFlameLength(Real intensity)
+{
+    return Real(0.2) * Real::Pow(intensity / KilowattsPerMetrePerBtuPerFootPerSecond, Real(2) / 3);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Hazard indices
+
+// The open wind at which the low model's fire reaches the critical intensity for initiation.
+Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
+{
+    Real phiE = (initiation / 3.4591) * 60 * L.BulkDensity * L.EQig /
+                    (Real(L.pfr) * L.HPA * L.ReactionIntensity * scenario->LowInputs.MultiplierROS) -
+                1;
+    phiE = Larger(phiE, 0);
+    if (WindFactorDiscriminant(cosWind, sinWind, L.SlopeFactor, phiE) < 0)
+        return 0;
+    return WindForPhiE(phiE, L, lowPacking, scenario->LowInputs.WindReductionFactor);
+}
+
+// The wind and slope factor at which the crown model spreads at the given rate (m/min).
+Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const
+{
+    const Real crownMultiplier = scenario->VegType == 2 ? 3.34 : 1;
+    return spreadRate * FeetPerMetre * Hs.BulkDensity * Hs.EQig /
+               (Real(Hs.pfr) * Hs.ReactionIntensity * scenario->HighInputs.MultiplierROS * crownMultiplier) -
+           1;
+}
+
+Real clsTorvi::CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const
+{
+    const Real windAdjustment = scenario->VegType == 2 ? 0.4 : scenario->HighInputs.WindReductionFactor;
+    return WindForPhiE(phiE, Hs, highPacking, windAdjustment);
+}
+
+// The open wind (mi/h) whose wind factor, added to the slope factor, gives phiE: the larger root
+// of the vector equation, none below 0, through the inverse of the wind factor formula.
+Real clsTorvi::WindForPhiE(Real phiE, const clsTorviOutputSet& fire, Real packingTerm, Real windAdjustment) const
+{
+    const Real r1 = SolveWindFactor(1, cosWind, sinWind, fire.SlopeFactor, phiE);
+    const Real r2 = SolveWindFactor(2, cosWind, sinWind, fire.SlopeFactor, phiE);
+    const Real phiW = Larger(Larger(r1, r2), 0);
+    return Real::Pow(phiW / (Real(fire.C) * packingTerm), Real(1) / fire.B) /
+           (Real(FeetPerMinutePerMilePerHour) * windAdjustment);
+}
+
+// A root phiW of |phiW (cos θ, sin θ) + (phiS, 0)| = phiE.
+Real clsTorvi::SolveWindFactor(int which, Real cosTheta, Real sinTheta, Real phiS, Real phiE)
+{
+    const Real squares = Square(cosTheta) + Square(sinTheta);
+    const Real a2 = squares + squares;
+    const Real nb = Real(-2) * cosTheta * phiS;
+    const Real D = WindFactorDiscriminant(cosTheta, sinTheta, phiS, phiE);
+    const Real s = D < 0 ? Real(0) : Real::Sqrt(D);
+    return which == 1 ? (nb + s) / a2 : (nb - s) / a2;
+}
+
+Real clsTorvi::WindFactorDiscriminant(Real cosTheta, Real sinTheta, Real phiS, Real phiE)
+{
+    return Real(4) * Square(cosTheta) * Square(phiS) -
+           Real(4) * (Square(cosTheta) + Square(sinTheta)) * (Square(phiS) - Square(phiE));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The 16-character column grid shared by the scenario input and output files, so that the two
+// can be read side by side.
+namespace ScenarioGrid {
+
+constexpr std::size_t ColumnWidth = 16;
+inline const std::string NameKey = "SCNname";
+
+// The text (stripped of blanks) followed by spaces up to the column width, at least one.
+inline void AppendColumn(std::string& line, std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    text = first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    line.append(text);
+    line.append(text.size() < ColumnWidth ? ColumnWidth - text.size() : 1, ' ');
+}
+
+// A header column: as AppendColumn, one space fewer in the first column, where the "#" that
+// starts the line takes its place.
+inline void AppendHeaderColumn(std::string& header, std::string_view key)
+{
+    const bool first = header.empty();
+    AppendColumn(header, key);
+    if (first && header.back() == ' ')
+        header.pop_back();
+}
+
+}  // namespace ScenarioGrid

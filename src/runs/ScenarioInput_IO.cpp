@@ -1,0 +1,279 @@
+#include "runs/ScenarioInput_IO.h"
+
+#include "app/TextLines.h"
+#include "runs/ScenarioGrid.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+enum class Kind { Whole, Real, Moisture };
+
+struct Field {
+    const char* key;
+    Kind kind;
+};
+
+constexpr std::array<Field, ScenarioInput_IO::FieldCount> Fields{{
+    {"SIMT", Kind::Whole},     {"FMlow", Kind::Whole},    {"WNDRlow", Kind::Real},   {"ROSMlow", Kind::Real},
+    {"LADMlow", Kind::Real},   {"FLIMlow", Kind::Real},   {"FMhigh", Kind::Whole},   {"WNDRhigh", Kind::Real},
+    {"ROSMhigh", Kind::Real},  {"LADMhigh", Kind::Real},  {"FLIMhigh", Kind::Real},  {"MC01", Kind::Moisture},
+    {"MC10", Kind::Moisture},  {"MC100", Kind::Moisture}, {"MCLH", Kind::Moisture},  {"MCLW", Kind::Moisture},
+    {"ACBD", Kind::Real},      {"CABH", Kind::Real},      {"ACFL", Kind::Real},      {"FOMC", Kind::Real},
+    {"STFL", Kind::Real},      {"OWND", Kind::Real},      {"SLOP", Kind::Whole},     {"WDIR", Kind::Whole},
+}};
+
+constexpr int HighFuelModelField = 6;
+constexpr int HighWindReductionField = 7;
+constexpr int ConiferVegType = 2;
+const std::string NotOpenText = "Scenario input file is not open";
+
+// The record field behind a field index: a whole number or a real, never both.
+struct FieldRef {
+    int32_t* whole = nullptr;
+    double* real = nullptr;
+};
+
+FieldRef FieldOf(clsTorviInputs& r, int index)
+{
+    switch (index) {
+    case 0: return {&r.VegType, nullptr};
+    case 1: return {&r.LowInputs.fuelModelID, nullptr};
+    case 2: return {nullptr, &r.LowInputs.WindReductionFactor};
+    case 3: return {nullptr, &r.LowInputs.MultiplierROS};
+    case 4: return {nullptr, &r.LowInputs.MultiplierLoadDepth};
+    case 5: return {nullptr, &r.LowInputs.MultiplierIntensity};
+    case 6: return {&r.HighInputs.fuelModelID, nullptr};
+    case 7: return {nullptr, &r.HighInputs.WindReductionFactor};
+    case 8: return {nullptr, &r.HighInputs.MultiplierROS};
+    case 9: return {nullptr, &r.HighInputs.MultiplierLoadDepth};
+    case 10: return {nullptr, &r.HighInputs.MultiplierIntensity};
+    case 11: return {nullptr, &r.Dead1HrMC};
+    case 12: return {nullptr, &r.Dead10HrMC};
+    case 13: return {nullptr, &r.Dead100HrMC};
+    case 14: return {nullptr, &r.LiveHerbMC};
+    case 15: return {nullptr, &r.LiveWoodyMC};
+    case 16: return {nullptr, &r.CanopyBulkDensity};
+    case 17: return {nullptr, &r.CanopyBaseHeight};
+    case 18: return {nullptr, &r.CrownFuelLoad};
+    case 19: return {nullptr, &r.ConiferFoliarMC};
+    case 20: return {nullptr, &r.ShrubTransFlameLength};
+    case 21: return {nullptr, &r.OpenWindSpeed};
+    case 22: return {&r.PercentSlope, nullptr};
+    case 23: return {&r.WindDirFromUphill, nullptr};
+    default: throw std::out_of_range("scenario field index " + std::to_string(index));
+    }
+}
+
+// Converts one token into its field; false when the token is not a number.
+bool StoreToken(const std::string& token, const Field& field, FieldRef target)
+{
+    const std::string_view text = token == "N/A" ? std::string_view("-1") : std::string_view(token);
+    if (field.kind == Kind::Whole)
+        return TextLines::ParseInt32(text, *target.whole);
+    double value = 0;
+    if (!TextLines::ParseDouble(text, value))
+        return false;
+    *target.real = field.kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
+    return true;
+}
+
+std::string Strip(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+ScenarioInput_IO::ScenarioInput_IO()
+{
+    for (const Field& field : Fields)
+        ScenarioGrid::AppendHeaderColumn(header, field.key);
+    header += ScenarioGrid::NameKey + std::string(9, ' ');
+}
+
+std::string ScenarioInput_IO::GetFieldLabel(int index) const
+{
+    if (index < 0 || index >= FieldCount)
+        throw std::out_of_range("scenario field index " + std::to_string(index));
+    return Fields[static_cast<std::size_t>(index)].key;
+}
+
+double ScenarioInput_IO::FieldValue(const clsTorviInputs& record, int index)
+{
+    // FieldOf only locates the field; nothing is written through it here.
+    const FieldRef field = FieldOf(const_cast<clsTorviInputs&>(record), index);
+    return field.whole ? *field.whole : *field.real;
+}
+
+bool ScenarioInput_IO::OpenForReading(const std::string& name)
+{
+    CloseScenInpFile();
+    fileName = name;
+    lineNumber = 0;
+    input.open(name, std::ios::binary);
+    if (!input.is_open()) {
+        errStr = "Failed to open Scenario Input file: " + name;
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioInput_IO::OpenForWriting(const std::string& name)
+{
+    CloseScenInpFile();
+    fileName = name;
+    lineNumber = 0;
+    if (!output.Open(name)) {
+        errStr = "Failed to open Scenario Input file: " + name;
+        return false;
+    }
+    output.Write("#" + header + "\r\n#" + std::string(header.size(), '-') + "\r\n");
+    return true;
+}
+
+bool ScenarioInput_IO::CloseScenInpFile()
+{
+    input.close();
+    input.clear();
+    if (!output.IsOpen())
+        return true;
+    if (!output.Commit()) {
+        errStr = "Failed to write Scenario Input file: " + fileName;
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioInput_IO::NotOpen()
+{
+    errStr = NotOpenText;
+    return false;
+}
+
+// Reads up to the next line that is neither blank nor a comment; false at the end of the file.
+bool ScenarioInput_IO::NextDataLine()
+{
+    scen_rec.clear();
+    while (TextLines::ReadLine(input, line)) {
+        ++lineNumber;
+        scen_rec = Strip(line);
+        if (!scen_rec.empty() && scen_rec.front() != '#')
+            return true;
+        scen_rec.clear();
+    }
+    return false;
+}
+
+bool ScenarioInput_IO::FillRecord(const std::vector<std::string>& tokens, clsTorviInputs& record)
+{
+    clsTorviInputs filled = record;
+    for (int i = 0; i < FieldCount; ++i) {
+        const std::string& token = tokens[static_cast<std::size_t>(i)];
+        const Field& field = Fields[static_cast<std::size_t>(i)];
+        if (!StoreToken(token, field, FieldOf(filled, i))) {
+            invalidKey = field.key;
+            errStr = "Invalid " + invalidKey + " value " + token + " in line number " + std::to_string(lineNumber) +
+                     " of Scenario Input file: " + fileName;
+            return false;
+        }
+    }
+    filled.DeadHerbMC = filled.Dead1HrMC;
+    filled.LowInputs.LowOrHigh = 0;
+    filled.HighInputs.LowOrHigh = 1;
+    if (filled.VegType == ConiferVegType) {
+        filled.HighInputs.fuelModelID = 10;
+        filled.HighInputs.WindReductionFactor = 0.4;
+    }
+    record = filled;
+    return true;
+}
+
+ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record, std::string& name)
+{
+    if (!NextDataLine())
+        return ReadResult::EndOfFile;
+    const std::vector<std::string> tokens = TextLines::SplitBlanks(scen_rec);
+    if (tokens.size() < FieldCount) {
+        errStr = "Wrong number of values in line number " + std::to_string(lineNumber);
+        return ReadResult::Malformed;
+    }
+    if (!FillRecord(tokens, record))
+        return ReadResult::Malformed;
+    name.clear();
+    for (std::size_t i = FieldCount; i < tokens.size(); ++i)
+        name += " " + (tokens[i] == "N/A" ? std::string("-1") : tokens[i]);
+    return ReadResult::Record;
+}
+
+bool ScenarioInput_IO::FetchFirstScenInp(const std::string& name, clsTorviInputs& record, std::string& scenarioName)
+{
+    errStr.clear();
+    scen_rec.clear();
+    invalidKey.clear();
+    if (!OpenForReading(name))
+        return false;
+    return ReadRecord(record, scenarioName) != ReadResult::Malformed;
+}
+
+bool ScenarioInput_IO::FetchNextScenInp(clsTorviInputs& record, std::string& scenarioName)
+{
+    errStr.clear();
+    scen_rec.clear();
+    invalidKey.clear();
+    if (!input.is_open())
+        return NotOpen();
+    return ReadRecord(record, scenarioName) == ReadResult::Record;
+}
+
+bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::string& name)
+{
+    std::string text;
+    text.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1) + 2);
+    const bool conifer = record.VegType == ConiferVegType;
+    for (int i = 0; i < FieldCount; ++i) {
+        if (conifer && i == HighFuelModelField)
+            ScenarioGrid::AppendColumn(text, "10");
+        else if (conifer && i == HighWindReductionField)
+            ScenarioGrid::AppendColumn(text, "0.4");
+        else  // whole numbers have at most 10 digits, so they come out as decimal integers
+            ScenarioGrid::AppendColumn(text, TextLines::GeneralText(FieldValue(record, i), 15));
+    }
+    ScenarioGrid::AppendColumn(text, name);
+    text += "\r\n";
+    output.Write(text);
+    if (!output.Good()) {
+        errStr = "Failed to write Scenario Input file: " + fileName;
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioInput_IO::SaveFirstScenInp(const std::string& name, const clsTorviInputs& record,
+                                        const std::string& scenarioName)
+{
+    errStr.clear();
+    return OpenForWriting(name) && WriteRecord(record, scenarioName);
+}
+
+bool ScenarioInput_IO::SaveScenInp(const std::string& name, const clsTorviInputs& record,
+                                   const std::string& scenarioName)
+{
+    if (!SaveFirstScenInp(name, record, scenarioName)) {
+        output.Discard();
+        return false;
+    }
+    return CloseScenInpFile();
+}
+
+bool ScenarioInput_IO::SaveNextScenInp(const clsTorviInputs& record, const std::string& scenarioName)
+{
+    errStr.clear();
+    if (!output.IsOpen())
+        return NotOpen();
+    return WriteRecord(record, scenarioName);
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/clsSafeOutputFile.h"
+#include "engine/clsTorviInputs.h"
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+// Reads and writes scenario input files (".scn"): one scenario per data line, the 24 inputs of the
+// engine record in native units followed by the scenario's name, on a 16-character column grid.
+// One object holds at most one open file; opening another closes the first. A file being written
+// replaces its target only when it is closed (CloseScenInpFile), so a failed save never destroys
+// the previous file.
+class ScenarioInput_IO {
+public:
+    static constexpr int FieldCount = 24;
+
+    ScenarioInput_IO();
+
+    // Opens the file and reads its first data line into record and name. False when the file cannot
+    // be opened or the line is malformed; true also for a file without any data line, which leaves
+    // record and name as they were and scen_rec empty.
+    bool FetchFirstScenInp(const std::string& fileName, clsTorviInputs& record, std::string& name);
+    // The next data line of the open file; false at its end, on a malformed line, or with no file open.
+    bool FetchNextScenInp(clsTorviInputs& record, std::string& name);
+
+    bool SaveScenInp(const std::string& fileName, const clsTorviInputs& record, const std::string& name);
+    bool SaveFirstScenInp(const std::string& fileName, const clsTorviInputs& record, const std::string& name);
+    bool SaveNextScenInp(const clsTorviInputs& record, const std::string& name);
+    // Closes the open file; a file being written then replaces its target. False (errStr set) when
+    // the written file could not be completed.
+    bool CloseScenInpFile();
+
+    // The key of field 0..23; another index throws std::out_of_range.
+    std::string GetFieldLabel(int index) const;
+    // The value of field 0..23 of a record, as the file holds it.
+    static double FieldValue(const clsTorviInputs& record, int index);
+    // The text of writer line 1 after its "#".
+    const std::string& Header() const { return header; }
+
+    std::string errStr;
+    // The last line read, stripped of blanks; "" at the end of the file.
+    std::string scen_rec;
+    // The key of the first field of the last line read whose value is not a number, "" otherwise.
+    // Such a line is not taken into the record, but the file stays open to read on.
+    std::string invalidKey;
+
+private:
+    enum class ReadResult { Record, EndOfFile, Malformed };
+    ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
+    bool NextDataLine();
+    bool FillRecord(const std::vector<std::string>& tokens, clsTorviInputs& record);
+    bool OpenForReading(const std::string& name);
+    bool OpenForWriting(const std::string& name);
+    bool WriteRecord(const clsTorviInputs& record, const std::string& name);
+    bool NotOpen();
+
+    std::string header;
+    std::ifstream input;
+    clsSafeOutputFile output;
+    std::string fileName;
+    std::string line;
+    int lineNumber = 0;
+};

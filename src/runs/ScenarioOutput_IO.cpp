@@ -1,0 +1,153 @@
+#include "runs/ScenarioOutput_IO.h"
+
+#include "app/TextLines.h"
+#include "runs/ScenarioGrid.h"
+#include "units/clsUnits.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+constexpr std::array<const char*, ScenarioOutput_IO::FieldCount> Keys{
+    "FTYP", "FTYPlbl", "CRFB", "SPRT",  "HPUA",  "FLIN", "FIS",  "FLML",  "EMFW",
+    "TORI", "CRNI",    "SURI", "FLINI", "FLMLI", "SPRTI", "ACBD", "ASPRT", "OWNDC"};
+
+// Decimals of the numeric columns 2..17.
+constexpr std::array<int, ScenarioOutput_IO::FieldCount> Decimals{0, 0, 2, 2, 0, 0, 1, 2, 1, 1, 1, 1, 0, 2, 2, 3, 2, 1};
+
+double NumericField(const clsTorviOutputs& r, int index)
+{
+    const double values[ScenarioOutput_IO::FieldCount] = {
+        0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
+        r.FireIntensityScale, r.FlameLength, r.EffectiveMidflameWind, r.TorchingIndex, r.CrowningIndex,
+        r.SurfacingIndex, r.CrownFirelineIntensity, r.CrownFlameLength, r.CrownCriticalSurfaceROS,
+        r.CrownCriticalBulkDensity, r.CrownRActive, r.CrownOCessation};
+    return values[index];
+}
+
+std::string FireTypeWord(int32_t fireType)
+{
+    static const char* const words[] = {"surface", "passive", "conditional", "active"};
+    if (fireType >= 1 && fireType <= 4)
+        return words[fireType - 1];
+    return std::to_string(fireType);
+}
+
+}  // namespace
+
+ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
+{
+    const int16_t native = clsUnits::InternalUnits();
+    const std::array<std::string, FieldCount> labels{
+        "",
+        "nominal",
+        "fraction",
+        units.ROSOutUnits.UnitLbl(native),
+        units.HPUAOutUnits.UnitLbl(native),
+        units.FIOutUnits.UnitLbl(native),
+        units.FIScaleOutUnits.UnitLbl(native),
+        units.FLenOutUnits.UnitLbl(native),
+        units.EMFWOutUnits.UnitLbl(native),
+        units.TIOutUnits.UnitLbl(native),
+        units.CIOutUnits.UnitLbl(native),
+        units.SIOutUnits.UnitLbl(native),
+        units.CFIOutUnits.UnitLbl(native),
+        units.CFLenOutUnits.UnitLbl(native),
+        units.CROSOutUnits.UnitLbl(native),
+        units.ASCanopyBDOutUnits.UnitLbl(native),
+        units.ASROSOutUnits.UnitLbl(native),
+        units.OCessOutUnits.UnitLbl(native)};
+    for (int i = 0; i < FieldCount; ++i) {
+        unitLabels[i] = labels[static_cast<std::size_t>(i)];
+        ScenarioGrid::AppendHeaderColumn(keyHeader, Keys[static_cast<std::size_t>(i)]);
+        ScenarioGrid::AppendHeaderColumn(unitsHeader, unitLabels[i]);
+    }
+    keyHeader += ScenarioGrid::NameKey + std::string(9, ' ');
+}
+
+std::string ScenarioOutput_IO::GetFieldLabel(int index) const
+{
+    if (index < 0 || index >= FieldCount)
+        throw std::out_of_range("scenario output column " + std::to_string(index));
+    return Keys[static_cast<std::size_t>(index)];
+}
+
+bool ScenarioOutput_IO::NotOpen()
+{
+    errStr = "Scenario output file is not open";
+    return false;
+}
+
+bool ScenarioOutput_IO::WriteLine(const std::string& text)
+{
+    output.Write(text);
+    output.Write("\r\n");
+    if (!output.Good()) {
+        errStr = "Failed to write Scenario Output file: " + fileName;
+        return false;
+    }
+    return true;
+}
+
+bool ScenarioOutput_IO::OpenScenOutpFile(const std::string& name)
+{
+    errStr.clear();
+    CloseScenOutpFile();
+    fileName = name;
+    if (!output.Open(name)) {
+        errStr = "Failed to open Scenario Output file: " + name;
+        return false;
+    }
+    return WriteLine("#" + keyHeader) && WriteLine("#" + unitsHeader) &&
+           WriteLine("#" + std::string(keyHeader.size(), '-'));
+}
+
+bool ScenarioOutput_IO::SaveNextScenOutp(const clsTorviOutputs& record, const std::string& name)
+{
+    errStr.clear();
+    if (!output.IsOpen())
+        return NotOpen();
+    std::string line;
+    line.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1));
+    ScenarioGrid::AppendColumn(line, std::to_string(record.FireType));
+    ScenarioGrid::AppendColumn(line, FireTypeWord(record.FireType));
+    for (int i = 2; i < FieldCount; ++i)
+        ScenarioGrid::AppendColumn(line, TextLines::FixedText(NumericField(record, i), Decimals[static_cast<std::size_t>(i)]));
+    ScenarioGrid::AppendColumn(line, name);
+    return WriteLine(line);
+}
+
+bool ScenarioOutput_IO::SaveFirstScenOutp(const std::string& name, const clsTorviOutputs& record,
+                                          const std::string& scenarioName)
+{
+    return OpenScenOutpFile(name) && SaveNextScenOutp(record, scenarioName);
+}
+
+bool ScenarioOutput_IO::SaveScenOutp(const std::string& name, const clsTorviOutputs& record,
+                                     const std::string& scenarioName)
+{
+    if (!SaveFirstScenOutp(name, record, scenarioName)) {
+        output.Discard();
+        return false;
+    }
+    return CloseScenOutpFile();
+}
+
+bool ScenarioOutput_IO::WriteOutLine(const std::string& text)
+{
+    if (!output.IsOpen())
+        return NotOpen();
+    return WriteLine(text);
+}
+
+bool ScenarioOutput_IO::CloseScenOutpFile()
+{
+    if (!output.IsOpen())
+        return true;
+    if (!output.Commit()) {
+        errStr = "Failed to write Scenario Output file: " + fileName;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/clsSafeOutputFile.h"
+#include "engine/clsTorviOutputs.h"
+
+#include <string>
+
+class clsUnits;
+
+// Writes scenario output files (".out"): the results of batch processing, one line per scenario
+// with 18 outputs in native units and the scenario's name, on the grid of the scenario input file.
+// The file replaces its target only when it is closed; an abandoned file leaves the target as it was.
+class ScenarioOutput_IO {
+public:
+    static constexpr int FieldCount = 18;
+
+    // The column units are the native unit labels of the catalogue.
+    explicit ScenarioOutput_IO(const clsUnits& units);
+
+    bool OpenScenOutpFile(const std::string& fileName);
+    bool SaveScenOutp(const std::string& fileName, const clsTorviOutputs& record, const std::string& name);
+    bool SaveFirstScenOutp(const std::string& fileName, const clsTorviOutputs& record, const std::string& name);
+    bool SaveNextScenOutp(const clsTorviOutputs& record, const std::string& name);
+    bool WriteOutLine(const std::string& text);
+    // Closes the open file, which then replaces its target; false (errStr set) when it could not be
+    // completed.
+    bool CloseScenOutpFile();
+    // Drops the open file without touching its target.
+    void AbandonScenOutpFile() { output.Discard(); }
+    bool IsOpen() const { return output.IsOpen(); }
+
+    // The key of column 0..17; another index throws std::out_of_range.
+    std::string GetFieldLabel(int index) const;
+    const std::string& KeyHeader() const { return keyHeader; }
+    const std::string& UnitsHeader() const { return unitsHeader; }
+
+    std::string errStr;
+
+private:
+    bool WriteLine(const std::string& text);
+    bool NotOpen();
+
+    std::string unitLabels[FieldCount];
+    std::string keyHeader;
+    std::string unitsHeader;
+    clsSafeOutputFile output;
+    std::string fileName;
+};
