@@ -131,8 +131,8 @@ std::string ShortestText(double value)
     // decimals for exponents -4 to 14, "1.5E+20" / "1E-05" outside them.
     char buffer[400];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const int exponent = std::atoi(scientific.data() + scientific.find('e') + 1);
+    const std::string scientific(buffer, result.ptr);
+    const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
     if (exponent < -4 || exponent > 14)
         return WithBasicExponent(buffer, result.ptr);
     result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);

@@ -1,23 +1,759 @@
 #include "app/TorviForm.h"
 
-#include <QTabWidget>
+#include "app/FileDlg.h"
+#include "app/TextLines.h"
+#include "engine/clsTorvi.h"
+#include "panels/PanelMetrics.h"
+#include "panels/ctlIn.h"
+#include "panels/ctlOut.h"
+#include "runs/clsRun.h"
+#include "units/clsUnits.h"
 
-TorviForm::TorviForm(QWidget* parent) : QMainWindow(parent), tabs(new QTabWidget(this))
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+namespace {
+
+struct Caption {
+    const char* code;
+    const char* description;
+};
+
+// Input rows in the order of the input panel.
+const Caption inputCaptions[] = {
+    {"SIMT", "Simulation Type"},
+    {"FMCDlow", "Fuel model code for LOW fuel model"},
+    {"WNDRlow", "Wind reduction factor"},
+    {"ROSMlow", "Spread rate multiplier"},
+    {"LADMlow", "Surface fuel load and depth multiplier"},
+    {"FLIMlow", "Fireline intensity multiplier"},
+    {"FMCDhigh", "Fuel model code for HIGH fuel model"},
+    {"WNDRhigh", "Wind reduction factor"},
+    {"ROSMhigh", "Spread rate multiplier"},
+    {"LADMhigh", "Surface fuel load and depth multiplier"},
+    {"FLIMhigh", "Fireline intensity multiplier"},
+    {"MC01", "Dead 1-hr timelag moisture content; also used for dead herb in dynamic fuel models"},
+    {"MC10", "Dead 10-hr timelag moisture content"},
+    {"MC100", "Dead 100-hr timelag moisture content"},
+    {"MCLH", "Live herbaceous moisture content"},
+    {"MCLW", "Live woody moisture content"},
+    {"ACBD", "Available canopy bulk density"},
+    {"CABH", "Canopy base height"},
+    {"ACFL", "Available canopy fuel load"},
+    {"FOMC", "Foliar moisture content"},
+    {"STFL", "Shrub transition flame length: the flame length at which the low fuel model begins transition to the "
+             "high fuel model"},
+    {"OWND", "Open windspeed"},
+    {"SLOP", "Slope steepness"},
+    {"WDIR", "Wind direction (clockwise from uphill)"},
+};
+
+struct OutputRow {
+    Caption caption;
+    clsTorviUnit clsUnits::*member;  // nullptr: shown as computed
+    int decimals;                    // -1: the member's decimals in its current unit
+    double clsTorviOutputs::*value;
+    void (ctlOut::*set)(double);
+};
+
+// Output rows after the fire type, in the order of the output panel.
+const OutputRow outputRows[] = {
+    {{"CRFB", "Crown Fraction Burned"}, nullptr, 2, &clsTorviOutputs::TransitionFunction, &ctlOut::SetCrownFB},
+    {{"SPRT", "Spread Rate"}, &clsUnits::ROSOutUnits, 2, &clsTorviOutputs::RateOfSpread, &ctlOut::SetROS},
+    {{"HPUA", "Heat per Unit Area"}, &clsUnits::HPUAOutUnits, 0, &clsTorviOutputs::HeatPerUnitArea,
+     &ctlOut::SetHeatPUA},
+    {{"FLIN", "Fireline Intensity"}, &clsUnits::FIOutUnits, 0, &clsTorviOutputs::FirelineIntensity,
+     &ctlOut::SetFireLineInt},
+    {{"FIS", "Fire intensity scale"}, nullptr, 1, &clsTorviOutputs::FireIntensityScale, &ctlOut::SetFireIntensScale},
+    {{"FLML", "Flame Length"}, &clsUnits::FLenOutUnits, 1, &clsTorviOutputs::FlameLength, &ctlOut::SetFlameLen},
+    {{"EMFW", "effective mid-flame windspeed"}, &clsUnits::EMFWOutUnits, 1, &clsTorviOutputs::EffectiveMidflameWind,
+     &ctlOut::SetMidFlameWind},
+    {{"TORI", "Torching Index: the 20-ft windspeed at which some kind of crowning is possible"}, &clsUnits::TIOutUnits,
+     1, &clsTorviOutputs::TorchingIndex, &ctlOut::SetIdxTorch},
+    {{"CRNI", "Crowning Index: the 20-ft windspeed at which active crown fire is possible"}, &clsUnits::CIOutUnits, 1,
+     &clsTorviOutputs::CrowningIndex, &ctlOut::SetIdxCrown},
+    {{"SURI", "Surfacing Index: the 20-ft windspeed at which an active crown fire would drop to the surface"},
+     &clsUnits::SIOutUnits, 1, &clsTorviOutputs::SurfacingIndex, &ctlOut::SetIdxSurface},
+    {{"FLINinitiation", "Critical fireline intenstity for crown fire initiation"}, &clsUnits::CFIOutUnits, 0,
+     &clsTorviOutputs::CrownFirelineIntensity, &ctlOut::SetInitFireLineInt},
+    {{"FLMLinitiation", "Critical Flame Length for crown fire initiation"}, &clsUnits::CFLenOutUnits, 1,
+     &clsTorviOutputs::CrownFlameLength, &ctlOut::SetInitFlameLen},
+    {{"SPRTinitiation", "Critical spread rate for crown fire initiation (depends on surface fuel characteristics)"},
+     &clsUnits::CROSOutUnits, 2, &clsTorviOutputs::CrownCriticalSurfaceROS, &ctlOut::SetInitCritSurfROS},
+    {{"ACBDactive", "Critical available bulk density for sustained active crown fire"}, &clsUnits::ASCanopyBDOutUnits,
+     -1, &clsTorviOutputs::CrownCriticalBulkDensity, &ctlOut::SetASCanopyBD},
+    {{"SPRTactive", "Critical spread rate for sustained active crown fire"}, &clsUnits::ASROSOutUnits, 2,
+     &clsTorviOutputs::CrownRActive, &ctlOut::SetASRactive},
+    {{"OWNDcessation", "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base "
+                       "height"},
+     &clsUnits::OCessOutUnits, 1, &clsTorviOutputs::CrownOCessation, &ctlOut::SetOCess},
+};
+
+const char* const fireTypes[] = {"", "surface", "passive", "conditional", "active"};
+
+// The five moisture fields that the scenario link copies.
+constexpr std::array<int, 5> allMoistures = {11, 12, 13, 14, 15};
+
+// The input fields whose unit the page lets the user choose.
+constexpr int convertedFields[] = {16, 17, 20, 21};
+
+QLabel* RowLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFixedHeight(PanelMetrics::RowHeight);
+    return label;
+}
+
+QVBoxLayout* Column()
+{
+    auto* column = new QVBoxLayout;
+    column->setSpacing(PanelMetrics::RowSpacing);
+    column->setContentsMargins(0, 0, 0, 0);
+    return column;
+}
+
+}  // namespace
+
+QString TorviForm::ScenarioCaption(int scenario)
+{
+    return QString("Scenario ") + QChar('A' + scenario - 1);
+}
+
+TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent)
+    : QMainWindow(parent),
+      TabStrip1(new QTabBar(this)),
+      frames(new QStackedWidget(this)),
+      run(run),
+      fileDlg(fileDlg),
+      ui(ui),
+      programDir(programDir),
+      help(programDir)
 {
     setWindowTitle("Torvi v2.1");
+    BuildMenus();
+
     struct Tab {
         const char* caption;
+        const char* key;
         const char* toolTip;
     };
-    const Tab pages[] = {{"Input/Output", "Torvi Inputs and Outputs"},
-                         {"Output Table", "Torvi Tables"},
-                         {"Output Chart", "Torvi Charts"},
-                         {"Hazard Chart", "Torvi Hazard Chart"},
-                         {"Fire Characteristics Chart", "Torvi Fire Characteristics Chart"}};
-    for (const Tab& page : pages) {
-        const int index = tabs->addTab(new QWidget(tabs), page.caption);
-        tabs->setTabToolTip(index, page.toolTip);
+    const Tab tabs[] = {{"Input/Output", "IO", "Torvi Inputs and Outputs"},
+                        {"Output Table", "Tables", "Torvi Tables"},
+                        {"Output Chart", "Charts", "Torvi Charts"},
+                        {"Hazard Chart", "HazChart", "Torvi Hazard Chart"},
+                        {"Fire Characteristics Chart", "CharChart", "Torvi Fire Characteristics Chart"}};
+    for (std::size_t i = 0; i < std::size(tabs); ++i) {
+        const int index = TabStrip1->addTab(tabs[i].caption);
+        TabStrip1->setTabData(index, tabs[i].key);
+        TabStrip1->setTabToolTip(index, tabs[i].toolTip);
+        frameIO[i] = i == 0 ? BuildInputOutputPage() : new QFrame(frames);
+        frames->addWidget(frameIO[i]);
     }
-    setCentralWidget(tabs);
-    resize(1280, 720);
+    connect(TabStrip1, &QTabBar::currentChanged, this, &TorviForm::SelectTab);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(0);
+    layout->addWidget(TabStrip1);
+    layout->addWidget(frames, 1);
+    setCentralWidget(central);
+    resize(1340, 720);
+}
+
+void TorviForm::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu("&File");
+    mnuOpenRun = file->addAction("&Open Run");
+    mnuCloseRun = file->addAction("&Close Run");
+    mnuSaveMain = file->addAction("&Save Run");
+    file->addSeparator();
+    mnuOpenUnits = file->addAction("&Open Units Set");
+    mnuCloseUnits = file->addAction("&Close Units Set");
+    mnuSaveUnits = file->addAction("&Save Units Set");
+    file->addSeparator();
+    mnuPrint = file->addAction("&Print");
+    mnuCapture = file->addAction("&Capture");
+    mnuBatch = file->addAction("&Batch");
+    file->addSeparator();
+    mnuExit = file->addAction("&Exit");
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    mnuGlobalSettings = tools->addAction("&Global settings");
+    mnuCustomFM = tools->addAction("&Custom fuel models");
+    mnuFBATables = tools->addAction("&FBA Tables");
+    mnuFuelSzCls = tools->addAction("&Link size class moistures");
+    mnuScenarioFuel = tools->addAction("&Link scenario moistures");
+    mnuSplitScn = tools->addAction("&Split scenario batch file");
+    mnuFuelSzCls->setCheckable(true);
+    mnuScenarioFuel->setCheckable(true);
+    connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::ToggleSizeClassLink);
+    connect(mnuScenarioFuel, &QAction::triggered, this, &TorviForm::ToggleScenarioLink);
+
+    QMenu* helpMenu = menuBar()->addMenu("&Help");
+    mnuHelpTOC = helpMenu->addAction("Contents and Index");
+    mnuHelpAbout = helpMenu->addAction("About Torvi");
+    connect(mnuHelpTOC, &QAction::triggered, this, [this] { help.ShowContents(); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { help.ShowTopic(9); });
+
+    mnuScenario = new QMenu(this);
+    mnuLoad = mnuScenario->addAction("&Load");
+    mnuSave = mnuScenario->addAction("&Save");
+    mnuName = mnuScenario->addAction("&Name");
+    mnuClear = mnuScenario->addAction("&Clear");
+    mnuScenHelp = mnuScenario->addAction("&Help");
+    // The scenario number travels in the entries' data, set by the button that shows the menu.
+    connect(mnuLoad, &QAction::triggered, this, [this] { LoadScenario(mnuLoad->data().toInt()); });
+    connect(mnuSave, &QAction::triggered, this, [this] { SaveScenario(mnuSave->data().toInt()); });
+    connect(mnuName, &QAction::triggered, this, [this] { NameScenario(mnuName->data().toInt()); });
+    connect(mnuClear, &QAction::triggered, this, [this] { ClearScenario(mnuClear->data().toInt()); });
+    connect(mnuScenHelp, &QAction::triggered, this, [this] { help.ShowTopic(8); });
+}
+
+QWidget* TorviForm::BuildRunFields()
+{
+    auto* fields = new QWidget;
+    auto* layout = new QHBoxLayout(fields);
+    layout->setContentsMargins(0, 0, 0, 4);
+    auto addField = [&](const char* caption, std::string clsRun::*field) {
+        auto* box = new QLineEdit(fields);
+        layout->addWidget(new QLabel(caption, fields));
+        layout->addWidget(box, 1);
+        if (field)
+            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                run.*field = text.toStdString();
+                run.IsDirty = true;
+            });
+        return box;
+    };
+    txtRun = addField("Run", &clsRun::Name);
+    txtRDate = addField("Date", &clsRun::RDate);
+    txtAnalyst = addField("Analyst", &clsRun::Analyst);
+    txtProject = addField("Project", &clsRun::Project);
+    txtRunFile = addField("Run file", nullptr);
+    txtRunFile->setReadOnly(true);
+    return fields;
+}
+
+void TorviForm::FillUnitList(QComboBox* list, const clsTorviUnit& member)
+{
+    list->clear();
+    for (int16_t unit = 1; unit <= member.UnitSize(); ++unit)
+        list->addItem(QString::fromStdString(member.UnitLbl(unit)), unit);
+}
+
+QWidget* TorviForm::BuildInputOutputPage()
+{
+    clsUnits& units = run.units;
+    auto* page = new QWidget(frames);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(4, 4, 4, 4);
+    pageLayout->addWidget(BuildRunFields());
+
+    auto* grid = new QWidget;
+    auto* columns = new QHBoxLayout(grid);
+    columns->setContentsMargins(0, 0, 0, 0);
+    columns->setSpacing(6);
+    QVBoxLayout* captions = Column();
+    QVBoxLayout* unitColumn = Column();
+
+    // A unit cell: a list where the quantity has several units, its one label otherwise.
+    auto unitCell = [&](clsTorviUnit* member) {
+        if (member && member->UnitSize() > 1) {
+            auto* list = new QComboBox(grid);
+            list->setFixedHeight(PanelMetrics::RowHeight);
+            FillUnitList(list, *member);
+            unitLists.push_back({list, member});
+            connect(list, &QComboBox::activated, this, [this, member, list] { UnitListChosen(*member, list); });
+            unitColumn->addWidget(list);
+        } else {
+            unitColumn->addWidget(RowLabel(member ? QString::fromStdString(member->UnitLbl(1)) : "", grid));
+        }
+    };
+    auto captionCell = [&](const Caption& caption) {
+        QLabel* label = RowLabel(caption.code, grid);
+        label->setToolTip(caption.description);
+        captions->addWidget(label);
+    };
+
+    captions->addWidget(RowLabel("", grid));
+    unitColumn->addWidget(RowLabel("Units", grid));
+    for (int row = 0; row < static_cast<int>(std::size(inputCaptions)); ++row) {
+        captionCell(inputCaptions[row]);
+        // Rows 0, 1 and 6 are the simulation type and the two fuel models; the others are fields.
+        const bool numeric = row != 0 && row != 1 && row != 6;
+        unitCell(numeric ? &ctlIn::UnitOf(run, row) : nullptr);
+    }
+    captions->addWidget(RowLabel("<b>Outputs</b>", grid));
+    unitColumn->addWidget(RowLabel("", grid));
+    captionCell({"FTYP", "Type of Fire"});
+    unitCell(nullptr);
+    for (const OutputRow& row : outputRows) {
+        captionCell(row.caption);
+        unitCell(row.member ? &(units.*row.member) : nullptr);
+    }
+    captions->addStretch();
+    unitColumn->addStretch();
+    columns->addLayout(captions);
+    columns->addLayout(unitColumn);
+
+    for (int i = 1; i <= NumScenarios; ++i) {
+        QVBoxLayout* column = Column();
+        scenarioButton[i] = new QPushButton(ScenarioCaption(i), grid);
+        scenarioButton[i]->setFixedHeight(PanelMetrics::RowHeight);
+        connect(scenarioButton[i], &QPushButton::clicked, this, [this, i] { ShowScenarioMenu(i); });
+        inPanel[i] = new ctlIn(run, programDir, &help, grid);
+        inPanel[i]->Events().parentId = static_cast<int16_t>(i);
+        outputLabel[i] = RowLabel(ScenarioCaption(i), grid);
+        outputLabel[i]->setAlignment(Qt::AlignCenter);
+        outPanel[i] = new ctlOut(grid);
+        column->addWidget(scenarioButton[i]);
+        column->addWidget(inPanel[i]);
+        column->addWidget(outputLabel[i]);
+        column->addWidget(outPanel[i]);
+        column->addStretch();
+        columns->addLayout(column, 1);
+    }
+
+    auto* scroll = new QScrollArea(page);
+    scroll->setWidget(grid);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    pageLayout->addWidget(scroll, 1);
+    return page;
+}
+
+QComboBox* TorviForm::UnitList(const clsTorviUnit& member) const
+{
+    for (const UnitListEntry& entry : unitLists)
+        if (entry.member == &member)
+            return entry.list;
+    return nullptr;
+}
+
+// ---- the start sequence ----------------------------------------------------------------------
+
+void TorviForm::Start(const QString& commandLine)
+{
+    run.InitUnits();
+    ClearAllScenarios();
+    SelectTab(run.visTab);
+    BindHolders();
+    if (!commandLine.isEmpty())
+        LoadCommandLineScenario(commandLine);
+}
+
+void TorviForm::LoadCommandLineScenario(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        ui.ShowMessage(("Error locating scenario file " + path + "\r\nUsage: " + program + " [ScenarioFileName] ")
+                           .toStdString());
+        return;
+    }
+    ClearScenario(1);
+    run.io(1).fileName = path.toStdString();
+    if (run.io(1).LoadInput(true) && CopyRecordToPanel(1))
+        CalculateOutput(1);
+}
+
+void TorviForm::BindHolders()
+{
+    for (int i = 1; i <= NumScenarios; ++i) {
+        clsIO& holder = run.io(i);
+        clsInCtl& events = inPanel[i]->Events();
+        events.InpTxtLostFocus = [&holder](int16_t, int box) { holder.InputFieldChanged(box); };
+        events.VegTypeClick = [&holder](int16_t) { holder.SimulationTypeClicked(); };
+        holder.OnInputFieldChanged = [this, i](int box) { LostFocus(i, box); };
+        holder.OnSimulationTypeClicked = [this, i] { CalculateOutput(i); };
+    }
+}
+
+void TorviForm::SelectTab(int tab)
+{
+    if (tab < 0 || tab >= static_cast<int>(frameIO.size()))
+        return;
+    if (TabStrip1->currentIndex() != tab) {
+        TabStrip1->setCurrentIndex(tab);  // comes back here through the tab strip's signal
+        return;
+    }
+    // The output chart shares the output table's frame.
+    frames->setCurrentWidget(frameIO[tab == 2 ? 1 : tab]);
+    run.visTab = static_cast<int16_t>(tab);
+}
+
+// ---- calculation -----------------------------------------------------------------------------
+
+void TorviForm::CopyPanelToRecord(int scenario)
+{
+    ctlIn& panel = *inPanel[scenario];
+    clsTorviInputs& record = run.io(scenario).IData;
+    record.VegType = panel.GetVegType();
+    record.LowInputs.fuelModelID = panel.GetFuelMdlLow();
+    record.HighInputs.fuelModelID = panel.GetFuelMdlHi();
+    for (int field = 2; field <= clsInCtl::LastField; ++field)
+        if (field != 6)
+            panel.StoreField(field);
+}
+
+void TorviForm::CalculateOutput(int scenario)
+{
+    if (!inPanel[scenario]->Events().AllValidated())
+        return;
+    CopyPanelToRecord(scenario);
+    clsIO& holder = run.io(scenario);
+    clsTorviInputs& record = holder.IData;
+    record.LowInputs.LowOrHigh = 0;
+    record.HighInputs.LowOrHigh = 1;
+    record.DeadHerbMC = record.Dead1HrMC;
+    record.Temperature = 0;
+    record.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
+    record.SpreadDirection = run.globalSpreadDirection;
+    bool success = false;
+    holder.OData = run.torvi.CalculateTorviOutputs(record, success);
+    if (!success)
+        ui.ShowMessage("CalculateTorviOutputs Failure[" + std::to_string(holder.OData.ErrorNumber) + "] " +
+                       holder.OData.ErrorDescription);
+    ShowOutputs(scenario);
+    outputLabel[scenario]->setText(ScenarioCaption(scenario));
+    outputLabel[scenario]->setToolTip("Scenario " + QString::number(scenario));
+}
+
+void TorviForm::ShowOutputs(int scenario)
+{
+    ctlOut& panel = *outPanel[scenario];
+    const clsTorviOutputs& outputs = run.io(scenario).OData;
+    // A result without a fire type (no spread, or a failed calculation) must not keep showing
+    // the fire type of the scenario's previous result.
+    panel.Init();
+    if (outputs.FireType >= 1 && outputs.FireType <= 4)
+        panel.SetFireType(fireTypes[outputs.FireType]);
+    for (const OutputRow& row : outputRows) {
+        double value = outputs.*row.value;
+        int decimals = row.decimals;
+        if (row.member) {
+            clsTorviUnit& member = run.units.*row.member;
+            value = member.Cvt(member.GetCurrUnit(), value, 1);
+            if (decimals < 0)
+                decimals = member.GetPrecision();
+        }
+        (panel.*row.set)(TextLines::RoundToDecimals(value, decimals));
+    }
+    if (run.io(scenario).IData.VegType == 3) {
+        panel.SetIdxTorchNA();
+        panel.SetIdxCrownNA();
+    }
+    panel.Events().SetIsCalculated(true);
+}
+
+// ---- display units ---------------------------------------------------------------------------
+
+void TorviForm::UnitListChosen(clsTorviUnit& member, QComboBox* list)
+{
+    const int16_t unit = static_cast<int16_t>(list->currentData().toInt());
+    member.Cvt(unit, 0.0);  // selects the unit for display
+    run.units.SetUnitsHaveChanged(true);
+    for (int i = 1; i <= NumScenarios; ++i) {
+        for (int field : convertedFields)
+            if (&ctlIn::UnitOf(run, field) == &member)
+                ShowInputInUnit(i, field);
+        if (outPanel[i]->Events().IsCalculated())
+            RefreshOutputRow(i, member);
+    }
+}
+
+// Shows a stored native input in the unit now displayed for it.
+void TorviForm::ShowInputInUnit(int scenario, int field)
+{
+    ctlIn& panel = *inPanel[scenario];
+    if (!panel.FieldIsValid(field))
+        return;
+    const clsTorviInputs& record = run.io(scenario).IData;
+    clsTorviUnit& member = ctlIn::UnitOf(run, field);
+    double value = 0;
+    int16_t storedUnit = 1;
+    switch (field) {
+    case 16: value = record.CanopyBulkDensity; break;
+    case 17: value = record.CanopyBaseHeight; break;
+    case 20: value = record.ShrubTransFlameLength; storedUnit = 2; break;  // held in feet
+    default: value = record.OpenWindSpeed; break;
+    }
+    panel.ShowField(field, member.Cvt(member.GetCurrUnit(), value, storedUnit), member.GetPrecision());
+}
+
+void TorviForm::RefreshOutputRow(int scenario, clsTorviUnit& member)
+{
+    for (const OutputRow& row : outputRows)
+        if (row.member && &(run.units.*row.member) == &member) {
+            ShowOutputs(scenario);
+            return;
+        }
+}
+
+void TorviForm::ApplyUnitLists()
+{
+    const bool changedBefore = run.units.UnitsChanged();
+    for (const UnitListEntry& entry : unitLists) {
+        entry.list->setCurrentIndex(entry.member->GetCurrUnit() - 1);
+        UnitListChosen(*entry.member, entry.list);
+    }
+    if (!changedBefore)
+        run.units.SetUnitsHaveChanged(false);
+}
+
+void TorviForm::SetInputUnitListsToFirst()
+{
+    for (int field : convertedFields) {
+        clsTorviUnit& member = ctlIn::UnitOf(run, field);
+        member.SetCurrUnit(1);
+        if (QComboBox* list = UnitList(member))
+            list->setCurrentIndex(0);
+    }
+}
+
+// ---- clearing and copying scenarios ----------------------------------------------------------
+
+void TorviForm::ClearScenario(int scenario)
+{
+    ctlIn& panel = *inPanel[scenario];
+    panel.Events().InitInCtl();
+    run.io(scenario).InitIO();
+    outPanel[scenario]->Init();
+    panel.txtInp_Init();
+    panel.VegType_Init();
+    scenarioButton[scenario]->setText(ScenarioCaption(scenario));
+    scenarioButton[scenario]->setToolTip("Scenario " + QString::number(scenario));
+}
+
+void TorviForm::ClearAllScenarios()
+{
+    for (int i = 1; i <= NumScenarios; ++i)
+        ClearScenario(i);
+    SetInputUnitListsToFirst();
+}
+
+bool TorviForm::CopyRecordToPanel(int scenario)
+{
+    clsIO& holder = run.io(scenario);
+    const clsTorviInputs record = holder.IData;  // the panel writes into the record as it fills
+    scenarioButton[scenario]->setToolTip(QString::fromStdString(holder.Name));
+    for (const clsTorviInputSet* set : {&record.LowInputs, &record.HighInputs}) {
+        if (set == &record.HighInputs && record.VegType == 3)
+            break;
+        if (!run.getSelectedFM(set->fuelModelID)) {
+            ClearScenario(scenario);
+            ui.ShowMessage("Fuel Model " + std::to_string(set->fuelModelID) +
+                           " not loaded. Load the custom fuel model before loading this scenario.");
+            return false;
+        }
+    }
+    ctlIn& panel = *inPanel[scenario];
+    panel.SetVegType(record.VegType);
+    auto setModel = [&](const clsTorviInputSet& set, bool high) {
+        const clsFuelModel* model = run.getSelectedFM(set.fuelModelID);
+        if (!model)
+            return;
+        const QString code = QString::fromStdString(model->fuelModelCode);
+        const QString modelName = QString::fromStdString(model->fuelModelName);
+        if (high)
+            panel.SetFuelMdlHi(set.fuelModelID, code, modelName);
+        else
+            panel.SetFuelMdlLow(set.fuelModelID, code, modelName);
+    };
+    setModel(record.LowInputs, false);
+    if (record.VegType == 1)
+        setModel(record.HighInputs, true);
+
+    const double values[] = {0, 0,
+                             record.LowInputs.WindReductionFactor, record.LowInputs.MultiplierROS,
+                             record.LowInputs.MultiplierLoadDepth, record.LowInputs.MultiplierIntensity, 0,
+                             record.HighInputs.WindReductionFactor, record.HighInputs.MultiplierROS,
+                             record.HighInputs.MultiplierLoadDepth, record.HighInputs.MultiplierIntensity,
+                             record.Dead1HrMC, record.Dead10HrMC, record.Dead100HrMC, record.LiveHerbMC,
+                             record.LiveWoodyMC, record.CanopyBulkDensity, record.CanopyBaseHeight,
+                             record.CrownFuelLoad, record.ConiferFoliarMC, record.ShrubTransFlameLength,
+                             record.OpenWindSpeed, static_cast<double>(record.PercentSlope),
+                             static_cast<double>(record.WindDirFromUphill)};
+    for (int field = 2; field <= clsInCtl::LastField; ++field) {
+        if (field == 6)
+            continue;
+        clsTorviUnit& member = ctlIn::UnitOf(run, field);
+        const int16_t storedUnit = field == 20 ? 2 : 1;
+        const double shown = member.UnitSize() > 1 ? member.Cvt(member.GetCurrUnit(), values[field], storedUnit)
+                                                   : values[field];
+        panel.ShowField(field, shown, member.GetPrecision());
+        panel.ValidateShownField(field);
+    }
+    return true;
+}
+
+// ---- scenario commands -----------------------------------------------------------------------
+
+void TorviForm::ShowScenarioMenu(int scenario)
+{
+    for (QAction* entry : {mnuLoad, mnuSave, mnuName, mnuClear, mnuScenHelp})
+        entry->setData(scenario);
+    mnuScenario->popup(scenarioButton[scenario]->mapToGlobal(QPoint(0, scenarioButton[scenario]->height())));
+}
+
+void TorviForm::LoadScenario(int scenario)
+{
+    fileDlg.Filter = "Scenario Files (*.scn)|*.scn";
+    fileDlg.FilterIndex = 1;
+    fileDlg.DialogTitle = "Load scenario input data";
+    fileDlg.flags = FileDlg::cdlOFNFileMustExist;
+    fileDlg.fileName.clear();
+    const std::string chosen = fileDlg.ShowOpen(ui);
+    if (chosen.empty())
+        return;
+    clsIO& holder = run.io(scenario);
+    holder.fileName = chosen;
+    if (!holder.LoadInput(true) || !CopyRecordToPanel(scenario))
+        return;
+    CalculateOutput(scenario);
+    ApplyUnitLists();
+}
+
+void TorviForm::SaveScenario(int scenario)
+{
+    clsIO& holder = run.io(scenario);
+    if (holder.Name.empty()) {
+        ui.ShowMessage("Please name your scenario before saving it.");
+        return;
+    }
+    fileDlg.Filter = "Scenario Files (*.scn)|*.scn";
+    fileDlg.FilterIndex = 1;
+    fileDlg.DialogTitle = "Save scenario input data";
+    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
+    fileDlg.fileName = holder.fileName;
+    const std::string chosen = fileDlg.ShowSave(ui);
+    if (chosen.empty())
+        return;
+    holder.fileName = chosen;
+    CopyPanelToRecord(scenario);
+    if (!holder.SaveInput()) {
+        ui.ShowMessage(run.scenIn_IO.errStr);
+        return;
+    }
+    inPanel[scenario]->Events().SetIsDirty(false);
+}
+
+void TorviForm::NameScenario(int scenario)
+{
+    clsIO& holder = run.io(scenario);
+    std::string answer = holder.Name;
+    if (!ui.AskText("Please enter a name for this scenario", "Scenario name", answer) || answer.empty())
+        return;
+    holder.Name = answer;
+    scenarioButton[scenario]->setToolTip(QString::fromStdString(answer));
+    outputLabel[scenario]->setToolTip(QString::fromStdString(answer));
+}
+
+// ---- the moisture options --------------------------------------------------------------------
+
+void TorviForm::LostFocus(int scenario, int box)
+{
+    const int field = ctlIn::Idx2fld(box);
+    if (mnuFuelSzCls->isChecked() && field == 11)
+        LinkSizeClassMoistures(scenario);
+    CalculateOutput(scenario);
+    if (mnuScenarioFuel->isChecked() && scenario == 1 && field >= 11 && field <= 15) {
+        std::vector<int> fields{field};
+        if (field == 11 && mnuFuelSzCls->isChecked())
+            fields.insert(fields.end(), {12, 13});
+        LinkScenarioMoistures(fields);
+        for (int i = 2; i <= NumScenarios; ++i)
+            CalculateOutput(i);
+    }
+}
+
+// The 10-hour and 100-hour moistures follow the 1-hour moisture: one and two percent more.
+void TorviForm::LinkSizeClassMoistures(int scenario)
+{
+    ctlIn& panel = *inPanel[scenario];
+    if (!panel.FieldIsValid(11))
+        return;
+    const double oneHour = panel.GetField(11);
+    for (int field : {12, 13}) {
+        panel.SetField(field, oneHour + (field - 11));
+        panel.ValidateShownField(field);
+        panel.StoreField(field);
+    }
+}
+
+// Scenario A's valid moistures are copied into the same fields of the other scenarios.
+void TorviForm::LinkScenarioMoistures(std::span<const int> fields)
+{
+    const ctlIn& source = *inPanel[1];
+    for (int i = 2; i <= NumScenarios; ++i) {
+        ctlIn& panel = *inPanel[i];
+        for (int field : fields) {
+            if (!source.FieldIsValid(field))
+                continue;
+            panel.SetField(field, source.GetField(field));
+            panel.DisableField(field, false);
+            panel.StoreField(field);
+        }
+    }
+}
+
+void TorviForm::ToggleSizeClassLink()
+{
+    const bool on = mnuFuelSzCls->isChecked();
+    for (int i = 1; i <= NumScenarios; ++i) {
+        ctlIn& panel = *inPanel[i];
+        if (on) {
+            LinkSizeClassMoistures(i);
+            panel.DisableDead10MC(false);
+            panel.DisableDead100MC(false);
+        } else {
+            panel.EnableDead10MC();
+            panel.EnableDead100MC();
+            panel.ReevaluateMoistures();
+        }
+        CalculateOutput(i);
+    }
+}
+
+void TorviForm::ToggleScenarioLink()
+{
+    const bool on = mnuScenarioFuel->isChecked();
+    if (on)
+        LinkScenarioMoistures(allMoistures);
+    for (int i = 2; i <= NumScenarios; ++i) {
+        ctlIn& panel = *inPanel[i];
+        if (!on) {
+            for (int field : allMoistures)
+                panel.EnableField(field);
+            panel.ReevaluateMoistures();
+        } else {
+            for (int field : allMoistures)
+                panel.DisableField(field, false);
+        }
+        CalculateOutput(i);
+    }
+}
+
+void TorviForm::closeEvent(QCloseEvent* event)
+{
+    help.Close();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this)
+            window->close();
+    QMainWindow::closeEvent(event);
 }

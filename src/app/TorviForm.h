@@ -1,16 +1,130 @@
 #pragma once
 
+#include "app/clsHelpViewer.h"
+#include "app/clsUserInteraction.h"
+
 #include <QMainWindow>
+#include <QString>
 
-class QTabWidget;
+#include <array>
+#include <span>
+#include <vector>
 
-// The main window: the tab strip with the input/output page, the table, and the three charts.
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+class FileDlg;
+class clsRun;
+class clsTorviOutputs;
+class clsTorviUnit;
+class ctlIn;
+class ctlOut;
+
+// The main window: the tab strip with the four scenarios' input and output panels, the output
+// table and the three charts; the run's descriptive fields; the menus and the scenario commands.
 class TorviForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TorviForm(QWidget* parent = nullptr);
-    QTabWidget* Tabs() const { return tabs; }
+    static constexpr int NumScenarios = 4;
+
+    TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
+
+    // The start sequence; commandLine is the whole argument string (an absolute path when given).
+    void Start(const QString& commandLine);
+    // Sends one scenario's inputs to the engine and shows its outputs.
+    void CalculateOutput(int scenario);
+    void ClearScenario(int scenario);
+    void ClearAllScenarios();
+    // Shows a scenario's input record in its panel; false when a fuel model is not loaded.
+    bool CopyRecordToPanel(int scenario);
+    void CopyPanelToRecord(int scenario);
+    void ShowOutputs(int scenario);
+    void SelectTab(int tab);
+
+    clsHelpViewer& Help() { return help; }
+    static QString ScenarioCaption(int scenario);
+
+    // Controls, reachable for the commands and for tests.
+    QTabBar* TabStrip1;
+    QStackedWidget* frames;
+    std::array<QWidget*, 5> frameIO{};
+    std::array<ctlIn*, NumScenarios + 1> inPanel{};  // 1-based
+    std::array<ctlOut*, NumScenarios + 1> outPanel{};
+    std::array<QPushButton*, NumScenarios + 1> scenarioButton{};
+    std::array<QLabel*, NumScenarios + 1> outputLabel{};
+    QLineEdit* txtRun;
+    QLineEdit* txtRDate;
+    QLineEdit* txtAnalyst;
+    QLineEdit* txtProject;
+    QLineEdit* txtRunFile;
+
+    QAction* mnuOpenRun;
+    QAction* mnuCloseRun;
+    QAction* mnuSaveMain;
+    QAction* mnuOpenUnits;
+    QAction* mnuCloseUnits;
+    QAction* mnuSaveUnits;
+    QAction* mnuPrint;
+    QAction* mnuCapture;
+    QAction* mnuBatch;
+    QAction* mnuExit;
+    QAction* mnuGlobalSettings;
+    QAction* mnuCustomFM;
+    QAction* mnuFBATables;
+    QAction* mnuFuelSzCls;
+    QAction* mnuScenarioFuel;
+    QAction* mnuSplitScn;
+    QAction* mnuHelpTOC;
+    QAction* mnuHelpAbout;
+    QMenu* mnuScenario;
+    QAction* mnuLoad;
+    QAction* mnuSave;
+    QAction* mnuName;
+    QAction* mnuClear;
+    QAction* mnuScenHelp;
+
+    // The display-unit list of a quantity of the input/output page; nullptr when it has none.
+    QComboBox* UnitList(const clsTorviUnit& member) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    QTabWidget* tabs;
+    struct UnitListEntry {
+        QComboBox* list;
+        clsTorviUnit* member;
+    };
+
+    void BuildMenus();
+    QWidget* BuildInputOutputPage();
+    QWidget* BuildRunFields();
+    void FillUnitList(QComboBox* list, const clsTorviUnit& member);
+    void UnitListChosen(clsTorviUnit& member, QComboBox* list);
+    void ShowInputInUnit(int scenario, int field);
+    void RefreshOutputRow(int scenario, clsTorviUnit& member);
+    void ApplyUnitLists();
+    void SetInputUnitListsToFirst();
+    void ShowScenarioMenu(int scenario);
+    void LoadScenario(int scenario);
+    void SaveScenario(int scenario);
+    void NameScenario(int scenario);
+    void BindHolders();
+    void LostFocus(int scenario, int box);
+    void LinkSizeClassMoistures(int scenario);
+    void LinkScenarioMoistures(std::span<const int> fields);
+    void ToggleSizeClassLink();
+    void ToggleScenarioLink();
+    void LoadCommandLineScenario(const QString& path);
+
+    clsRun& run;
+    FileDlg& fileDlg;
+    clsUserInteraction& ui;
+    QString programDir;
+    clsHelpViewer help;
+    std::vector<UnitListEntry> unitLists;
 };

@@ -1,10 +1,24 @@
+#include "app/FileDlg.h"
 #include "app/Module1.h"
 #include "app/QtUserInteraction.h"
 #include "app/TorviForm.h"
 #include "app/clsSingleInstance.h"
+#include "runs/clsRun.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QStringList>
+
+// The whole argument string names one scenario file. It is resolved against the folder the
+// program was started from, before start-up moves into the program's own folder.
+static QString CommandLineScenario()
+{
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const QString path = arguments.join(' ').trimmed();
+    return path.isEmpty() ? path : QDir::current().absoluteFilePath(path);
+}
 
 int main(int argc, char* argv[])
 {
@@ -19,11 +33,16 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    FuelModel_IO fuelModels;
-    if (!Module1::CheckAndLoadModelParameters(QCoreApplication::applicationDirPath().toStdString(), fuelModels, ui))
+    const QString commandLine = CommandLineScenario();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    clsRun gRun(ui);
+    if (!Module1::CheckAndLoadModelParameters(programDir.toStdString(), gRun.defFM, ui))
         return 1;
+    gRun.torvi.FuelModels = gRun.defFM.fmColl;
+    FileDlg gFileDlg(programDir.toStdString());
 
-    TorviForm window;
+    TorviForm window(gRun, gFileDlg, ui, programDir);
     window.show();
+    window.Start(commandLine);
     return app.exec();
 }

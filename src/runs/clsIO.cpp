@@ -59,10 +59,10 @@ bool clsIO::LoadNextInput()
     return fetched;
 }
 
-void clsIO::InputFieldChanged()
+void clsIO::InputFieldChanged(int box)
 {
     if (OnInputFieldChanged)
-        OnInputFieldChanged();
+        OnInputFieldChanged(box);
 }
 
 void clsIO::SimulationTypeClicked()

@@ -31,10 +31,11 @@ public:
     // read from it.
     bool LoadNextInput();
 
-    // The input panel calls these; the main window binds the callbacks to its calculation.
-    void InputFieldChanged();
+    // The input panel calls these (with the box it left); the main window binds the callbacks to
+    // its calculation.
+    void InputFieldChanged(int box);
     void SimulationTypeClicked();
-    std::function<void()> OnInputFieldChanged;
+    std::function<void(int box)> OnInputFieldChanged;
     std::function<void()> OnSimulationTypeClicked;
 
     clsTorviInputs IData;

@@ -178,13 +178,13 @@ TEST(clsIO, PanelEventsReachTheirCallbacks)
     RecordingInteraction ui;
     clsRun run(ui);
     clsIO& io = run.io(2);
-    io.InputFieldChanged();  // nothing bound: nothing happens
+    io.InputFieldChanged(3);  // nothing bound: nothing happens
     std::vector<std::string> calls;
-    io.OnInputFieldChanged = [&] { calls.push_back("changed"); };
+    io.OnInputFieldChanged = [&](int box) { calls.push_back("changed " + std::to_string(box)); };
     io.OnSimulationTypeClicked = [&] { calls.push_back("type"); };
-    io.InputFieldChanged();
+    io.InputFieldChanged(3);
     io.SimulationTypeClicked();
-    EXPECT_EQ(calls, (std::vector<std::string>{"changed", "type"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{"changed 3", "type"}));
 }
 
 TEST(clsRun, LoadFuelModelFileAsksForAFileWithoutAName)

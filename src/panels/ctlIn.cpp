@@ -1,0 +1,592 @@
+#include "panels/ctlIn.h"
+
+#include "app/TextLines.h"
+#include "app/clsHelpViewer.h"
+#include "panels/PanelMetrics.h"
+#include "engine/frmFuelModel.h"
+#include "runs/clsRun.h"
+#include "units/clsUnits.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+
+enum VegTypes { Shrub = 1, Conifer = 2, Surface = 3 };
+
+struct FieldInfo {
+    const char* toolTip;
+    const char* initialText;  // nullptr: empty and not validated
+    double emptyValue;
+    bool wholeNumber;
+};
+
+// Numeric fields 2..23 (fields 0, 1 and 6 have no box).
+FieldInfo Info(int field)
+{
+    switch (field) {
+    case 2: return {"[0.1 - 1.0]", "0.1", 0.1, false};
+    case 3: case 4: case 5: case 8: case 9: case 10: return {"[0.2 - 5.0]", "1", 1, false};
+    case 7: return {"[0.2 - 1.0]", "0.1", 0.1, false};
+    case 11: return {"[0 - 60] ", nullptr, 0, false};
+    case 12: case 13: return {"[0 - 60]", nullptr, 0, false};
+    case 14: case 15: return {"[30 - 300]", nullptr, 0, false};
+    case 16: return {"shrub[0.0 - 1.0 kg/m3]  conifer[0.0 - 0.4 kg/m3] [0.0 - 0.025 lb/ft3]", nullptr, 0, false};
+    case 17: return {"[0 - 99 ft] [0-30 m]", nullptr, 0, false};
+    case 18: return {"[0 - 15]", nullptr, 0, true};
+    case 19: return {"[70 - 120]", "100", 0, false};
+    case 20: return {"[0 - 99 ft] [0 - 30 m]", nullptr, 0, false};
+    case 21: return {"[0 - 60 mi/hr] [0 - 100 km/hr]", nullptr, 0, false};
+    case 22: return {"[0 - 100]", nullptr, 0, true};
+    case 23: return {"[0 - 360]", nullptr, 0, true};
+    default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no box");
+    }
+}
+
+}  // namespace
+
+const QColor ctlIn::Red(0xFF, 0x00, 0x00);
+const QColor ctlIn::Grey(0xC0, 0xC0, 0xC0);
+
+int ctlIn::fld2Idx(int field)
+{
+    if (field >= 2 && field <= 5)
+        return field - 1;
+    if (field >= 7 && field <= 23)
+        return field - 2;
+    throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no box");
+}
+
+int ctlIn::Idx2fld(int box)
+{
+    if (box >= 1 && box <= 4)
+        return box + 1;
+    if (box >= 5 && box <= BoxCount)
+        return box + 2;
+    throw std::out_of_range("ctlIn: no box " + std::to_string(box));
+}
+
+clsTorviUnit& ctlIn::UnitOf(clsRun& run, int field)
+{
+    clsUnits& units = run.units;
+    switch (field) {
+    case 2: return units.WindReductionFactorLowInUnits;
+    case 3: return units.MultiplierROSLowInUnits;
+    case 4: return units.MultiplierLoadDepthLowInUnits;
+    case 5: return units.MultiplierIntensityLowInUnits;
+    case 7: return units.WindReductionFactorHiInUnits;
+    case 8: return units.MultiplierROSHiInUnits;
+    case 9: return units.MultiplierLoadDepthHiInUnits;
+    case 10: return units.MultiplierIntensityHiInUnits;
+    case 11: return units.Dead1HrMCInUnits;
+    case 12: return units.Dead10HrMCInUnits;
+    case 13: return units.Dead100HrMCInUnits;
+    case 14: return units.LiveHerbMCInUnits;
+    case 15: return units.LiveWoodyMCInUnits;
+    case 16: return units.CanopyBDInUnits;
+    case 17: return units.CanopyBHInUnits;
+    case 18: return units.CanopyFuelLoadInUnits;
+    case 19: return units.ConiferFoliarMCInUnits;
+    case 20: return units.InitiationInUnits;
+    case 21: return units.OpenWindSpdInUnits;
+    case 22: return units.PercentSlopeInUnits;
+    case 23: return units.WindDirFromUphillInUnits;
+    default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no unit");
+    }
+}
+
+ctlIn::ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* parent)
+    : QWidget(parent),
+      cmboVegType(new QComboBox(this)),
+      cmdLowFM(new QPushButton(this)),
+      cmdHiFM(new QPushButton(this)),
+      run(run),
+      programDir(std::move(programDir)),
+      help(help)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(PanelMetrics::RowSpacing);
+
+    cmboVegType->blockSignals(true);
+    cmboVegType->addItem("shrub", Shrub);
+    cmboVegType->addItem("conifer", Conifer);
+    cmboVegType->addItem("surface", Surface);
+    cmboVegType->setCurrentIndex(-1);
+    cmboVegType->blockSignals(false);
+    for (QWidget* row : std::initializer_list<QWidget*>{cmboVegType, cmdLowFM, cmdHiFM})
+        row->setFixedHeight(PanelMetrics::RowHeight);
+    // Rows in field order: type, low model with its four factors, high model with its four, the rest.
+    layout->addWidget(cmboVegType);
+    layout->addWidget(cmdLowFM);
+    for (int box = 1; box <= BoxCount; ++box) {
+        if (box == 5)
+            layout->addWidget(cmdHiFM);
+        auto* text = new QLineEdit(this);
+        text->setFixedHeight(PanelMetrics::RowHeight);
+        text->setToolTip(Info(Idx2fld(box)).toolTip);
+        text->setAutoFillBackground(true);
+        text->installEventFilter(this);
+        connect(text, &QLineEdit::textChanged, this, [this, box] {
+            state.SetIsDirty(true);
+            changed[box] = true;
+        });
+        connect(text, &QLineEdit::textEdited, this, [this, box] { exact[box].reset(); });
+        txtInp[box] = text;
+        layout->addWidget(text);
+    }
+    // The wind reduction factor boxes keep their right button for the wind adjustment wizard.
+    txtInp[1]->setContextMenuPolicy(Qt::PreventContextMenu);
+    txtInp[5]->setContextMenuPolicy(Qt::PreventContextMenu);
+
+    connect(cmboVegType, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0)
+            VegTypeChanged();
+    });
+    connect(cmdLowFM, &QPushButton::clicked, this, &ctlIn::Select_Low_FM);
+    connect(cmdHiFM, &QPushButton::clicked, this, &ctlIn::Select_High_FM);
+    FuelMdlLow_Init();
+    FuelMdlHi_Init();
+}
+
+clsTorviInputs& ctlIn::Record() const
+{
+    return run.io(state.parentId).IData;
+}
+
+QColor ctlIn::WindowColour() const
+{
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void ctlIn::PaintBox(int box, const QColor& colour)
+{
+    QPalette colours = txtInp[box]->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::Base, colour);
+    txtInp[box]->setPalette(colours);
+}
+
+void ctlIn::SetDefaultFocus()
+{
+    txtInp[1]->setFocus();
+}
+
+// ---- simulation type -------------------------------------------------------------------------
+
+int ctlIn::GetVegType() const
+{
+    return cmboVegType->currentData().toInt();
+}
+
+void ctlIn::SetVegType(int type)
+{
+    if (type < Shrub || type > Surface)
+        return;
+    if (cmboVegType->currentIndex() == type - 1)
+        VegTypeChanged();
+    else
+        cmboVegType->setCurrentIndex(type - 1);
+}
+
+void ctlIn::VegType_Init()
+{
+    cmboVegType->setToolTip("simple surface fire");
+    SetVegType(Surface);
+    state.SetIsDirty(false);
+}
+
+void ctlIn::VegTypeChanged()
+{
+    state.SetIsDirty(true);
+    const int type = GetVegType();
+    static const char* const toolTips[] = {"", "shrub-canopy fire", "conifer crown fire", "simple surface fire"};
+    cmboVegType->setToolTip(toolTips[type]);
+
+    auto enableIf = [this](int field, bool enable) {
+        if (enable)
+            EnableField(field);
+        else
+            DisableField(field, true);
+    };
+    enableIf(16, type != Surface);
+    for (int field : {17, 18, 19})
+        enableIf(field, type == Conifer);
+    enableIf(8, type != Surface);
+    if (type == Conifer) {
+        const clsFuelModel* timber = run.getSelectedFM(10);
+        SetFuelMdlHi(10, timber ? QString::fromStdString(timber->fuelModelCode) : "High FM",
+                     timber ? QString::fromStdString(timber->fuelModelName) : "");
+        state.SetValidated(6);
+    } else {
+        FuelMdlHi_Init();
+        if (type == Surface)
+            state.SetValidated(6);
+    }
+    cmdHiFM->setEnabled(type == Shrub);
+    ReevaluateMoistures();
+    for (int field : {20, 7, 9, 10})
+        enableIf(field, type == Shrub);
+
+    emit VegTypePropertyChanged();
+    Record().VegType = type;
+    state.FireVegTypeClick(state.parentId);
+}
+
+// ---- fuel models -----------------------------------------------------------------------------
+
+void ctlIn::InitFuelModel(QPushButton* button, int field, const char* caption, const char* toolTip)
+{
+    button->setProperty("tag", 0);
+    button->setText(caption);
+    button->setToolTip(toolTip);
+    state.SetNotValidated(field);
+}
+
+void ctlIn::FuelMdlLow_Init()
+{
+    InitFuelModel(cmdLowFM, 1, "Low FM", "Low Fuel Model");
+}
+
+void ctlIn::FuelMdlHi_Init()
+{
+    InitFuelModel(cmdHiFM, 6, "High FM", "High Fuel Model");
+}
+
+int ctlIn::GetFuelMdlLow() const
+{
+    return cmdLowFM->property("tag").toInt();
+}
+
+int ctlIn::GetFuelMdlHi() const
+{
+    return cmdHiFM->property("tag").toInt();
+}
+
+void ctlIn::SetFuelModel(QPushButton* button, int field, bool high, int number, const QString& caption,
+                         const QString& toolTip)
+{
+    button->setProperty("tag", number);
+    button->setText(caption);
+    button->setToolTip(!toolTip.isEmpty() ? toolTip : high ? "High Fuel Model" : "Low Fuel Model");
+    (high ? Record().HighInputs : Record().LowInputs).fuelModelID = number;
+    state.SetValidated(field);
+    state.SetIsDirty(true);
+    ReevaluateMoistures();
+}
+
+void ctlIn::SetFuelMdlLow(int number, const QString& caption, const QString& toolTip)
+{
+    SetFuelModel(cmdLowFM, 1, false, number, caption, toolTip);
+}
+
+void ctlIn::SetFuelMdlHi(int number, const QString& caption, const QString& toolTip)
+{
+    SetFuelModel(cmdHiFM, 6, true, number, caption, toolTip);
+}
+
+void ctlIn::ChooseFuelModel(QPushButton* button, int box, bool high)
+{
+    const int current = button->property("tag").toInt();
+    frmFuelModel chooser(*run.defFM.fmColl, programDir, help, this);
+    const int chosen = chooser.SelectFM(current);
+    if (chosen < 1 || chosen == current)
+        return;
+    const clsFuelModel* model = run.getSelectedFM(chosen);
+    if (!model)
+        return;
+    SetFuelModel(button, high ? 6 : 1, high, chosen, QString::fromStdString(model->fuelModelCode),
+                 QString::fromStdString(model->fuelModelName));
+    LeaveBox(box);
+}
+
+void ctlIn::Select_Low_FM()
+{
+    ChooseFuelModel(cmdLowFM, 1, false);
+}
+
+void ctlIn::Select_High_FM()
+{
+    ChooseFuelModel(cmdHiFM, 6, true);
+}
+
+// The moisture boxes follow the loads of the chosen fuel models: a size class that neither
+// model carries cannot burn, so its moisture is not asked for.
+void ctlIn::ReevaluateMoistures()
+{
+    const clsFuelModel* low = GetFuelMdlLow() > 0 ? run.getSelectedFM(GetFuelMdlLow()) : nullptr;
+    const clsFuelModel* high = GetFuelMdlHi() > 0 ? run.getSelectedFM(GetFuelMdlHi()) : nullptr;
+    for (int field : {12, 13, 14, 15})
+        EnableField(field);
+    auto load = [](const clsFuelModel* model, int field) {
+        switch (field) {
+        case 12: return model->load10Hr;
+        case 13: return model->load100Hr;
+        case 14: return model->loadLiveHerb;
+        default: return model->loadLiveWoody;
+        }
+    };
+    switch (GetVegType()) {
+    case Shrub:
+        if (!low || !high)
+            return;
+        for (int field : {12, 13, 14, 15})
+            if (load(low, field) + load(high, field) == 0)
+                DisableField(field, true);
+        break;
+    case Conifer:
+        for (int field : {12, 13, 15})
+            EnableField(field);
+        if (low && low->loadLiveHerb == 0)
+            DisableField(14, true);
+        break;
+    case Surface:
+        if (!low)
+            return;
+        for (int field : {12, 13, 14, 15})
+            if (load(low, field) == 0)
+                DisableField(field, true);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- numeric fields --------------------------------------------------------------------------
+
+double ctlIn::GetField(int field) const
+{
+    const int box = fld2Idx(field);
+    const FieldInfo info = Info(field);
+    double value = info.emptyValue;
+    if (exact[box])
+        value = *exact[box];
+    else if (!TextLines::ParseDouble(txtInp[box]->text().trimmed().toStdString(), value))
+        value = info.emptyValue;
+    return info.wholeNumber ? TextLines::RoundHalfEven(value) : value;
+}
+
+void ctlIn::SetField(int field, double value)
+{
+    const int box = fld2Idx(field);
+    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(value)));
+    exact[box].reset();
+}
+
+void ctlIn::ShowField(int field, double value, int decimals)
+{
+    const int box = fld2Idx(field);
+    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(TextLines::RoundToDecimals(value, decimals))));
+    exact[box] = value;
+}
+
+bool ctlIn::ValidateField(int field)
+{
+    const int box = fld2Idx(field);
+    const QString text = txtInp[box]->text().trimmed();
+    bool valid = false;
+    bool red = false;
+    double value = 0;
+    if (text.isEmpty()) {
+        valid = false;
+    } else if (!TextLines::ParseDouble(text.toStdString(), value)) {
+        red = true;
+    } else {
+        if (exact[box])
+            value = *exact[box];
+        const clsTorviUnit& unit = UnitOf(run, field);
+        valid = unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal();
+        red = !valid;
+    }
+    const QColor normal = txtInp[box]->isEnabled() ? WindowColour() : Grey;
+    PaintBox(box, red ? Red : normal);
+    if (valid)
+        state.SetValidated(field);
+    else
+        state.SetNotValidated(field);
+    return valid;
+}
+
+void ctlIn::ValidateShownField(int field)
+{
+    if (txtInp[fld2Idx(field)]->isEnabled())
+        ValidateField(field);
+    else
+        state.SetValidated(field);
+}
+
+void ctlIn::DisableField(int field, bool validated)
+{
+    const int box = fld2Idx(field);
+    txtInp[box]->setEnabled(false);
+    txtInp[box]->setReadOnly(true);
+    PaintBox(box, Grey);
+    if (validated)
+        state.SetValidated(field);
+    else
+        ValidateField(field);
+}
+
+void ctlIn::EnableField(int field)
+{
+    const int box = fld2Idx(field);
+    txtInp[box]->setEnabled(true);
+    txtInp[box]->setReadOnly(false);
+    PaintBox(box, WindowColour());
+    ValidateField(field);
+}
+
+void ctlIn::StoreField(int field)
+{
+    clsUnits& units = run.units;
+    clsTorviInputs& record = Record();
+    const double value = GetField(field);
+    switch (field) {
+    case 2: record.LowInputs.WindReductionFactor = value; break;
+    case 3: record.LowInputs.MultiplierROS = value; break;
+    case 4: record.LowInputs.MultiplierLoadDepth = value; break;
+    case 5: record.LowInputs.MultiplierIntensity = value; break;
+    case 7: record.HighInputs.WindReductionFactor = value; break;
+    case 8: record.HighInputs.MultiplierROS = value; break;
+    case 9: record.HighInputs.MultiplierLoadDepth = value; break;
+    case 10: record.HighInputs.MultiplierIntensity = value; break;
+    case 11: record.Dead1HrMC = value; break;
+    case 12: record.Dead10HrMC = value; break;
+    case 13: record.Dead100HrMC = value; break;
+    case 14: record.LiveHerbMC = value; break;
+    case 15: record.LiveWoodyMC = value; break;
+    case 16: record.CanopyBulkDensity = units.DefaultCanopyBD(value); break;
+    case 17: record.CanopyBaseHeight = units.DefaultCanopyBH(value); break;
+    case 18: record.CrownFuelLoad = value; break;
+    case 19: record.ConiferFoliarMC = value; break;
+    // The record holds the shrub transition flame length in feet, unit 2 of its descriptor.
+    case 20:
+        record.ShrubTransFlameLength = units.CvtInitiation(2, value, units.InitiationInUnits.GetCurrUnit());
+        break;
+    case 21: record.OpenWindSpeed = units.DefaultOpenWindSpd(value); break;
+    case 22: record.PercentSlope = static_cast<int32_t>(value); break;
+    case 23: record.WindDirFromUphill = static_cast<int32_t>(value); break;
+    default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " is not stored");
+    }
+}
+
+void ctlIn::txtInp_Init()
+{
+    for (int field = 1; field <= clsInCtl::LastField; ++field) {
+        if (field == 1) {
+            FuelMdlLow_Init();
+            continue;
+        }
+        if (field == 6) {
+            FuelMdlHi_Init();
+            continue;
+        }
+        const int box = fld2Idx(field);
+        const char* initial = Info(field).initialText;
+        txtInp[box]->setText(initial ? initial : "");
+        exact[box].reset();
+        PaintBox(box, txtInp[box]->isEnabled() ? WindowColour() : Grey);
+        if (initial)
+            state.SetValidated(field);
+        else
+            state.SetNotValidated(field);
+    }
+    state.SetIsDirty(false);
+}
+
+// ---- leaving boxes and moving between them ---------------------------------------------------
+
+void ctlIn::LeaveBox(int box)
+{
+    const int field = Idx2fld(box);
+    const bool valid = ValidateField(field);
+    if (valid && changed[box]) {
+        StoreField(field);
+        changed[box] = false;
+    }
+    if (valid)
+        state.FireInpTxtLostFocus(state.parentId, box);
+}
+
+void ctlIn::FocusNext(int box)
+{
+    if (box == BoxCount) {
+        txtInp[1]->setFocus();
+        return;
+    }
+    for (int next = box + 1; next <= BoxCount; ++next)
+        if (txtInp[next]->isEnabled()) {
+            txtInp[next]->setFocus();
+            return;
+        }
+}
+
+void ctlIn::FocusPrevious(int box)
+{
+    if (box == 1) {
+        txtInp[BoxCount]->setFocus();
+        return;
+    }
+    for (int previous = box - 1; previous >= 1; --previous)
+        if (txtInp[previous]->isEnabled()) {
+            txtInp[previous]->setFocus();
+            return;
+        }
+}
+
+int ctlIn::BoxOf(QObject* watched) const
+{
+    for (int box = 1; box <= BoxCount; ++box)
+        if (txtInp[box] == watched)
+            return box;
+    return 0;
+}
+
+bool ctlIn::eventFilter(QObject* watched, QEvent* event)
+{
+    const int box = BoxOf(watched);
+    if (box == 0)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (!txtInp[box]->text().isEmpty())
+            QTimer::singleShot(0, txtInp[box], &QLineEdit::selectAll);
+        break;
+    case QEvent::FocusOut: {
+        // Leaving the window for a dialog or a menu is not leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            LeaveBox(box);
+        break;
+    }
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FocusNext(box);
+            return true;
+        }
+        if (key == Qt::Key_Up) {
+            FocusPrevious(box);
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyRelease:
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+            FocusNext(box);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "panels/clsInCtl.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class clsHelpViewer;
+class clsRun;
+class clsTorviInputs;
+class clsTorviUnit;
+
+// The input panel of one scenario: the simulation type, the low and high fuel models and 21
+// numeric boxes. Values are checked against the run's units catalogue in the displayed unit,
+// shown red when bad, and stored into the scenario's input record in native units.
+class ctlIn : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int BoxCount = 21;
+
+    ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* parent = nullptr);
+
+    clsInCtl& Events() { return state; }
+    void SetDefaultFocus();
+
+    int GetVegType() const;
+    void SetVegType(int type);
+    void VegType_Init();
+    void FuelMdlLow_Init();
+    void FuelMdlHi_Init();
+    int GetFuelMdlLow() const;
+    int GetFuelMdlHi() const;
+    void SetFuelMdlLow(int number, const QString& caption, const QString& toolTip);
+    void SetFuelMdlHi(int number, const QString& caption, const QString& toolTip);
+    void Select_Low_FM();
+    void Select_High_FM();
+    void txtInp_Init();
+
+    // A numeric field (ids 2..5, 7..23): its value in the displayed unit, the shown text, validity.
+    double GetField(int field) const;
+    void SetField(int field, double value);
+    // Shows a value rounded to the unit's decimals while keeping it exact for GetField, so that
+    // showing a stored scenario and reading it back never changes it.
+    void ShowField(int field, double value, int decimals);
+    bool FieldIsValid(int field) const { return state.Validated(field); }
+    // Checks a field shown by the program: a disabled field does not apply and counts as valid.
+    void ValidateShownField(int field);
+    // Enables the moisture boxes and disables those of size classes the chosen models lack.
+    void ReevaluateMoistures();
+    bool FuelMdlLowIsValid() const { return state.Validated(1); }
+    bool FuelMdlHiIsValid() const { return state.Validated(6); }
+
+    // Disabling greys and locks a box, then marks the field valid (validated true) or checks it;
+    // enabling unlocks it and checks it again.
+    void DisableField(int field, bool validated);
+    void EnableField(int field);
+    void DisableDead1MC(bool validated) { DisableField(11, validated); }
+    void EnableDead1MC() { EnableField(11); }
+    void DisableDead10MC(bool validated) { DisableField(12, validated); }
+    void EnableDead10MC() { EnableField(12); }
+    void DisableDead100MC(bool validated) { DisableField(13, validated); }
+    void EnableDead100MC() { EnableField(13); }
+    void DisableLiveHerbMC(bool validated) { DisableField(14, validated); }
+    void EnableLiveHerbMC() { EnableField(14); }
+    void DisableLiveWoodyMC(bool validated) { DisableField(15, validated); }
+    void EnableLiveWoodyMC() { EnableField(15); }
+
+    // Writes an accepted field's value into the scenario record in native units.
+    void StoreField(int field);
+
+    static int fld2Idx(int field);
+    static int Idx2fld(int box);
+
+    // The catalogue member that holds a field's range and display unit.
+    static clsTorviUnit& UnitOf(clsRun& run, int field);
+
+    QComboBox* cmboVegType;
+    QPushButton* cmdLowFM;
+    QPushButton* cmdHiFM;
+    std::array<QLineEdit*, BoxCount + 1> txtInp{};  // 1-based, as the box numbers
+
+    static const QColor Red;
+    static const QColor Grey;
+
+signals:
+    // The simulation type list changed (for the container).
+    void VegTypePropertyChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool ValidateField(int field);
+    void LeaveBox(int box);
+    void FocusNext(int box);
+    void FocusPrevious(int box);
+    void VegTypeChanged();
+    void ChooseFuelModel(QPushButton* button, int box, bool high);
+    void SetFuelModel(QPushButton* button, int field, bool high, int number, const QString& caption,
+                      const QString& toolTip);
+    void InitFuelModel(QPushButton* button, int field, const char* caption, const char* toolTip);
+    void PaintBox(int box, const QColor& colour);
+    QColor WindowColour() const;
+    clsTorviInputs& Record() const;
+    int BoxOf(QObject* watched) const;
+
+    clsRun& run;
+    QString programDir;
+    clsHelpViewer* help;
+    clsInCtl state;
+    std::array<bool, BoxCount + 1> changed{};
+    std::array<std::optional<double>, BoxCount + 1> exact{};
+};

@@ -1,0 +1,107 @@
+#include "panels/ctlOut.h"
+
+#include "app/TextLines.h"
+#include "panels/PanelMetrics.h"
+
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+ctlOut::ctlOut(QWidget* parent) : QWidget(parent)
+{
+    // The boxes in panel order, each announcing its changes under its property name.
+    txtFireType = AddBox("FireType");
+    txtCrownFB = AddBox("CrownFB");
+    txtROS = AddBox("ROS");
+    txtHeatPUA = AddBox("HeatPUA");
+    txtFireLineInt = AddBox("FireLineInt");
+    txtFireIntensScale = AddBox("FireIntensScale");
+    txtFlameLen = AddBox("FlameLen");
+    txtMidFlameWind = AddBox("MidFlameWind");
+    txtIdxTorch = AddBox("IdxTorch");
+    txtIdxCrown = AddBox("IdxCrown");
+    txtIdxSurface = AddBox("IdxSurface");
+    txtInitFireLineInt = AddBox("InitFireLineInt");
+    txtInitFlameLen = AddBox("InitFlameLen");
+    txtInitCritSurfROS = AddBox("InitCritSurfROS");
+    txtASCanopyBD = AddBox("ASCanopyBD");
+    txtASRactive = AddBox("ASRactive");
+    txtOCess = AddBox("OCess");
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(PanelMetrics::RowSpacing);
+    for (QLineEdit* box : boxes)
+        layout->addWidget(box);
+}
+
+QLineEdit* ctlOut::AddBox(const char* property)
+{
+    auto* box = new QLineEdit(this);
+    box->setReadOnly(true);
+    box->setFixedHeight(PanelMetrics::RowHeight);
+    box->setFocusPolicy(Qt::ClickFocus);
+    box->setObjectName(QString("txt") + property);
+    const QString name = property;
+    connect(box, &QLineEdit::textChanged, this, [this, name] { emit PropertyChanged(name); });
+    boxes.push_back(box);
+    return box;
+}
+
+void ctlOut::Init()
+{
+    for (QLineEdit* box : boxes)
+        box->clear();
+    state.SetIsCalculated(false);
+}
+
+// Callers read only calculated panels: an empty or non-numeric box is their error.
+double ctlOut::Number(const QLineEdit* box)
+{
+    double value = 0;
+    if (!TextLines::ParseDouble(box->text().toStdString(), value))
+        throw std::invalid_argument("ctlOut: " + box->objectName().toStdString() + " holds no number");
+    return value;
+}
+
+void ctlOut::SetNumber(QLineEdit* box, double value)
+{
+    box->setText(QString::fromStdString(TextLines::ShortestText(value)));
+}
+
+QString ctlOut::GetFireType() const { return txtFireType->text(); }
+void ctlOut::SetFireType(const QString& text) { txtFireType->setText(text); }
+double ctlOut::GetCrownFB() const { return Number(txtCrownFB); }
+void ctlOut::SetCrownFB(double value) { SetNumber(txtCrownFB, value); }
+double ctlOut::GetROS() const { return Number(txtROS); }
+void ctlOut::SetROS(double value) { SetNumber(txtROS, value); }
+double ctlOut::GetHeatPUA() const { return Number(txtHeatPUA); }
+void ctlOut::SetHeatPUA(double value) { SetNumber(txtHeatPUA, value); }
+double ctlOut::GetFireLineInt() const { return Number(txtFireLineInt); }
+void ctlOut::SetFireLineInt(double value) { SetNumber(txtFireLineInt, value); }
+double ctlOut::GetFireIntensScale() const { return Number(txtFireIntensScale); }
+void ctlOut::SetFireIntensScale(double value) { SetNumber(txtFireIntensScale, value); }
+double ctlOut::GetFlameLen() const { return Number(txtFlameLen); }
+void ctlOut::SetFlameLen(double value) { SetNumber(txtFlameLen, value); }
+double ctlOut::GetMidFlameWind() const { return Number(txtMidFlameWind); }
+void ctlOut::SetMidFlameWind(double value) { SetNumber(txtMidFlameWind, value); }
+double ctlOut::GetIdxTorch() const { return Number(txtIdxTorch); }
+void ctlOut::SetIdxTorch(double value) { SetNumber(txtIdxTorch, value); }
+void ctlOut::SetIdxTorchNA() { txtIdxTorch->clear(); }
+double ctlOut::GetIdxCrown() const { return Number(txtIdxCrown); }
+void ctlOut::SetIdxCrown(double value) { SetNumber(txtIdxCrown, value); }
+void ctlOut::SetIdxCrownNA() { txtIdxCrown->clear(); }
+double ctlOut::GetIdxSurface() const { return Number(txtIdxSurface); }
+void ctlOut::SetIdxSurface(double value) { SetNumber(txtIdxSurface, value); }
+double ctlOut::GetInitFireLineInt() const { return Number(txtInitFireLineInt); }
+void ctlOut::SetInitFireLineInt(double value) { SetNumber(txtInitFireLineInt, value); }
+double ctlOut::GetInitFlameLen() const { return Number(txtInitFlameLen); }
+void ctlOut::SetInitFlameLen(double value) { SetNumber(txtInitFlameLen, value); }
+double ctlOut::GetInitCritSurfROS() const { return Number(txtInitCritSurfROS); }
+void ctlOut::SetInitCritSurfROS(double value) { SetNumber(txtInitCritSurfROS, value); }
+double ctlOut::GetASCanopyBD() const { return Number(txtASCanopyBD); }
+void ctlOut::SetASCanopyBD(double value) { SetNumber(txtASCanopyBD, value); }
+double ctlOut::GetASRactive() const { return Number(txtASRactive); }
+void ctlOut::SetASRactive(double value) { SetNumber(txtASRactive, value); }
+double ctlOut::GetOCess() const { return Number(txtOCess); }
+void ctlOut::SetOCess(double value) { SetNumber(txtOCess, value); }
