@@ -79,14 +79,6 @@ bool StoreToken(const std::string& token, const Field& field, FieldRef target)
     return true;
 }
 
-std::string Strip(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 }  // namespace
 
 ScenarioInput_IO::ScenarioInput_IO()
@@ -161,7 +153,7 @@ bool ScenarioInput_IO::NextDataLine()
     scen_rec.clear();
     while (TextLines::ReadLine(input, line)) {
         ++lineNumber;
-        scen_rec = Strip(line);
+        scen_rec = ScenarioGrid::StripBlanks(line);
         if (!scen_rec.empty() && scen_rec.front() != '#')
             return true;
         scen_rec.clear();

@@ -3,19 +3,12 @@
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
 #include "runs/FileDialogFlags.h"
+#include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 
 #include <filesystem>
 
 namespace {
-
-std::string StripBlanks(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 bool SameExistingFile(const std::string& a, const std::string& b)
 {
@@ -41,8 +34,8 @@ void SplitScnBatch::SelectSplitFile()
 
 std::string SplitScnBatch::SplitFileName(const std::string& scenarioName, int counter)
 {
-    std::string name = StripBlanks(scenarioName + ".scn");
-    if (StripBlanks(scenarioName).empty())
+    std::string name(ScenarioGrid::StripBlanks(scenarioName + ".scn"));
+    if (ScenarioGrid::StripBlanks(scenarioName).empty())
         name = "scenario-" + std::to_string(counter) + ".scn";
     for (char& c : name)
         if (c == '/' || c == '\\')
