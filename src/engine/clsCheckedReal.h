@@ -1,13 +1,19 @@
 #pragma once
 
 #include <cmath>
+#include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 // A double whose arithmetic fails the way the scenario calculation must: a division by zero,
 // a power, logarithm or root outside its domain, or any result that is not finite ends the
 // calculation with the number and description users know for that failure, instead of
 // carrying an infinity or NaN into the results. The failure is thrown as Failure and caught by
 // the engine's entry point, so every quantity of a calculation is a clsCheckedReal.
+//
+// Sums, differences and products are Pending: an infinity or NaN they make can only grow
+// through further sums and products, so it is checked once, where the value is stored, compared,
+// divided or handed to a function, and never gets past the expression that made it.
 class clsCheckedReal {
 public:
     struct Failure {
@@ -19,15 +25,20 @@ public:
     static constexpr Failure DivisionByZero{11, "Division by zero"};
     static constexpr Failure ObjectNotSet{91, "Object variable or With block variable not set"};
 
+    class Pending {
+    public:
+        constexpr explicit Pending(double v) : value(v) {}
+        double Value() const { return Finite(value).value; }
+        double value;
+    };
+
     // Implicit, so that constants and record fields enter the formulas as they are written.
     constexpr clsCheckedReal(double v = 0) : value(v) {}
+    clsCheckedReal(Pending pending) : value(Finite(pending.value).value) {}
     constexpr double Value() const { return value; }
 
     [[noreturn]] static void Raise(const Failure& failure);
 
-    friend clsCheckedReal operator+(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value + b.value); }
-    friend clsCheckedReal operator-(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value - b.value); }
-    friend clsCheckedReal operator*(clsCheckedReal a, clsCheckedReal b) { return Finite(a.value * b.value); }
     // 0 / 0 is an overflow, any other number divided by 0 a division by zero.
     friend clsCheckedReal operator/(clsCheckedReal a, clsCheckedReal b)
     {
@@ -35,7 +46,6 @@ public:
             Raise(a.value == 0 ? Overflow : DivisionByZero);
         return Finite(a.value / b.value);
     }
-    friend clsCheckedReal operator-(clsCheckedReal a) { return Finite(-a.value); }
 
     friend bool operator==(clsCheckedReal a, clsCheckedReal b) { return a.value == b.value; }
     friend bool operator!=(clsCheckedReal a, clsCheckedReal b) { return a.value != b.value; }
@@ -79,3 +89,45 @@ private:
 
     double value;
 };
+
+namespace CheckedRealOperators {
+
+template <class T>
+concept Checked = std::same_as<T, clsCheckedReal> || std::same_as<T, clsCheckedReal::Pending>;
+template <class T>
+concept Operand = Checked<T> || std::is_arithmetic_v<T>;
+template <class A, class B>
+concept Operands = Operand<A> && Operand<B> && (Checked<A> || Checked<B>);
+
+constexpr double Raw(clsCheckedReal x) { return x.Value(); }
+constexpr double Raw(clsCheckedReal::Pending x) { return x.value; }
+constexpr double Raw(double x) { return x; }
+
+}  // namespace CheckedRealOperators
+
+template <class A, class B>
+    requires CheckedRealOperators::Operands<A, B>
+constexpr clsCheckedReal::Pending operator+(A a, B b)
+{
+    return clsCheckedReal::Pending(CheckedRealOperators::Raw(a) + CheckedRealOperators::Raw(b));
+}
+
+template <class A, class B>
+    requires CheckedRealOperators::Operands<A, B>
+constexpr clsCheckedReal::Pending operator-(A a, B b)
+{
+    return clsCheckedReal::Pending(CheckedRealOperators::Raw(a) - CheckedRealOperators::Raw(b));
+}
+
+template <class A, class B>
+    requires CheckedRealOperators::Operands<A, B>
+constexpr clsCheckedReal::Pending operator*(A a, B b)
+{
+    return clsCheckedReal::Pending(CheckedRealOperators::Raw(a) * CheckedRealOperators::Raw(b));
+}
+
+template <CheckedRealOperators::Checked A>
+constexpr clsCheckedReal::Pending operator-(A a)
+{
+    return clsCheckedReal::Pending(-CheckedRealOperators::Raw(a));
+}

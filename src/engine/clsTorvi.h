@@ -18,7 +18,9 @@ public:
     std::shared_ptr<clsFuelModels> FuelModels;
 
     // Validates and calculates one scenario. The record is shared with the caller: a given
-    // Initiation or HPAHighConifer rewrites the fields that depend on it.
+    // Initiation or HPAHighConifer rewrites the fields that depend on it, also when the
+    // calculation fails later. Never throws: a failure is an error number and text in the
+    // returned record with success false (4000 for a failure during the calculation).
     clsTorviOutputs CalculateTorviOutputs(clsTorviInputs& inputs, bool& success);
     // The ratio of the spread rate at an angle from the head to the head fire spread rate; NaN
     // for an effective wind that describes no ellipse (below 0).

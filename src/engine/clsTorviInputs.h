@@ -17,7 +17,8 @@ public:
     double CrownFuelLoad = 0;          // tons/acre
     double HCrown = 0;                 // BTU/lb
     double CanopyBaseHeight = 0;       // ft
-    double ShrubTransFlameLength = 0;  // ft
+    double ShrubTransFlameLength = 0;  // ft, as scenario files carry it; the panel and table
+                                       // controls convert from the metres they work in
     double CanopyBulkDensity = 0;      // kg/m³
     double ConiferFoliarMC = 0;        // percent
     int32_t PercentSlope = 0;          // percent
