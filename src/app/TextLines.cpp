@@ -55,9 +55,9 @@ std::string NormaliseBlanks(std::string_view text)
     return result;
 }
 
-std::vector<std::string> SplitBlanks(std::string_view text)
+void SplitBlanks(std::string_view text, std::vector<std::string_view>& values)
 {
-    std::vector<std::string> values;
+    values.clear();
     std::size_t i = 0;
     while (i < text.size()) {
         while (i < text.size() && IsBlank(text[i]))
@@ -66,9 +66,15 @@ std::vector<std::string> SplitBlanks(std::string_view text)
         while (i < text.size() && !IsBlank(text[i]))
             ++i;
         if (i > start)
-            values.emplace_back(text.substr(start, i - start));
+            values.push_back(text.substr(start, i - start));
     }
-    return values;
+}
+
+std::vector<std::string> SplitBlanks(std::string_view text)
+{
+    std::vector<std::string_view> views;
+    SplitBlanks(text, views);
+    return {views.begin(), views.end()};
 }
 
 bool ParseDouble(std::string_view text, double& value)

@@ -18,6 +18,8 @@ std::string NormaliseBlanks(std::string_view text);
 
 // Splits a text on runs of spaces and tabs.
 std::vector<std::string> SplitBlanks(std::string_view text);
+// The same into views of the text, reusing the vector's storage: for readers of many lines.
+void SplitBlanks(std::string_view text, std::vector<std::string_view>& values);
 
 // The whole text must be a finite decimal number (an optional sign, digits, a point, an exponent).
 bool ParseDouble(std::string_view text, double& value);

@@ -10,11 +10,19 @@ namespace ScenarioGrid {
 constexpr std::size_t ColumnWidth = 16;
 inline const std::string NameKey = "SCNname";
 
+// The text without its leading and trailing spaces and tabs.
+inline std::string_view StripBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 // The text (stripped of blanks) followed by spaces up to the column width, at least one.
 inline void AppendColumn(std::string& line, std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    text = first == std::string_view::npos ? std::string_view() : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = StripBlanks(text);
     line.append(text);
     line.append(text.size() < ColumnWidth ? ColumnWidth - text.size() : 1, ' ');
 }

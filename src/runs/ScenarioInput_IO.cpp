@@ -67,9 +67,9 @@ FieldRef FieldOf(clsTorviInputs& r, int index)
 }
 
 // Converts one token into its field; false when the token is not a number.
-bool StoreToken(const std::string& token, const Field& field, FieldRef target)
+bool StoreToken(std::string_view token, const Field& field, FieldRef target)
 {
-    const std::string_view text = token == "N/A" ? std::string_view("-1") : std::string_view(token);
+    const std::string_view text = token == "N/A" ? std::string_view("-1") : token;
     if (field.kind == Kind::Whole)
         return TextLines::ParseInt32(text, *target.whole);
     double value = 0;
@@ -77,14 +77,6 @@ bool StoreToken(const std::string& token, const Field& field, FieldRef target)
         return false;
     *target.real = field.kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
     return true;
-}
-
-std::string Strip(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
@@ -161,7 +153,7 @@ bool ScenarioInput_IO::NextDataLine()
     scen_rec.clear();
     while (TextLines::ReadLine(input, line)) {
         ++lineNumber;
-        scen_rec = Strip(line);
+        scen_rec = ScenarioGrid::StripBlanks(line);
         if (!scen_rec.empty() && scen_rec.front() != '#')
             return true;
         scen_rec.clear();
@@ -169,15 +161,15 @@ bool ScenarioInput_IO::NextDataLine()
     return false;
 }
 
-bool ScenarioInput_IO::FillRecord(const std::vector<std::string>& tokens, clsTorviInputs& record)
+bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
 {
     clsTorviInputs filled = record;
     for (int i = 0; i < FieldCount; ++i) {
-        const std::string& token = tokens[static_cast<std::size_t>(i)];
+        const std::string_view token = tokens[static_cast<std::size_t>(i)];
         const Field& field = Fields[static_cast<std::size_t>(i)];
         if (!StoreToken(token, field, FieldOf(filled, i))) {
             invalidKey = field.key;
-            errStr = "Invalid " + invalidKey + " value " + token + " in line number " + std::to_string(lineNumber) +
+            errStr = "Invalid " + invalidKey + " value " + std::string(token) + " in line number " + std::to_string(lineNumber) +
                      " of Scenario Input file: " + fileName;
             return false;
         }
@@ -197,16 +189,16 @@ ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record
 {
     if (!NextDataLine())
         return ReadResult::EndOfFile;
-    const std::vector<std::string> tokens = TextLines::SplitBlanks(scen_rec);
+    TextLines::SplitBlanks(scen_rec, tokens);
     if (tokens.size() < FieldCount) {
         errStr = "Wrong number of values in line number " + std::to_string(lineNumber);
         return ReadResult::Malformed;
     }
-    if (!FillRecord(tokens, record))
+    if (!FillRecord(record))
         return ReadResult::Malformed;
     name.clear();
     for (std::size_t i = FieldCount; i < tokens.size(); ++i)
-        name += " " + (tokens[i] == "N/A" ? std::string("-1") : tokens[i]);
+        name += " " + std::string(tokens[i] == "N/A" ? "-1" : tokens[i]);
     return ReadResult::Record;
 }
 

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reads and writes scenario input files (".scn"): one scenario per data line, the 24 inputs of the
@@ -50,7 +51,7 @@ private:
     enum class ReadResult { Record, EndOfFile, Malformed };
     ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
     bool NextDataLine();
-    bool FillRecord(const std::vector<std::string>& tokens, clsTorviInputs& record);
+    bool FillRecord(clsTorviInputs& record);
     bool OpenForReading(const std::string& name);
     bool OpenForWriting(const std::string& name);
     bool WriteRecord(const clsTorviInputs& record, const std::string& name);
@@ -61,5 +62,6 @@ private:
     clsSafeOutputFile output;
     std::string fileName;
     std::string line;
+    std::vector<std::string_view> tokens;  // of scen_rec
     int lineNumber = 0;
 };

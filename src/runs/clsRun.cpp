@@ -85,8 +85,10 @@ bool clsRun::LoadFuelModelFile(const std::string& fileName)
         if (chosen.empty())
             return false;
     }
+    // The loader leaves its message unchanged for a file it cannot open: that failure gets its own.
+    defFM.errStr.clear();
     if (!defFM.LoadFuelModel(chosen)) {
-        ui.ShowMessage(defFM.errStr);
+        ui.ShowMessage(defFM.errStr.empty() ? "Failed to open Fuel Model file: " + chosen : defFM.errStr);
         return false;
     }
     torvi.FuelModels = defFM.fmColl;

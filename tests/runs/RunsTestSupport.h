@@ -7,14 +7,14 @@
 #include <sstream>
 #include <string>
 
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test (and purpose), removed afterwards.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::string& purpose = "files")
     {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         path = std::filesystem::temp_directory_path() /
-               ("orvane_" + std::string(info->test_suite_name()) + "_" + info->name());
+               ("orvane_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" + purpose);
         std::filesystem::remove_all(path);
         std::filesystem::create_directories(path);
     }

@@ -216,6 +216,10 @@ TEST(clsRun, LoadFuelModelFileHandsTheCollectionToTheEngine)
     EXPECT_EQ(ui.messages[0], run.defFM.errStr);
     EXPECT_EQ(run.torvi.FuelModels, nullptr);
 
+    ui.messages.clear();
+    EXPECT_FALSE(run.LoadFuelModelFile(folder.File("absent.fmd")));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Fuel Model file: " + folder.File("absent.fmd")}));
+
     ASSERT_TRUE(run.LoadFuelModelFile(ModelParameters)) << run.defFM.errStr;
     EXPECT_EQ(run.torvi.FuelModels, run.defFM.fmColl);
     EXPECT_EQ(run.getSelectedFM(0), nullptr);

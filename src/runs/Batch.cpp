@@ -1,0 +1,225 @@
+#include "runs/Batch.h"
+
+#include "app/clsUserInteraction.h"
+#include "app/clsUtils.h"
+#include "runs/FileDialogFlags.h"
+#include "runs/clsRun.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr int ConiferVegType = 2;
+
+int FieldIndex(const ScenarioInput_IO& io, const std::string& key)
+{
+    for (int i = 0; i < ScenarioInput_IO::FieldCount; ++i)
+        if (io.GetFieldLabel(i) == key)
+            return i;
+    throw std::out_of_range("scenario field " + key);
+}
+
+// True when both names lead to one file, so that writing the one would destroy the other.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error))
+        return true;
+    const auto canonicalA = std::filesystem::weakly_canonical(a, error);
+    const auto canonicalB = std::filesystem::weakly_canonical(b, error);
+    return !error && canonicalA == canonicalB;
+}
+
+}  // namespace
+
+Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
+    : gBatchIO(owner.scenIn_IO, userInteraction), gScenOut(owner.units), run(owner), ui(userInteraction)
+{
+    const clsUnits& u = owner.units;
+    // Records hold native values, so they are checked against the native limits whatever unit is
+    // displayed. The shrub transition flame length is held in feet, unit 2 of its descriptor.
+    ranges = {NativeRange("MC01", u.Dead1HrMCInUnits, 1),
+              NativeRange("MC10", u.Dead10HrMCInUnits, 1),
+              NativeRange("MC100", u.Dead100HrMCInUnits, 1),
+              NativeRange("MCLH", u.LiveHerbMCInUnits, 1),
+              NativeRange("MCLW", u.LiveWoodyMCInUnits, 1),
+              NativeRange("ACBD", u.CanopyBDInUnits, 1),
+              NativeRange("CABH", u.CanopyBHInUnits, 1),
+              NativeRange("STFL", u.InitiationInUnits, 2),
+              NativeRange("SLOP", u.PercentSlopeInUnits, 1),
+              NativeRange("OWND", u.OpenWindSpdInUnits, 1),
+              NativeRange("WDIR", u.WindDirFromUphillInUnits, 1),
+              NativeRange("FOMC", u.ConiferFoliarMCInUnits, 1),
+              NativeRange("ACFL", u.CanopyFuelLoadInUnits, 1),
+              NativeRange("WNDRlow", u.WindReductionFactorLowInUnits, 1),
+              NativeRange("ROSMlow", u.MultiplierROSLowInUnits, 1),
+              NativeRange("LADMlow", u.MultiplierLoadDepthLowInUnits, 1),
+              NativeRange("FLIMlow", u.MultiplierIntensityLowInUnits, 1),
+              NativeRange("WNDRhigh", u.WindReductionFactorHiInUnits, 1),
+              NativeRange("ROSMhigh", u.MultiplierROSHiInUnits, 1),
+              NativeRange("LADMhigh", u.MultiplierLoadDepthHiInUnits, 1),
+              NativeRange("FLIMhigh", u.MultiplierIntensityHiInUnits, 1)};
+    for (RangeCheck& check : ranges)
+        check.field = FieldIndex(owner.scenIn_IO, check.key);
+}
+
+Batch::RangeCheck Batch::NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit)
+{
+    clsTorviUnit limits = descriptor.CloneObj();
+    limits.SetCurrUnit(unit);
+    return {key, -1, limits.GetMinDataVal(), limits.GetMaxDataVal()};
+}
+
+void Batch::SelectBatchFile(bool forInput)
+{
+    clsUserInteraction::FileRequest request;
+    request.save = !forInput;
+    request.filterIndex = 1;
+    if (forInput) {
+        request.filter = "Scenario Input Files (*.scn)|*.scn";
+        request.title = "Select scenario input file";
+        request.flags = FileDialogFlags::cdlOFNFileMustExist;
+    } else {
+        request.filter = "Scenario Output Files (*.out)|*.out";
+        request.title = "Specify scenario output file";
+        request.flags = FileDialogFlags::cdlOFNOverwritePrompt;
+    }
+    const std::string chosen = ui.ChooseFile(request);
+    if (chosen.empty())
+        return;
+    (forInput ? gBatchIO.fileName : gBatchIO.ofileName) = chosen;
+}
+
+std::string Batch::ProposedOutputName(const std::string& inputName)
+{
+    std::string folder, file;
+    clsUtils::SplitPathAndFile(inputName, folder, file);
+    if (file.find(".scn") == std::string::npos)
+        return inputName + ".out";
+    for (std::size_t at = file.find(".scn"); at != std::string::npos; at = file.find(".scn", at + 4))
+        file.replace(at, 4, ".out");
+    return folder + file;
+}
+
+void Batch::RunBatch()
+{
+    gBatchIO.fileName.clear();
+    SelectBatchFile(true);
+    if (gBatchIO.fileName.empty())
+        return;
+    gBatchIO.ofileName.clear();
+    const std::string proposed = ProposedOutputName(gBatchIO.fileName);
+    if (!clsUtils::FileExists(proposed) ||
+        ui.AskYesNo("The output file " + proposed + " already exists.\r\nWould you like to overwrite this file?",
+                    "Output file already exists"))
+        gBatchIO.ofileName = proposed;
+    else
+        SelectBatchFile(false);
+    if (gBatchIO.ofileName.empty())
+        return;
+    const Result result = ProcessBatch();
+    if (!result.summary.empty())
+        ui.ShowMessage(result.summary);
+}
+
+void Batch::ApplyBatchSettings()
+{
+    clsTorviInputs& record = gBatchIO.IData;
+    record.Temperature = 0;
+    record.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
+    record.SpreadDirection = run.globalSpreadDirection;
+    if (record.VegType == ConiferVegType) {
+        record.HighInputs.fuelModelID = 10;
+        record.HighInputs.WindReductionFactor = 0.4;
+    }
+}
+
+bool Batch::ValidateBatchRecord(std::string& failingKey) const
+{
+    failingKey.clear();
+    for (const RangeCheck& check : ranges) {
+        const double value = ScenarioInput_IO::FieldValue(gBatchIO.IData, check.field);
+        if (value < check.min || value > check.max) {
+            failingKey = check.key;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Batch::WriteErrorLine(int recordNumber, const std::string& key, Result& result)
+{
+    ++result.errors;
+    return gScenOut.WriteOutLine("#-- Input Error: record #" + std::to_string(recordNumber) + " contains invalid " +
+                                 key + " data: " + run.scenIn_IO.scen_rec);
+}
+
+// One record just read (or refused by the reader for a value that is no number).
+bool Batch::HandleRecord(int recordNumber, Result& result)
+{
+    if (!run.scenIn_IO.invalidKey.empty())
+        return WriteErrorLine(recordNumber, run.scenIn_IO.invalidKey, result);
+    ApplyBatchSettings();
+    std::string failingKey;
+    if (!ValidateBatchRecord(failingKey))
+        return WriteErrorLine(recordNumber, failingKey, result);
+    bool success = false;
+    gBatchIO.OData = run.torvi.CalculateTorviOutputs(gBatchIO.IData, success);
+    ++result.datasets;
+    return gScenOut.SaveNextScenOutp(gBatchIO.OData, gBatchIO.Name);
+}
+
+Batch::Result Batch::Abort()
+{
+    gScenOut.AbandonScenOutpFile();
+    run.scenIn_IO.CloseScenInpFile();
+    ui.SetBusy(false);
+    ui.ShowMessage(gScenOut.errStr);
+    return {};
+}
+
+Batch::Result Batch::ProcessBatch()
+{
+    const std::string& input = gBatchIO.fileName;
+    const std::string& output = gBatchIO.ofileName;
+    if (SameFile(input, output)) {
+        ui.ShowMessage("The output file " + output +
+                       " is the scenario input file being read. Please choose another output file.");
+        return {};
+    }
+    ui.SetBusy(true);
+    Result result;
+    auto summary = [&]() -> Result& {
+        ui.SetBusy(false);
+        result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + output +
+                         "\r\nEncountered " + std::to_string(result.errors) + " errors.";
+        return result;
+    };
+
+    const bool first = gBatchIO.LoadInput(false);
+    if (!first && run.scenIn_IO.invalidKey.empty())
+        return summary();  // the reader's message has been shown
+    if (first && run.scenIn_IO.scen_rec.empty()) {
+        run.scenIn_IO.CloseScenInpFile();  // no data line: nothing to process
+        result.completed = true;
+        return summary();
+    }
+    if (!gScenOut.OpenScenOutpFile(output))
+        return Abort();
+    int recordNumber = 1;
+    if (!HandleRecord(recordNumber, result))
+        return Abort();
+    while (gBatchIO.LoadNextInput() || !run.scenIn_IO.invalidKey.empty()) {
+        if (!HandleRecord(++recordNumber, result))
+            return Abort();
+    }
+    // The reader stopped at the end of the file, or at a line it could not read, which it names.
+    const std::string stoppedBecause = run.scenIn_IO.errStr;
+    if (!gScenOut.CloseScenOutpFile())
+        return Abort();
+    result.completed = stoppedBecause.empty();
+    summary();
+    if (!result.completed)
+        result.summary += "\r\n" + stoppedBecause;
+    return result;
+}

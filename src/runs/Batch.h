@@ -1,0 +1,64 @@
+#pragma once
+
+#include "runs/ScenarioOutput_IO.h"
+#include "runs/clsIO.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class clsRun;
+class clsUserInteraction;
+class clsTorviUnit;
+
+// Batch processing: the engine over every scenario of a scenario input file, one result line or
+// error line per scenario in a scenario output file. It keeps its own scenario holder and never
+// touches the run's four scenarios. The output file replaces an existing one only when the batch
+// has written it completely.
+class Batch {
+public:
+    struct Result {
+        bool completed = false;  // every record was read and its line written
+        int datasets = 0;
+        int errors = 0;
+        std::string summary;     // what to show the user at the end; "" after an abort or a refusal
+    };
+
+    Batch(clsRun& run, clsUserInteraction& ui);
+
+    // The whole batch command: the input file dialog, the output file (the question when it
+    // exists), the processing and the summary.
+    void RunBatch();
+    // A file dialog for the input (true) or the output (false) file; a cancelled dialog leaves the
+    // name as it was.
+    void SelectBatchFile(bool forInput);
+    // The input's folder and file name with every ".scn" replaced by ".out"; the input name + ".out"
+    // when it holds no ".scn", so that the output never is the input.
+    static std::string ProposedOutputName(const std::string& inputName);
+    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer. Messages on the
+    // way go to the user; the summary is returned for the caller to show.
+    Result ProcessBatch();
+    // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
+    void ApplyBatchSettings();
+    // The range checks against the native-unit limits; on failure the key of the first failing field.
+    bool ValidateBatchRecord(std::string& failingKey) const;
+
+    clsIO gBatchIO;
+    ScenarioOutput_IO gScenOut;
+
+private:
+    struct RangeCheck {
+        std::string key;
+        int field;  // index in the scenario input file
+        double min;
+        double max;
+    };
+    static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
+    bool HandleRecord(int recordNumber, Result& result);
+    bool WriteErrorLine(int recordNumber, const std::string& key, Result& result);
+    Result Abort();
+
+    clsRun& run;
+    clsUserInteraction& ui;
+    std::vector<RangeCheck> ranges;
+};

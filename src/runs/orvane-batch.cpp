@@ -1,0 +1,204 @@
+// orvane-batch: batch processing and batch splitting of scenario input files without the window.
+
+#include "app/Module1.h"
+#include "app/TextLines.h"
+#include "app/clsUserInteraction.h"
+#include "app/clsUtils.h"
+#include "runs/Batch.h"
+#include "runs/SplitScnBatch.h"
+#include "runs/clsRun.h"
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int ExitSuccess = 0;
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+const char* const Usage =
+    "Usage: orvane-batch [options] INPUT.scn [OUTPUT.out]\n"
+    "       orvane-batch [options] --split INPUT.scn\n"
+    "\n"
+    "Runs the fire behaviour calculation over every scenario of a scenario input file and writes\n"
+    "one result line per scenario into a scenario output file (by default the input's name with\n"
+    "\".scn\" replaced by \".out\"). With --split, writes one scenario input file per scenario\n"
+    "beside the input file instead.\n"
+    "\n"
+    "Options:\n"
+    "  --fuel-models FILE      load a custom fuel model file after the standard ones (repeatable)\n"
+    "  --hcrown VALUE          heat content of crown fuel in kJ/kg (default 18000)\n"
+    "  --spread-direction DEG  direction of the reported spread rates, -180 to 180 (default 0)\n"
+    "  --force                 replace existing output files\n"
+    "  --help                  show this help\n"
+    "  --version               show the version\n"
+    "\n"
+    "Exit status: 0 when every scenario was read and written, 1 when something failed, 2 for a\n"
+    "command-line error. Summaries go to standard output, messages to standard error.\n";
+
+// Our messages end lines with CR LF; a terminal wants LF.
+std::string ForTerminal(std::string text)
+{
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
+// Messages go to standard error; there is nobody to ask, so questions are answered No and file
+// dialogs cancelled.
+class ConsoleInteraction : public clsUserInteraction {
+public:
+    void ShowMessage(const std::string& text) override { std::cerr << ForTerminal(text) << '\n'; }
+    bool AskYesNo(const std::string& text, const std::string& /*title*/) override
+    {
+        ShowMessage(text);
+        return false;
+    }
+    std::string ChooseFile(const FileRequest& /*request*/) override { return ""; }
+};
+
+struct Options {
+    bool split = false;
+    bool force = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> fuelModelFiles;
+    double hcrown = 18000.0;
+    int16_t spreadDirection = 0;
+    std::vector<std::string> files;
+};
+
+// The options, or nothing after telling what is wrong.
+std::optional<Options> ParseArguments(int argc, char* argv[])
+{
+    Options options;
+    bool optionsEnded = false;
+    auto fail = [](const std::string& message) -> std::optional<Options> {
+        std::cerr << "orvane-batch: " << message << "\n" << Usage;
+        return std::nullopt;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+            options.files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--split") {
+            options.split = true;
+        } else if (arg == "--force") {
+            options.force = true;
+        } else if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg == "--fuel-models") {
+            if (!hasValue)
+                return fail("--fuel-models needs a file name");
+            options.fuelModelFiles.push_back(argv[++i]);
+        } else if (arg == "--hcrown") {
+            if (!hasValue || !TextLines::ParseDouble(argv[i + 1], options.hcrown) || options.hcrown <= 0)
+                return fail("--hcrown needs a heat content above 0 in kJ/kg");
+            ++i;
+        } else if (arg == "--spread-direction") {
+            int32_t degrees = 0;
+            if (!hasValue || !TextLines::ParseInt32(argv[i + 1], degrees) || degrees < -180 || degrees > 180)
+                return fail("--spread-direction needs whole degrees from -180 to 180");
+            options.spreadDirection = static_cast<int16_t>(degrees);
+            ++i;
+        } else {
+            return fail("unknown option " + arg);
+        }
+    }
+    if (options.help || options.version)
+        return options;
+    if (options.files.empty())
+        return fail("no scenario input file given");
+    if (options.files.size() > (options.split ? 1u : 2u))
+        return fail(options.split ? "--split takes one scenario input file" : "too many file names");
+    return options;
+}
+
+std::string ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path().string();
+    return std::filesystem::absolute(argv0, error).parent_path().string();
+}
+
+// Command-line names are relative to where the tool was started, not to the program's folder.
+std::string Absolute(const std::string& name)
+{
+    std::error_code error;
+    const auto path = std::filesystem::absolute(name, error);
+    return error ? name : path.lexically_normal().string();
+}
+
+int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)
+{
+    Batch batch(run, ui);
+    batch.gBatchIO.fileName = options.files[0];
+    batch.gBatchIO.ofileName = options.files.size() > 1 ? options.files[1]
+                                                       : Batch::ProposedOutputName(batch.gBatchIO.fileName);
+    if (!options.force && clsUtils::FileExists(batch.gBatchIO.ofileName)) {
+        ui.ShowMessage("The output file " + batch.gBatchIO.ofileName +
+                       " already exists; use --force to replace it.");
+        return ExitFailure;
+    }
+    const Batch::Result result = batch.ProcessBatch();
+    if (!result.summary.empty())
+        std::cout << ForTerminal(result.summary) << '\n';
+    return result.completed ? ExitSuccess : ExitFailure;
+}
+
+int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
+{
+    SplitScnBatch split(run, ui);
+    split.gSplitIO.fileName = options.files[0];
+    const SplitScnBatch::Result result = split.SplitFile(options.force);
+    if (!result.summary.empty())
+        std::cout << ForTerminal(result.summary) << '\n';
+    else if (!options.force)
+        ui.ShowMessage("Use --force to replace existing files.");
+    return result.completed ? ExitSuccess : ExitFailure;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    std::optional<Options> parsed = ParseArguments(argc, argv);
+    if (!parsed)
+        return ExitUsage;
+    Options& options = *parsed;
+    if (options.help) {
+        std::cout << Usage;
+        return ExitSuccess;
+    }
+    if (options.version) {
+        std::cout << "orvane-batch " << ORVANE_VERSION << '\n';
+        return ExitSuccess;
+    }
+    for (std::string& file : options.files)
+        file = Absolute(file);
+    for (std::string& file : options.fuelModelFiles)
+        file = Absolute(file);
+
+    ConsoleInteraction ui;
+    clsRun run(ui);
+    if (!Module1::CheckAndLoadModelParameters(ProgramFolder(argv[0]), run.defFM, ui))
+        return ExitFailure;
+    run.torvi.FuelModels = run.defFM.fmColl;
+    for (const std::string& file : options.fuelModelFiles)
+        if (!run.LoadFuelModelFile(file))
+            return ExitFailure;
+    run.globalHCrown = options.hcrown;
+    run.globalSpreadDirection = options.spreadDirection;
+    return options.split ? RunSplit(run, ui, options) : RunBatch(run, ui, options);
+}

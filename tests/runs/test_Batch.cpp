@@ -1,0 +1,294 @@
+#include "runs/Batch.h"
+
+#include "RunsTestSupport.h"
+#include "runs/clsRun.h"
+#include "support/RecordingInteraction.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A surface fire in fuel model 1 too wet to spread (1-h moisture 30 above its extinction at 12):
+// every output is 0. `changes` replaces values by field index.
+std::string Record(const std::string& name, std::initializer_list<std::pair<int, std::string>> changes = {})
+{
+    std::string values[24] = {"3", "1", "0.4", "1", "1", "1", "1", "0.4", "1", "1", "1", "30",
+                              "30", "30", "100", "100", "0.1", "10", "1", "100", "2", "10", "20", "0"};
+    for (const auto& [index, value] : changes)
+        values[index] = value;
+    std::string line;
+    for (const std::string& value : values)
+        line += value + " ";
+    return line + name;
+}
+
+const std::string ZeroLine =
+    "0               0               0.00            0.00            0               0               0.0             "
+    "0.00            0.0             0.0             0.0             0.0             0               0.00            "
+    "0.00            0.000           0.00            0.0             ";
+
+
+class BatchTest : public ::testing::Test {
+protected:
+    BatchTest() : run(ui), batch(run, ui)
+    {
+        EXPECT_TRUE(run.LoadFuelModelFile(std::string(ORVANE_BIN_DIR) + "/ModelParameters.f"));
+    }
+
+    // Processes an input file of these lines into "out.out".
+    Batch::Result Process(const std::vector<std::string>& lines)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\r\n";
+        batch.gBatchIO.fileName = folder.Write("in.scn", text);
+        batch.gBatchIO.ofileName = folder.File("out.out");
+        return batch.ProcessBatch();
+    }
+    std::string Output() const { return ReadWhole(folder.File("out.out")); }
+    std::string Headers() const
+    {
+        const std::string expected = ReadWhole(Fixture("output_expected.out"));
+        return expected.substr(0, expected.find("\r\n3 ") + 2);
+    }
+    std::string Summary(int datasets, int errors) const
+    {
+        return "Generated " + std::to_string(datasets) + " output datasets to " + folder.File("out.out") +
+               "\r\nEncountered " + std::to_string(errors) + " errors.";
+    }
+
+    TempFolder folder;
+    RecordingInteraction ui;
+    clsRun run;
+    Batch batch;
+};
+
+}  // namespace
+
+TEST_F(BatchTest, ThreeRecordsWithAnOutOfRangeWindInTheMiddle)
+{
+    batch.gBatchIO.fileName = Fixture("batch_three.scn");
+    batch.gBatchIO.ofileName = folder.File("three.out");
+    const Batch::Result result = batch.ProcessBatch();
+    EXPECT_EQ(ReadWhole(folder.File("three.out")), ReadWhole(Fixture("batch_three_expected.out")));
+    EXPECT_EQ(result.summary, "Generated 2 output datasets to " + folder.File("three.out") + "\r\nEncountered 1 errors.");
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(result.datasets, 2);
+    EXPECT_EQ(result.errors, 1);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+    EXPECT_EQ(batch.gBatchIO.Name, " South");
+    for (int s = 1; s <= 4; ++s)
+        EXPECT_TRUE(run.io(s).IsEmpty);
+}
+
+TEST_F(BatchTest, AnInvalidFirstRecordStillGivesTheHeaders)
+{
+    const Batch::Result result = Process({Record("A", {{12, "61"}}), Record("B")});
+    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid MC10 data: " + Record("A", {{12, "61"}}) +
+                            "\r\n" + ZeroLine + "B               \r\n");
+    EXPECT_EQ(result.summary, Summary(1, 1));
+}
+
+TEST_F(BatchTest, OnlyTheFirstFailingFieldIsNamed)
+{
+    struct Case {
+        std::initializer_list<std::pair<int, std::string>> changes;
+        std::string key;
+    };
+    const Case cases[] = {
+        {{{12, "70"}, {22, "101"}}, "MC10"}, {{{22, "101"}}, "SLOP"},  {{{11, "-1"}}, "MC01"},
+        {{{14, "29"}}, "MCLH"},              {{{16, "1.01"}}, "ACBD"}, {{{17, "99.5"}}, "CABH"},
+        {{{19, "121"}}, "FOMC"},             {{{18, "16"}}, "ACFL"},   {{{23, "361"}}, "WDIR"},
+        {{{2, "0.09"}}, "WNDRlow"},          {{{5, "5.1"}}, "FLIMlow"}, {{{7, "1.1"}}, "WNDRhigh"},
+        {{{10, "0.1"}}, "FLIMhigh"},         {{{21, "60.5"}}, "OWND"},
+    };
+    for (const Case& c : cases) {
+        const std::string bad = Record("X", c.changes);
+        Process({bad});
+        EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid " + c.key + " data: " + bad + "\r\n")
+            << c.key;
+    }
+}
+
+TEST_F(BatchTest, LimitsAreTheNativeOnesWhateverUnitIsShown)
+{
+    run.units.CvtOpenWindSpd(2, 1);  // km/hr shown: 0 to 100
+    run.units.CvtInitiation(1, 1);   // meters shown: 0 to 30
+    const Batch::Result result = Process({Record("fast", {{21, "75"}}), Record("edge", {{21, "60"}}),
+                                          Record("tall", {{20, "99"}}), Record("taller", {{20, "99.1"}})});
+    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid OWND data: " + Record("fast", {{21, "75"}}) +
+                            "\r\n" + ZeroLine + "edge            \r\n" + ZeroLine + "tall            \r\n" +
+                            "#-- Input Error: record #4 contains invalid STFL data: " + Record("taller", {{20, "99.1"}}) +
+                            "\r\n");
+    EXPECT_EQ(result.summary, Summary(2, 2));
+}
+
+TEST_F(BatchTest, ARecordWithLettersIsAnErrorAndTheBatchGoesOn)
+{
+    const Batch::Result result =
+        Process({Record("A", {{17, "high"}}), Record("B"), Record("C", {{21, "12,5"}}), Record("D")});
+    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid CABH data: " + Record("A", {{17, "high"}}) +
+                            "\r\n" + ZeroLine + "B               \r\n" +
+                            "#-- Input Error: record #3 contains invalid OWND data: " + Record("C", {{21, "12,5"}}) +
+                            "\r\n" + ZeroLine + "D               \r\n");
+    EXPECT_EQ(result.summary, Summary(2, 2));
+    EXPECT_TRUE(result.completed);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(BatchTest, ALineWithTooFewValuesEndsTheBatchAndSaysSo)
+{
+    const Batch::Result result = Process({"# comment", Record("A"), "3 1 0.4", Record("C")});
+    EXPECT_EQ(Output(), Headers() + ZeroLine + "A               \r\n");
+    EXPECT_EQ(result.summary, Summary(1, 0) + "\r\nWrong number of values in line number 3");
+    EXPECT_FALSE(result.completed);
+}
+
+TEST_F(BatchTest, AnInputWithoutDataProcessesNothing)
+{
+    batch.gBatchIO.IData.VegType = 3;  // a record left from an earlier batch
+    batch.gBatchIO.Name = " stale";
+    const Batch::Result result = Process({"# nothing here", ""});
+    EXPECT_EQ(result.summary, Summary(0, 0));
+    EXPECT_TRUE(result.completed);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.out")));
+}
+
+TEST_F(BatchTest, AnUnreadableInputIsReportedThenSummarised)
+{
+    batch.gBatchIO.fileName = folder.File("absent.scn");
+    batch.gBatchIO.ofileName = folder.File("out.out");
+    Batch::Result result = batch.ProcessBatch();
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Input file: " + folder.File("absent.scn")}));
+    EXPECT_EQ(result.summary, Summary(0, 0));
+    EXPECT_FALSE(result.completed);
+
+    ui.messages.clear();
+    result = Process({"3 1", Record("B")});
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Wrong number of values in line number 1"}));
+    EXPECT_EQ(result.summary, Summary(0, 0));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.out")));
+}
+
+TEST_F(BatchTest, AnOutputThatCannotBeCreatedAbortsWithoutSummary)
+{
+    batch.gBatchIO.fileName = folder.Write("in.scn", Record("A") + "\r\n" + Record("B") + "\r\n");
+    batch.gBatchIO.ofileName = folder.File("missing/out.out");
+    const Batch::Result result = batch.ProcessBatch();
+    EXPECT_EQ(result.summary, "");
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Output file: " + folder.File("missing/out.out")}));
+    EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+    clsTorviInputs record;
+    std::string name;
+    EXPECT_FALSE(run.scenIn_IO.FetchNextScenInp(record, name));  // the input was closed
+    EXPECT_EQ(run.scenIn_IO.errStr, "Scenario input file is not open");
+}
+
+TEST_F(BatchTest, TheOutputIsNeverTheInput)
+{
+    const std::string input = folder.Write("same.scn", Record("A") + "\r\n");
+    batch.gBatchIO.fileName = input;
+    batch.gBatchIO.ofileName = folder.path.string() + "/./same.scn";
+    const Batch::Result result = batch.ProcessBatch();
+    EXPECT_EQ(result.summary, "");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "The output file " + batch.gBatchIO.ofileName +
+                                  " is the scenario input file being read. Please choose another output file.");
+    EXPECT_EQ(ReadWhole(input), Record("A") + "\r\n");
+}
+
+TEST(Batch, ProposedOutputNames)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"/data/fires.scn", "/data/fires.out"},   {"C:\\data\\fires.scn", "C:\\data\\fires.out"},
+        {"fires.scn", "fires.out"},               {"a.scn.scn", "a.out.out"},
+        {"/data/fires", "/data/fires.out"},       {"/data/fires.SCN", "/data/fires.SCN.out"},
+        {"/runs.scn/fires", "/runs.scn/fires.out"}, {"/data/my.scnx", "/data/my.outx"},
+    };
+    for (const auto& [input, output] : cases)
+        EXPECT_EQ(Batch::ProposedOutputName(input), output) << input;
+}
+
+TEST_F(BatchTest, TheConiferTypeAndTheGlobalSettingsReachTheEngine)
+{
+    run.globalSpreadDirection = 45;
+    // A dry conifer stand whose file names fuel model 4 as the high model.
+    const std::string conifer =
+        Record("Stand", {{0, "2"}, {6, "4"}, {7, "0.9"}, {1, "10"}, {11, "4"}, {12, "5"}, {13, "6"}, {21, "20"}});
+    Process({conifer});
+    const clsTorviInputs& used = batch.gBatchIO.IData;
+    EXPECT_EQ(used.HighInputs.fuelModelID, 10);
+    EXPECT_DOUBLE_EQ(used.HighInputs.WindReductionFactor, 0.4);
+    EXPECT_NEAR(used.HCrown, 7744.776318, 1e-6);  // 18000 kJ/kg in btu/lb
+    EXPECT_EQ(used.SpreadDirection, 45);
+    EXPECT_EQ(used.Temperature, 0);
+
+    // The line is the engine's own result for that record.
+    clsTorviInputs direct = used;
+    bool success = false;
+    const clsTorviOutputs expected = run.torvi.CalculateTorviOutputs(direct, success);
+    ASSERT_TRUE(success);
+    ASSERT_GT(expected.RateOfSpread, 0);
+    ScenarioOutput_IO writer(run.units);
+    ASSERT_TRUE(writer.SaveScenOutp(folder.File("direct.out"), expected, " Stand"));
+    EXPECT_EQ(Output(), ReadWhole(folder.File("direct.out")));
+}
+
+TEST_F(BatchTest, AnEngineFailureIsWrittenLikeAnyRecord)
+{
+    const Batch::Result result = Process({Record("Missing model", {{1, "99"}})});
+    EXPECT_EQ(Output(), Headers() + ZeroLine + "Missing model   \r\n");
+    EXPECT_EQ(batch.gBatchIO.OData.ErrorNumber, 3002);
+    EXPECT_EQ(result.summary, Summary(1, 0));
+}
+
+TEST_F(BatchTest, TheBatchCommandAsksForTheFilesAndShowsTheSummary)
+{
+    const std::string input = folder.Write("fires.scn", Record("A") + "\r\n");
+    const std::string output = folder.Write("fires.out", "previous\r\n");
+    ui.chosenFiles = {input};
+    ui.answers = {true};
+    batch.RunBatch();
+    ASSERT_EQ(ui.fileRequests.size(), 1u);
+    const auto& request = ui.fileRequests[0];
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.filter, "Scenario Input Files (*.scn)|*.scn");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.title, "Select scenario input file");
+    EXPECT_EQ(request.flags, 0x1000);
+    EXPECT_EQ(request.fileName, "");
+    EXPECT_EQ(ui.questions, (std::vector<std::string>{"The output file " + output +
+                                                      " already exists.\r\nWould you like to overwrite this file?"}));
+    EXPECT_EQ(ui.questionTitles, (std::vector<std::string>{"Output file already exists"}));
+    EXPECT_EQ(ReadWhole(output), Headers() + ZeroLine + "A               \r\n");
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Generated 1 output datasets to " + output + "\r\nEncountered 0 errors."}));
+}
+
+TEST_F(BatchTest, AnsweringNoOffersTheSaveDialogAndCancellingStops)
+{
+    const std::string input = folder.Write("fires.scn", Record("A") + "\r\n");
+    const std::string output = folder.Write("fires.out", "previous\r\n");
+    ui.chosenFiles = {input};
+    ui.answers = {false};
+    batch.RunBatch();
+    ASSERT_EQ(ui.fileRequests.size(), 2u);
+    const auto& request = ui.fileRequests[1];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.filter, "Scenario Output Files (*.out)|*.out");
+    EXPECT_EQ(request.filterIndex, 1);
+    EXPECT_EQ(request.title, "Specify scenario output file");
+    EXPECT_EQ(request.flags, 2);
+    EXPECT_EQ(ReadWhole(output), "previous\r\n");
+    EXPECT_TRUE(ui.messages.empty());
+
+    ui.chosenFiles = {input, folder.File("other.out")};
+    ui.answers = {false};
+    batch.RunBatch();
+    EXPECT_EQ(ReadWhole(folder.File("other.out")), Headers() + ZeroLine + "A               \r\n");
+
+    ui.messages.clear();
+    batch.RunBatch();  // the input dialog cancelled: nothing at all
+    EXPECT_TRUE(ui.messages.empty());
+}
