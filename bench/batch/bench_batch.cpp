@@ -23,6 +23,7 @@ class SilentInteraction : public clsUserInteraction {
 public:
     void ShowMessage(const std::string& text) override { std::cerr << text << "\n"; }
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
+    bool AskText(const std::string&, const std::string&, std::string&) override { return false; }
     std::string ChooseFile(const FileRequest&) override { return ""; }
 };
 

@@ -484,16 +484,12 @@ void TorviForm::ShowInputInUnit(int scenario, int field)
     if (!panel.FieldIsValid(field))
         return;
     const clsTorviInputs& record = run.io(scenario).IData;
-    clsTorviUnit& member = ctlIn::UnitOf(run, field);
-    double value = 0;
-    int16_t storedUnit = 1;
     switch (field) {
-    case 16: value = record.CanopyBulkDensity; break;
-    case 17: value = record.CanopyBaseHeight; break;
-    case 20: value = record.ShrubTransFlameLength; storedUnit = 2; break;  // held in feet
-    default: value = record.OpenWindSpeed; break;
+    case 16: panel.ShowNative(field, record.CanopyBulkDensity); break;
+    case 17: panel.ShowNative(field, record.CanopyBaseHeight); break;
+    case 20: panel.ShowNative(field, record.ShrubTransFlameLength); break;
+    default: panel.ShowNative(field, record.OpenWindSpeed); break;
     }
-    panel.ShowField(field, member.Cvt(member.GetCurrUnit(), value, storedUnit), member.GetPrecision());
 }
 
 void TorviForm::RefreshOutputRow(int scenario, clsTorviUnit& member)
@@ -592,11 +588,7 @@ bool TorviForm::CopyRecordToPanel(int scenario)
     for (int field = 2; field <= clsInCtl::LastField; ++field) {
         if (field == 6)
             continue;
-        clsTorviUnit& member = ctlIn::UnitOf(run, field);
-        const int16_t storedUnit = field == 20 ? 2 : 1;
-        const double shown = member.UnitSize() > 1 ? member.Cvt(member.GetCurrUnit(), values[field], storedUnit)
-                                                   : values[field];
-        panel.ShowField(field, shown, member.GetPrecision());
+        panel.ShowNative(field, values[field]);
         panel.ValidateShownField(field);
     }
     return true;

@@ -368,7 +368,7 @@ double ctlIn::GetField(int field) const
     const FieldInfo info = Info(field);
     double value = info.emptyValue;
     if (exact[box])
-        value = *exact[box];
+        value = exact[box]->display;
     else if (!TextLines::ParseDouble(txtInp[box]->text().trimmed().toStdString(), value))
         value = info.emptyValue;
     return info.wholeNumber ? TextLines::RoundHalfEven(value) : value;
@@ -381,11 +381,32 @@ void ctlIn::SetField(int field, double value)
     exact[box].reset();
 }
 
-void ctlIn::ShowField(int field, double value, int decimals)
+// The record holds the shrub transition flame length in feet, unit 2 of its descriptor; every
+// other quantity in the native unit 1.
+static int16_t RecordUnit(int field)
+{
+    return field == 20 ? 2 : 1;
+}
+
+double ctlIn::DisplayOf(int field, double native) const
+{
+    clsTorviUnit& unit = UnitOf(run, field);
+    return unit.UnitSize() > 1 ? unit.Cvt(unit.GetCurrUnit(), native, RecordUnit(field)) : native;
+}
+
+double ctlIn::NativeOf(int field, double display) const
+{
+    clsTorviUnit& unit = UnitOf(run, field);
+    return unit.UnitSize() > 1 ? unit.Cvt(RecordUnit(field), display, unit.GetCurrUnit()) : display;
+}
+
+void ctlIn::ShowNative(int field, double native)
 {
     const int box = fld2Idx(field);
-    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(TextLines::RoundToDecimals(value, decimals))));
-    exact[box] = value;
+    const double display = DisplayOf(field, native);
+    const int decimals = UnitOf(run, field).GetPrecision();
+    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(TextLines::RoundToDecimals(display, decimals))));
+    exact[box] = Shown{display, native};
 }
 
 bool ctlIn::ValidateField(int field)
@@ -401,7 +422,7 @@ bool ctlIn::ValidateField(int field)
         red = true;
     } else {
         if (exact[box])
-            value = *exact[box];
+            value = exact[box]->display;
         const clsTorviUnit& unit = UnitOf(run, field);
         valid = unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal();
         red = !valid;
@@ -446,9 +467,9 @@ void ctlIn::EnableField(int field)
 
 void ctlIn::StoreField(int field)
 {
-    clsUnits& units = run.units;
     clsTorviInputs& record = Record();
-    const double value = GetField(field);
+    const int box = fld2Idx(field);
+    const double value = exact[box] ? exact[box]->native : NativeOf(field, GetField(field));
     switch (field) {
     case 2: record.LowInputs.WindReductionFactor = value; break;
     case 3: record.LowInputs.MultiplierROS = value; break;
@@ -463,17 +484,14 @@ void ctlIn::StoreField(int field)
     case 13: record.Dead100HrMC = value; break;
     case 14: record.LiveHerbMC = value; break;
     case 15: record.LiveWoodyMC = value; break;
-    case 16: record.CanopyBulkDensity = units.DefaultCanopyBD(value); break;
-    case 17: record.CanopyBaseHeight = units.DefaultCanopyBH(value); break;
-    case 18: record.CrownFuelLoad = value; break;
+    case 16: record.CanopyBulkDensity = value; break;
+    case 17: record.CanopyBaseHeight = value; break;
+    case 18: record.CrownFuelLoad = TextLines::RoundHalfEven(value); break;
     case 19: record.ConiferFoliarMC = value; break;
-    // The record holds the shrub transition flame length in feet, unit 2 of its descriptor.
-    case 20:
-        record.ShrubTransFlameLength = units.CvtInitiation(2, value, units.InitiationInUnits.GetCurrUnit());
-        break;
-    case 21: record.OpenWindSpeed = units.DefaultOpenWindSpd(value); break;
-    case 22: record.PercentSlope = static_cast<int32_t>(value); break;
-    case 23: record.WindDirFromUphill = static_cast<int32_t>(value); break;
+    case 20: record.ShrubTransFlameLength = value; break;
+    case 21: record.OpenWindSpeed = value; break;
+    case 22: record.PercentSlope = static_cast<int32_t>(TextLines::RoundHalfEven(value)); break;
+    case 23: record.WindDirFromUphill = static_cast<int32_t>(TextLines::RoundHalfEven(value)); break;
     default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " is not stored");
     }
 }

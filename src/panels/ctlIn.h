@@ -45,9 +45,10 @@ public:
     // A numeric field (ids 2..5, 7..23): its value in the displayed unit, the shown text, validity.
     double GetField(int field) const;
     void SetField(int field, double value);
-    // Shows a value rounded to the unit's decimals while keeping it exact for GetField, so that
-    // showing a stored scenario and reading it back never changes it.
-    void ShowField(int field, double value, int decimals);
+    // Shows a stored native value in the field's display unit, rounded to the unit's decimals.
+    // Until the user edits the box the field keeps the exact value, so that showing a stored
+    // scenario and storing it again never changes it.
+    void ShowNative(int field, double native);
     bool FieldIsValid(int field) const { return state.Validated(field); }
     // Checks a field shown by the program: a disabled field does not apply and counts as valid.
     void ValidateShownField(int field);
@@ -97,6 +98,8 @@ protected:
 
 private:
     bool ValidateField(int field);
+    double DisplayOf(int field, double native) const;
+    double NativeOf(int field, double display) const;
     void LeaveBox(int box);
     void FocusNext(int box);
     void FocusPrevious(int box);
@@ -115,5 +118,9 @@ private:
     clsHelpViewer* help;
     clsInCtl state;
     std::array<bool, BoxCount + 1> changed{};
-    std::array<std::optional<double>, BoxCount + 1> exact{};
+    struct Shown {
+        double display;
+        double native;
+    };
+    std::array<std::optional<Shown>, BoxCount + 1> exact{};
 };

@@ -48,14 +48,18 @@ std::string ForTerminal(std::string text)
     return text;
 }
 
-// Messages go to standard error; there is nobody to ask, so questions are answered No and file
-// dialogs cancelled.
+// Messages go to standard error; there is nobody to ask, so questions are answered No and input
+// boxes and file dialogs cancelled.
 class ConsoleInteraction : public clsUserInteraction {
 public:
     void ShowMessage(const std::string& text) override { std::cerr << ForTerminal(text) << '\n'; }
     bool AskYesNo(const std::string& text, const std::string& /*title*/) override
     {
         ShowMessage(text);
+        return false;
+    }
+    bool AskText(const std::string& /*prompt*/, const std::string& /*title*/, std::string& /*answer*/) override
+    {
         return false;
     }
     std::string ChooseFile(const FileRequest& /*request*/) override { return ""; }
