@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -173,7 +175,20 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     layout->addWidget(TabStrip1);
     layout->addWidget(frames, 1);
     setCentralWidget(central);
-    resize(1340, 720);
+    FitToScreen();
+}
+
+// As large as the page needs, within the screen; on a small screen the page scrolls.
+void TorviForm::FitToScreen()
+{
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(1340, 1000);
+    if (!display) {
+        resize(wanted);
+        return;
+    }
+    const QRect room = display->availableGeometry();
+    resize(std::min(wanted.width(), room.width() - 20), std::min(wanted.height(), room.height() - 40));
 }
 
 void TorviForm::BuildMenus()

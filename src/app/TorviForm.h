@@ -100,6 +100,7 @@ private:
         clsTorviUnit* member;
     };
 
+    void FitToScreen();
     void BuildMenus();
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();

@@ -4,5 +4,5 @@
 // that every caption stands level with its boxes in all four scenarios.
 namespace PanelMetrics {
 constexpr int RowHeight = 20;
-constexpr int RowSpacing = 2;
+constexpr int RowSpacing = 1;
 }  // namespace PanelMetrics

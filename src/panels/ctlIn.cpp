@@ -172,6 +172,8 @@ void ctlIn::PaintBox(int box, const QColor& colour)
     QPalette colours = txtInp[box]->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         colours.setColor(group, QPalette::Base, colour);
+    // A disabled value stays readable on the grey.
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(0x40, 0x40, 0x40));
     txtInp[box]->setPalette(colours);
 }
 
