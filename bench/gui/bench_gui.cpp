@@ -29,8 +29,7 @@ struct Window {
 
     Window()
     {
-        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run.defFM, ui);
-        run.torvi.FuelModels = run.defFM.fmColl;
+        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run, ui);
         form = std::make_unique<TorviForm>(run, fileDlg, ui, ORVANE_BIN_DIR);
         form->show();
         form->Start("");

@@ -1,6 +1,7 @@
 #include "app/Module1.h"
 
 #include "app/CRC.h"
+#include "runs/clsRun.h"
 
 #include <filesystem>
 
@@ -12,7 +13,7 @@ std::string AnotherInstanceMessage(const std::string& programName)
            ".exe is already running on this computer.";
 }
 
-bool CheckAndLoadModelParameters(const std::string& programDir, FuelModel_IO& reader, clsUserInteraction& ui)
+bool CheckAndLoadModelParameters(const std::string& programDir, clsRun& run, clsUserInteraction& ui)
 {
     std::error_code error;
     std::filesystem::current_path(programDir, error);
@@ -21,11 +22,7 @@ bool CheckAndLoadModelParameters(const std::string& programDir, FuelModel_IO& re
         return false;
     }
     const std::string path = (std::filesystem::path(programDir) / ModelParametersFile).string();
-    if (!reader.LoadFuelModel(path)) {
-        ui.ShowMessage(reader.errStr);
-        return false;
-    }
-    return true;
+    return run.LoadFuelModelFile(path);
 }
 
 }  // namespace Module1

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/clsUserInteraction.h"
-#include "engine/FuelModel_IO.h"
 
 #include <cstdint>
 #include <string>
+
+class clsRun;
 
 // The start-up checks every Orvane program makes before it does any work.
 namespace Module1 {
@@ -16,7 +17,8 @@ inline const std::string ModelParametersFile = "ModelParameters.f";
 std::string AnotherInstanceMessage(const std::string& programName);
 
 // Makes programDir the current directory, verifies the checksum of "ModelParameters.f" and loads
-// the standard fuel models into the reader. False after telling the user why: the program must end.
-bool CheckAndLoadModelParameters(const std::string& programDir, FuelModel_IO& reader, clsUserInteraction& ui);
+// the standard fuel models into the run, which hands them to its engine. False after telling the
+// user why: the program must end.
+bool CheckAndLoadModelParameters(const std::string& programDir, clsRun& run, clsUserInteraction& ui);
 
 }  // namespace Module1

@@ -36,9 +36,8 @@ int main(int argc, char* argv[])
     const QString commandLine = CommandLineScenario();
     const QString programDir = QCoreApplication::applicationDirPath();
     clsRun gRun(ui);
-    if (!Module1::CheckAndLoadModelParameters(programDir.toStdString(), gRun.defFM, ui))
+    if (!Module1::CheckAndLoadModelParameters(programDir.toStdString(), gRun, ui))
         return 1;
-    gRun.torvi.FuelModels = gRun.defFM.fmColl;
     FileDlg gFileDlg(programDir.toStdString());
 
     TorviForm window(gRun, gFileDlg, ui, programDir);

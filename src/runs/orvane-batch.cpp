@@ -196,9 +196,8 @@ int main(int argc, char* argv[])
 
     ConsoleInteraction ui;
     clsRun run(ui);
-    if (!Module1::CheckAndLoadModelParameters(ProgramFolder(argv[0]), run.defFM, ui))
+    if (!Module1::CheckAndLoadModelParameters(ProgramFolder(argv[0]), run, ui))
         return ExitFailure;
-    run.torvi.FuelModels = run.defFM.fmColl;
     for (const std::string& file : options.fuelModelFiles)
         if (!run.LoadFuelModelFile(file))
             return ExitFailure;

@@ -1,4 +1,5 @@
 #include "app/Module1.h"
+#include "runs/clsRun.h"
 
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"
@@ -21,7 +22,7 @@ protected:
     std::filesystem::path startDir = std::filesystem::current_path();
     TempDir programDir;
     RecordingInteraction ui;
-    FuelModel_IO reader;
+    clsRun run{ui};
 };
 
 }  // namespace
@@ -29,18 +30,19 @@ protected:
 TEST_F(StartUp, LoadsTheStandardModelsFromTheProgramFolder)
 {
     programDir.Write("ModelParameters.f", ReadBytes(standardFile));
-    EXPECT_TRUE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_TRUE(Module1::CheckAndLoadModelParameters(programDir.path.string(), run, ui));
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(reader.fmColl->Count(), 53u);
+    EXPECT_EQ(run.defFM.fmColl->Count(), 53u);
+    EXPECT_EQ(run.torvi.FuelModels, run.defFM.fmColl);
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(programDir.path));
-    EXPECT_EQ(reader.FMfileNames(0), (programDir.path / "ModelParameters.f").string());
+    EXPECT_EQ(run.defFM.FMfileNames(0), (programDir.path / "ModelParameters.f").string());
 }
 
 TEST_F(StartUp, AMissingFileEndsTheProgramAfterTwoMessages)
 {
-    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), run, ui));
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to compute CRC for ModelParameters.f", reinstall}));
-    EXPECT_EQ(reader.fmColl->Count(), 0u);
+    EXPECT_EQ(run.defFM.fmColl->Count(), 0u);
 }
 
 TEST_F(StartUp, AChangedFileEndsTheProgramBeforeAnyModelLoads)
@@ -48,9 +50,9 @@ TEST_F(StartUp, AChangedFileEndsTheProgramBeforeAnyModelLoads)
     std::string bytes = ReadBytes(standardFile);
     bytes.replace(bytes.find("Short grass"), 5, "Tall ");
     programDir.Write("ModelParameters.f", bytes);
-    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), reader, ui));
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), run, ui));
     EXPECT_EQ(ui.messages, std::vector<std::string>{reinstall});
-    EXPECT_EQ(reader.fmColl->Count(), 0u);
+    EXPECT_EQ(run.defFM.fmColl->Count(), 0u);
 }
 
 TEST(StartUpMessages, AnotherInstance)
