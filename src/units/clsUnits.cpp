@@ -4,7 +4,7 @@
 
 namespace {
 
-struct UnitSpec {
+struct UnitEntry {
     const char* label;
     double min;
     double max;
@@ -13,29 +13,29 @@ struct UnitSpec {
     double rowStep;
 };
 
-// Fills a descriptor: one spec per unit, then the n × n multipliers row by row (from unit = row);
+// Fills a descriptor: one entry per unit, then the n × n multipliers row by row (from unit = row);
 // an empty matrix leaves every multiplier at 0 for quantities that are never converted.
-void Define(clsTorviUnit& member, std::initializer_list<UnitSpec> units, std::initializer_list<double> matrix = {})
+void Define(clsTorviUnit& member, std::initializer_list<UnitEntry> units, std::initializer_list<double> matrix = {})
 {
     const auto n = static_cast<int16_t>(units.size());
     member.InitSize(n);
     int16_t unit = 1;
-    for (const UnitSpec& spec : units) {
-        member.SetUnitLabel(unit, spec.label);
-        member.SetPgStep(unit, spec.pageStep);
-        member.SetRowStep(unit, spec.rowStep);
-        member.SetPrecision(unit, spec.decimals);
-        member.SetUnitMinMax(unit, spec.min, spec.max);
+    for (const UnitEntry& entry : units) {
+        member.SetUnitLabel(unit, entry.label);
+        member.SetPgStep(unit, entry.pageStep);
+        member.SetRowStep(unit, entry.rowStep);
+        member.SetPrecision(unit, entry.decimals);
+        member.SetUnitMinMax(unit, entry.min, entry.max);
         ++unit;
     }
-    auto entry = matrix.begin();
-    for (int16_t from = 1; entry != matrix.end() && from <= n; ++from)
+    auto multiplier = matrix.begin();
+    for (int16_t from = 1; multiplier != matrix.end() && from <= n; ++from)
         for (int16_t to = 1; to <= n; ++to)
-            member.SetUnitCvtMult(from, to, *entry++);
+            member.SetUnitCvtMult(from, to, *multiplier++);
 }
 
 // Two units with the multipliers 1→2 and 2→1.
-void DefinePair(clsTorviUnit& member, const UnitSpec& first, const UnitSpec& second, double oneToTwo, double twoToOne)
+void DefinePair(clsTorviUnit& member, const UnitEntry& first, const UnitEntry& second, double oneToTwo, double twoToOne)
 {
     Define(member, {first, second}, {1.0, oneToTwo, twoToOne, 1.0});
 }
@@ -70,9 +70,9 @@ void DefineIntensity(clsTorviUnit& member)
     DefinePair(member, {"BTU/ft-sec", 0, 0, 0, 1, 1}, {"kW/m", 0, 0, 0, 1, 1}, 3.459143111, 0.289088936);
 }
 
-void DefineSingle(clsTorviUnit& member, const UnitSpec& spec)
+void DefineSingle(clsTorviUnit& member, const UnitEntry& entry)
 {
-    Define(member, {spec});
+    Define(member, {entry});
 }
 
 }  // namespace
@@ -92,11 +92,11 @@ void clsUnits::Fill()
     DefineWindSpeed(OpenWindSpdInUnits, 2);
     DefinePair(InitiationInUnits, {"meters", 0, 30, 1, 0.5, 0.1}, {"feet", 0, 99, 1, 0.5, 0.1}, 3.280833437, 0.3048006);
 
-    const UnitSpec deadMoisture{"percent", 0, 60, 2, 1, 1};
+    const UnitEntry deadMoisture{"percent", 0, 60, 2, 1, 1};
     DefineSingle(Dead1HrMCInUnits, deadMoisture);
     DefineSingle(Dead10HrMCInUnits, deadMoisture);
     DefineSingle(Dead100HrMCInUnits, deadMoisture);
-    const UnitSpec liveMoisture{"percent", 30, 300, 2, 1, 1};
+    const UnitEntry liveMoisture{"percent", 30, 300, 2, 1, 1};
     DefineSingle(LiveHerbMCInUnits, liveMoisture);
     DefineSingle(LiveWoodyMCInUnits, liveMoisture);
     DefineSingle(PercentSlopeInUnits, {"percent", 0, 100, 0, 5, 5});
@@ -104,8 +104,8 @@ void clsUnits::Fill()
     DefineSingle(ConiferFoliarMCInUnits, {"percent", 70, 120, 0, 5, 1});
     DefineSingle(CanopyFuelLoadInUnits, {"ton/acre", 0, 15, 0, 1, 1});
 
-    const UnitSpec windReduction{"fraction", 0.1, 1.0, 1, 1, 1};
-    const UnitSpec multiplier{"fraction", 0.2, 5.0, 1, 1, 1};
+    const UnitEntry windReduction{"fraction", 0.1, 1.0, 1, 1, 1};
+    const UnitEntry multiplier{"fraction", 0.2, 5.0, 1, 1, 1};
     DefineSingle(WindReductionFactorLowInUnits, windReduction);
     DefineSingle(MultiplierROSLowInUnits, multiplier);
     DefineSingle(MultiplierLoadDepthLowInUnits, multiplier);
