@@ -5,6 +5,7 @@ packages=(
   g++ cmake make
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-dejavu-core
 )
 missing=()
 for p in "${packages[@]}"; do
