@@ -487,8 +487,8 @@ void TorviForm::UnitListChosen(clsTorviUnit& member, QComboBox* list)
         for (int field : convertedFields)
             if (&ctlIn::UnitOf(run, field) == &member)
                 ShowInputInUnit(i, field);
-        if (outPanel[i]->Events().IsCalculated())
-            RefreshOutputRow(i, member);
+        if (outPanel[i]->Events().IsCalculated() && IsOutputUnit(member))
+            ShowOutputs(i);
     }
 }
 
@@ -507,13 +507,12 @@ void TorviForm::ShowInputInUnit(int scenario, int field)
     }
 }
 
-void TorviForm::RefreshOutputRow(int scenario, clsTorviUnit& member)
+bool TorviForm::IsOutputUnit(const clsTorviUnit& member) const
 {
     for (const OutputRow& row : outputRows)
-        if (row.member && &(run.units.*row.member) == &member) {
-            ShowOutputs(scenario);
-            return;
-        }
+        if (row.member && &(run.units.*row.member) == &member)
+            return true;
+    return false;
 }
 
 void TorviForm::ApplyUnitLists()

@@ -107,7 +107,7 @@ private:
     void FillUnitList(QComboBox* list, const clsTorviUnit& member);
     void UnitListChosen(clsTorviUnit& member, QComboBox* list);
     void ShowInputInUnit(int scenario, int field);
-    void RefreshOutputRow(int scenario, clsTorviUnit& member);
+    bool IsOutputUnit(const clsTorviUnit& member) const;
     void ApplyUnitLists();
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
