@@ -2,7 +2,7 @@
 
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
-#include "runs/FileDialogFlags.h"
+#include "app/FileDlg.h"
 #include "runs/clsRun.h"
 
 #include <filesystem>
@@ -78,11 +78,11 @@ void Batch::SelectBatchFile(bool forInput)
     if (forInput) {
         request.filter = "Scenario Input Files (*.scn)|*.scn";
         request.title = "Select scenario input file";
-        request.flags = FileDialogFlags::cdlOFNFileMustExist;
+        request.flags = FileDlg::cdlOFNFileMustExist;
     } else {
         request.filter = "Scenario Output Files (*.out)|*.out";
         request.title = "Specify scenario output file";
-        request.flags = FileDialogFlags::cdlOFNOverwritePrompt;
+        request.flags = FileDlg::cdlOFNOverwritePrompt;
     }
     const std::string chosen = ui.ChooseFile(request);
     if (chosen.empty())

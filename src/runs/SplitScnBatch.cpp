@@ -2,7 +2,7 @@
 
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
-#include "runs/FileDialogFlags.h"
+#include "app/FileDlg.h"
 #include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 
@@ -28,7 +28,7 @@ void SplitScnBatch::SelectSplitFile()
     clsUserInteraction::FileRequest request;
     request.filter = "Scenario Input Files (*.scn)|*.scn";
     request.title = "Select scenario input batch file";
-    request.flags = FileDialogFlags::cdlOFNFileMustExist;
+    request.flags = FileDlg::cdlOFNFileMustExist;
     gSplitIO.fileName = ui.ChooseFile(request);
 }
 
