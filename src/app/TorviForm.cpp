@@ -106,8 +106,6 @@ const OutputRow outputRows[] = {
      &clsUnits::OCessOutUnits, 1, &clsTorviOutputs::CrownOCessation, &ctlOut::SetOCess},
 };
 
-const char* const fireTypes[] = {"", "surface", "passive", "conditional", "active"};
-
 // The five moisture fields that the scenario link copies.
 constexpr std::array<int, 5> allMoistures = {11, 12, 13, 14, 15};
 
@@ -456,8 +454,9 @@ void TorviForm::ShowOutputs(int scenario)
     // A result without a fire type (no spread, or a failed calculation) must not keep showing
     // the fire type of the scenario's previous result.
     panel.Init();
-    if (outputs.FireType >= 1 && outputs.FireType <= 4)
-        panel.SetFireType(fireTypes[outputs.FireType]);
+    const std::string fireType = clsTorviOutputs::FireTypeName(outputs.FireType);
+    if (!fireType.empty())
+        panel.SetFireType(QString::fromStdString(fireType));
     for (const OutputRow& row : outputRows) {
         double value = outputs.*row.value;
         int decimals = row.decimals;

@@ -8,6 +8,13 @@
 // The scenario output record, in the engine's native output units.
 class clsTorviOutputs {
 public:
+    // The word of a fire type, 1 "surface" to 4 "active"; "" for any other value.
+    static std::string FireTypeName(int32_t fireType)
+    {
+        static const char* const names[] = {"surface", "passive", "conditional", "active"};
+        return fireType >= 1 && fireType <= 4 ? names[fireType - 1] : "";
+    }
+
     int32_t FireType = 0;                 // 1 surface, 2 passive, 3 conditional, 4 active; 0 no spread
     double TransitionFunction = 0;        // crown fraction burned
     double RateOfSpread = 0;              // ch/h

@@ -26,12 +26,11 @@ double NumericField(const clsTorviOutputs& r, int index)
     return values[index];
 }
 
+// A fire type without a word repeats its code.
 std::string FireTypeWord(int32_t fireType)
 {
-    static const char* const words[] = {"surface", "passive", "conditional", "active"};
-    if (fireType >= 1 && fireType <= 4)
-        return words[fireType - 1];
-    return std::to_string(fireType);
+    const std::string name = clsTorviOutputs::FireTypeName(fireType);
+    return name.empty() ? std::to_string(fireType) : name;
 }
 
 }  // namespace
