@@ -2,6 +2,7 @@
 
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
+#include "tables/clsTableViews.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -19,6 +20,7 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class TablesTab;
 class clsRun;
 class clsTorviOutputs;
 class clsTorviUnit;
@@ -47,6 +49,9 @@ public:
     void SelectTab(int tab);
 
     clsHelpViewer& Help() { return help; }
+    // The controls of the table and chart views; after a run file was loaded they are brought back
+    // with RestoreControls.
+    clsTableViews& TableViews() { return tableViews; }
     static QString ScenarioCaption(int scenario);
 
     // Controls, reachable for the commands and for tests.
@@ -62,6 +67,7 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    TablesTab* tablesTab = nullptr;  // the output table and output chart
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
@@ -104,6 +110,7 @@ private:
     void BuildMenus();
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();
+    QWidget* BuildTablesPage();
     void FillUnitList(QComboBox* list, const clsTorviUnit& member);
     void UnitListChosen(clsTorviUnit& member, QComboBox* list);
     void ShowInputInUnit(int scenario, int field);
@@ -127,5 +134,6 @@ private:
     clsUserInteraction& ui;
     QString programDir;
     clsHelpViewer help;
+    clsTableViews tableViews;
     std::vector<UnitListEntry> unitLists;
 };
