@@ -13,6 +13,8 @@
 
 #include "support/RecordingInteraction.h"
 
+#include "QtBench.h"
+
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -36,15 +38,6 @@ const char* const Scenarios[] = {
     "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 Shrub",
     "3 101 0.4 1 1 1 1 0.4 1 1 1 5 6 7 60 90 0.1 10 1 100 2 10 10 45 Short grass",
 };
-
-// Types a value into a box and leaves it, as the keyboard does.
-void Leave(QLineEdit* box, const QString& text)
-{
-    box->setText(text);
-    box->setModified(true);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(box, &out);
-}
 
 struct Window {
     RecordingInteraction ui;
@@ -114,10 +107,5 @@ BENCHMARK(BM_ChartAfterAControlChange)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

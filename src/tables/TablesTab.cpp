@@ -167,16 +167,23 @@ void TablesTab::ComputeTable()
     btnTextFile->setEnabled(tables.HasResults());
 }
 
+// A save dialog of the program's file dialog: the first filter, an empty proposed name and the
+// question before an existing file is replaced. "" when cancelled.
+std::string TablesTab::ChooseSaveFile(const char* filter, const char* title)
+{
+    fileDlg.Filter = filter;
+    fileDlg.FilterIndex = 1;
+    fileDlg.DialogTitle = title;
+    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
+    fileDlg.fileName.clear();
+    return fileDlg.ShowSave(ui);
+}
+
 void TablesTab::ExportTable()
 {
     if (!tables.HasResults())
         return;
-    fileDlg.Filter = "CSV Files (*.csv)|*.csv";
-    fileDlg.FilterIndex = 1;
-    fileDlg.DialogTitle = "Save table data";
-    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
-    fileDlg.fileName.clear();
-    const std::string chosen = fileDlg.ShowSave(ui);
+    const std::string chosen = ChooseSaveFile("CSV Files (*.csv)|*.csv", "Save table data");
     if (chosen.empty())
         return;
     if (!tables.ExportTable(chosen, Selection()))
@@ -185,12 +192,8 @@ void TablesTab::ExportTable()
 
 void TablesTab::CaptureChart()
 {
-    fileDlg.Filter = "JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png";
-    fileDlg.FilterIndex = 1;
-    fileDlg.DialogTitle = "Capture chart image";
-    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
-    fileDlg.fileName.clear();
-    const std::string chosen = fileDlg.ShowSave(ui);
+    const std::string chosen =
+        ChooseSaveFile("JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png", "Capture chart image");
     if (chosen.empty() || !chartShown)
         return;
     if (!chartView->CaptureChart(QString::fromStdString(chosen)))
@@ -217,12 +220,7 @@ void TablesTab::PrintChart()
 // The PDF file replaces an existing one only when the chart was printed into it whole.
 void TablesTab::PrintToPdf()
 {
-    fileDlg.Filter = "PDF Files (*.pdf)|*.pdf";
-    fileDlg.FilterIndex = 1;
-    fileDlg.DialogTitle = "Print chart to PDF file";
-    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
-    fileDlg.fileName.clear();
-    const std::string chosen = fileDlg.ShowSave(ui);
+    const std::string chosen = ChooseSaveFile("PDF Files (*.pdf)|*.pdf", "Print chart to PDF file");
     if (chosen.empty())
         return;
     const std::string partial = chosen + ".partial";

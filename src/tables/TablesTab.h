@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <string>
+
 class FileDlg;
 class QBoxLayout;
 class QGroupBox;
@@ -56,6 +58,7 @@ private:
     void ShowView(bool chart);
     void LoadChartTemplate(const QString& programDir);
     void PrintToPdf();
+    std::string ChooseSaveFile(const char* filter, const char* title);
 
     clsRun& run;
     clsTableViews& views;

@@ -14,6 +14,7 @@
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
 
+#include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
 
 #include <QCategoryAxis>
@@ -87,17 +88,7 @@ class TestTablesTab : public QObject {
         QCOMPARE(run->visTab, int16_t(tab));
     }
 
-    // Types into a box as the analyst does: click, replace the text, leave with Tab.
-    void Type(QLineEdit* box, const QString& text)
-    {
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
-    }
+    void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
 
     // Picks an entry of a drop-down list with the keyboard, as the analyst does.
     void Choose(QComboBox* list, const QString& entry)
