@@ -9,6 +9,7 @@
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
+#include "support/MainWindowUnderTest.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
 
@@ -105,15 +106,7 @@ class TestTorviForm : public QObject {
 private slots:
     void init()
     {
-        ui = RecordingInteraction();
-        run = std::make_unique<clsRun>(ui);
-        QVERIFY(run->defFM.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f"));
-        run->torvi.FuelModels = run->defFM.fmColl;
-        fileDlg = std::make_unique<FileDlg>(ORVANE_BIN_DIR);
-        form = std::make_unique<TorviForm>(*run, *fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->Start("");
+        OpenMainWindow(ui, run, fileDlg, form);
     }
 
     void cleanup() { form.reset(); }

@@ -14,8 +14,10 @@
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
 
+#include "support/MainWindowUnderTest.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
+#include "support/TempDir.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -47,12 +49,6 @@ const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 
 QColor Background(const QLineEdit* box)
 {
     return box->palette().color(QPalette::Active, QPalette::Base);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace
@@ -111,15 +107,7 @@ class TestTablesTab : public QObject {
 private slots:
     void init()
     {
-        ui = RecordingInteraction();
-        run = std::make_unique<clsRun>(ui);
-        QVERIFY(run->defFM.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f"));
-        run->torvi.FuelModels = run->defFM.fmColl;
-        fileDlg = std::make_unique<FileDlg>(ORVANE_BIN_DIR);
-        form = std::make_unique<TorviForm>(*run, *fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->Start("");
+        OpenMainWindow(ui, run, fileDlg, form);
         LoadScenario(1, Grass, "North");
         LoadScenario(3, Timber, "Ridge");
         QVERIFY(ui.messages.empty());
@@ -279,7 +267,7 @@ private slots:
         QCOMPARE(ui.fileRequests.back().title, std::string("Save table data"));
         QCOMPARE(ui.fileRequests.back().filter, std::string("CSV Files (*.csv)|*.csv"));
         QVERIFY(ui.fileRequests.back().save);
-        const std::string text = ReadFile(path);
+        const std::string text = ReadBytes(path);
         QCOMPARE(QString::fromStdString(text.substr(0, text.find("\r\n0,"))),
                  QString("Headfire Spread Rate (SPRT)\r\nOpen windspeed,A,,C,\r\nmi/hr,ch/hr,ch/hr,ch/hr,ch/hr"));
         QVERIFY(text.find("\r\n4,") != std::string::npos);
@@ -355,8 +343,8 @@ private slots:
         QCOMPARE(ui.questions.back(),
                  std::string("No printer is available. Would you like to print the chart to a PDF file instead?"));
         QCOMPARE(ui.fileRequests.back().filter, std::string("PDF Files (*.pdf)|*.pdf"));
-        QCOMPARE(ReadFile(pdf).substr(0, 5), std::string("%PDF-"));
-        QVERIFY(ReadFile(pdf).size() > 1000);
+        QCOMPARE(ReadBytes(pdf).substr(0, 5), std::string("%PDF-"));
+        QVERIFY(ReadBytes(pdf).size() > 1000);
         QVERIFY(!QFileInfo::exists(QString::fromStdString(pdf + ".partial")));
     }
 
