@@ -4,6 +4,7 @@
 #include "runs/clsRun.h"
 #include "wizard/WizardForm.h"
 
+#include "support/MainWindowTestSupport.h"
 #include "support/RecordingInteraction.h"
 
 #include <QApplication>
@@ -11,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -19,6 +19,8 @@
 
 #include <functional>
 #include <memory>
+
+using namespace MainWindowTestSupport;
 
 namespace {
 
@@ -73,29 +75,6 @@ class TestWAFWizard : public QObject {
     static void Choose(WizardForm& window, int option) { QTest::mouseClick(window.WizOptions[option], Qt::LeftButton); }
     static void PressOK(WizardForm& window) { QTest::mouseClick(window.WizOK, Qt::LeftButton); }
 
-    // The fuel model chooser, when it opens, picks the code or is cancelled ("" for cancel).
-    void WhenTheChooserOpens(const QString& code)
-    {
-        QTimer::singleShot(0, [code] {
-            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(chooser && !qobject_cast<WizardForm*>(chooser));
-            auto* list = chooser->findChild<QListWidget*>();
-            if (!code.isEmpty()) {
-                const auto entry = list->findItems(code, Qt::MatchExactly).first();
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
-            }
-            for (auto* button : chooser->findChildren<QPushButton*>())
-                if (button->text() == (code.isEmpty() ? "Cancel" : "OK"))
-                    QTest::mouseClick(button, Qt::LeftButton);
-        });
-    }
-
-    void ChooseLowModel(int scenario, const QString& code)
-    {
-        WhenTheChooserOpens(code);
-        QTest::mouseClick(In(scenario).cmdLowFM, Qt::LeftButton);
-    }
-
     // The box holds the factor and the focus; leaving it stores the factor.
     void ExpectWrittenAndStoredOnLeaving(int scenario, int box, const QString& text, double stored)
     {
@@ -113,18 +92,7 @@ class TestWAFWizard : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        ui = RecordingInteraction();
-        run = std::make_unique<clsRun>(ui);
-        QVERIFY(run->defFM.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f"));
-        run->torvi.FuelModels = run->defFM.fmColl;
-        fileDlg = std::make_unique<FileDlg>(ORVANE_BIN_DIR);
-        form = std::make_unique<TorviForm>(*run, *fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->Start("");
-    }
+    void init() { StartMainWindow(ui, run, fileDlg, form); }
 
     void cleanup() { form.reset(); }
 
@@ -160,7 +128,7 @@ private slots:
 
     void theLowFactorOfExposedFuelComesFromTheFuelModel()
     {
-        ChooseLowModel(3, "FM1");  // fuel bed depth 1.0 ft
+        ChooseModel(In(3).cmdLowFM, "FM1");  // fuel bed depth 1.0 ft
         RightClickWizard(In(3).txtInp[1], [](WizardForm& window) {
             QCOMPARE(window.windowTitle(), QString("Wind Adjustment Wizard"));
             QCOMPARE(window.WizFrame->title(), QString("Wind Reduction Factor (Low)"));
@@ -191,7 +159,7 @@ private slots:
         RightClickWizard(In(2).txtInp[5], [this](WizardForm& window) {
             QCOMPARE(window.WizFrame->title(), QString("Wind Reduction Factor (High)"));
             Choose(window, 0);
-            WhenTheChooserOpens("");
+            WhenTheChooserOpens("", true);
             PressOK(window);
             QCOMPARE(ui.messages, (std::vector<std::string>{
                                       "A Fuel Model is required for the selected exposure. Please select a Fuel "
