@@ -122,6 +122,8 @@ private:
     void SaveScenario(int scenario);
     void NameScenario(int scenario);
     void BindHolders();
+    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
+    void ShowWAFWizard(int scenario, int field);
     void LostFocus(int scenario, int box);
     void LinkSizeClassMoistures(int scenario);
     void LinkScenarioMoistures(std::span<const int> fields);

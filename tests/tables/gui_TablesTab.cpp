@@ -14,7 +14,7 @@
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
 
-#include "support/MainWindowUnderTest.h"
+#include "support/MainWindowTestSupport.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"
@@ -107,7 +107,7 @@ class TestTablesTab : public QObject {
 private slots:
     void init()
     {
-        OpenMainWindow(ui, run, fileDlg, form);
+        MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form);
         LoadScenario(1, Grass, "North");
         LoadScenario(3, Timber, "Ridge");
         QVERIFY(ui.messages.empty());
