@@ -9,10 +9,12 @@
 #include "tables/Tables.h"
 #include "tables/clsTableViews.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace TableCommand {
