@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <utility>
+
 ToolCommands::ToolCommands(TorviForm& window, clsRun& owner, clsUserInteraction& userInteraction, QString folder)
     : form(window),
       run(owner),
