@@ -11,6 +11,8 @@
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
+#include "wizard/WizardForm.h"
+#include "wizard/clsWAFWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -357,6 +359,7 @@ QWidget* TorviForm::BuildInputOutputPage()
         connect(scenarioButton[i], &QPushButton::clicked, this, [this, i] { ShowScenarioMenu(i); });
         inPanel[i] = new ctlIn(run, programDir, &help, grid);
         inPanel[i]->Events().parentId = static_cast<int16_t>(i);
+        connect(inPanel[i], &ctlIn::WAFWizardRequested, this, [this, i](int field) { ShowWAFWizard(i, field); });
         outputLabel[i] = RowLabel(ScenarioCaption(i), grid);
         outputLabel[i]->setAlignment(Qt::AlignCenter);
         outPanel[i] = new ctlOut(grid);
@@ -408,6 +411,14 @@ void TorviForm::LoadCommandLineScenario(const QString& path)
     run.io(1).fileName = path.toStdString();
     if (run.io(1).LoadInput(true) && CopyRecordToPanel(1))
         CalculateOutput(1);
+}
+
+void TorviForm::ShowWAFWizard(int scenario, int field)
+{
+    WizardForm window(this);
+    clsWAFWizard wizard(window, [this](int16_t shown) -> clsWAFPanel& { return *inPanel[shown]; }, run, ui,
+                        programDir.toStdString());
+    wizard.DisplayWizard(static_cast<int16_t>(field), static_cast<int16_t>(scenario));
 }
 
 void TorviForm::BindHolders()

@@ -137,6 +137,8 @@ private:
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
     void BindHolders();
+    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
+    void ShowWAFWizard(int scenario, int field);
     void LostFocus(int scenario, int box);
     void LinkSizeClassMoistures(int scenario);
     void LinkScenarioMoistures(std::span<const int> fields);
