@@ -2,6 +2,7 @@
 #include "runs/clsRun.h"
 #include "units/frmGlobalSettings.h"
 
+#include "support/BoxColour.h"
 #include "support/RecordingInteraction.h"
 
 #include <QComboBox>
@@ -11,15 +12,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
-}
-
-}  // namespace
 
 class TestGlobalSettings : public QObject {
     Q_OBJECT
