@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
 
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,6 +21,9 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class RunCommands;
+class ToolCommands;
+class UnitsCommands;
 class clsRun;
 class clsTorviOutputs;
 class clsTorviUnit;
@@ -33,6 +38,7 @@ public:
     static constexpr int NumScenarios = 4;
 
     TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
+    ~TorviForm() override;
 
     // The start sequence; commandLine is the whole argument string (an absolute path when given).
     void Start(const QString& commandLine);
@@ -45,6 +51,15 @@ public:
     void CopyPanelToRecord(int scenario);
     void ShowOutputs(int scenario);
     void SelectTab(int tab);
+    // The scenario popup's save and name commands.
+    void SaveScenario(int scenario);
+    void NameScenario(int scenario);
+    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
+    // value is shown again in them, so the selections on screen count as unchanged; then the
+    // visible tab is refreshed.
+    void RefreshVisibleTab();
+    // After a run file was loaded: the table and chart views bring their controls back.
+    void RestoreTabSettings();
 
     clsHelpViewer& Help() { return help; }
     static QString ScenarioCaption(int scenario);
@@ -62,6 +77,7 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    QPushButton* btnFBA;
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
@@ -91,6 +107,14 @@ public:
     // The display-unit list of a quantity of the input/output page; nullptr when it has none.
     QComboBox* UnitList(const clsTorviUnit& member) const;
 
+    RunCommands& RunCmds() { return *runCommands; }
+    ToolCommands& ToolCmds() { return *toolCommands; }
+
+signals:
+    // A run file was loaded: the table and chart views restore their row, page and output
+    // selections from the run's tab settings (setPageVar, setRowVar, setColVar).
+    void runLoaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -112,8 +136,6 @@ private:
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
-    void SaveScenario(int scenario);
-    void NameScenario(int scenario);
     void BindHolders();
     // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
     void ShowWAFWizard(int scenario, int field);
@@ -130,4 +152,9 @@ private:
     QString programDir;
     clsHelpViewer help;
     std::vector<UnitListEntry> unitLists;
+    // Dialogs of the run, units and tool commands open where the program's file dialog does.
+    FileDlgInteraction dialogs;
+    std::unique_ptr<UnitsCommands> unitsCommands;
+    std::unique_ptr<RunCommands> runCommands;
+    std::unique_ptr<ToolCommands> toolCommands;
 };
