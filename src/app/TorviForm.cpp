@@ -1,7 +1,10 @@
 #include "app/TorviForm.h"
 
 #include "app/FileDlg.h"
+#include "app/RunCommands.h"
 #include "app/TextLines.h"
+#include "app/ToolCommands.h"
+#include "app/UnitsCommands.h"
 #include "engine/clsTorvi.h"
 #include "panels/PanelMetrics.h"
 #include "panels/ctlIn.h"
@@ -146,7 +149,11 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
       ui(ui),
       programDir(programDir),
       help(programDir),
-      tableViews(run, ui)
+      tableViews(run, ui),
+      dialogs(ui, fileDlg),
+      unitsCommands(std::make_unique<UnitsCommands>(*this, run, dialogs)),
+      runCommands(std::make_unique<RunCommands>(*this, run, dialogs, *unitsCommands)),
+      toolCommands(std::make_unique<ToolCommands>(*this, run, dialogs, programDir))
 {
     setWindowTitle("Torvi v2.1");
     BuildMenus();
@@ -180,6 +187,8 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     FitToScreen();
 }
 
+TorviForm::~TorviForm() = default;
+
 // As large as the page needs, within the screen; on a small screen the page scrolls.
 void TorviForm::FitToScreen()
 {
@@ -209,6 +218,14 @@ void TorviForm::BuildMenus()
     mnuBatch = file->addAction("&Batch");
     file->addSeparator();
     mnuExit = file->addAction("&Exit");
+    connect(mnuOpenRun, &QAction::triggered, this, [this] { runCommands->OpenRun(); });
+    connect(mnuCloseRun, &QAction::triggered, this, [this] { runCommands->CloseRun(); });
+    connect(mnuSaveMain, &QAction::triggered, this, [this] { runCommands->SaveRun(); });
+    connect(mnuOpenUnits, &QAction::triggered, this, [this] { unitsCommands->OpenUnits(); });
+    connect(mnuCloseUnits, &QAction::triggered, this, [this] { unitsCommands->CloseUnits(); });
+    connect(mnuSaveUnits, &QAction::triggered, this, [this] { unitsCommands->SaveUnits(); });
+    connect(mnuBatch, &QAction::triggered, this, [this] { toolCommands->RunBatch(); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);  // the close asks the save prompts
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     mnuGlobalSettings = tools->addAction("&Global settings");
@@ -217,6 +234,10 @@ void TorviForm::BuildMenus()
     mnuFuelSzCls = tools->addAction("&Link size class moistures");
     mnuScenarioFuel = tools->addAction("&Link scenario moistures");
     mnuSplitScn = tools->addAction("&Split scenario batch file");
+    connect(mnuGlobalSettings, &QAction::triggered, this, [this] { toolCommands->GlobalSettings(); });
+    connect(mnuCustomFM, &QAction::triggered, this, [this] { toolCommands->CustomFuelModels(); });
+    connect(mnuFBATables, &QAction::triggered, this, [this] { toolCommands->StartMoisture(); });
+    connect(mnuSplitScn, &QAction::triggered, this, [this] { toolCommands->SplitBatch(); });
     mnuFuelSzCls->setCheckable(true);
     mnuScenarioFuel->setCheckable(true);
     connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::ToggleSizeClassLink);
@@ -308,7 +329,11 @@ QWidget* TorviForm::BuildInputOutputPage()
         captions->addWidget(label);
     };
 
-    captions->addWidget(RowLabel("", grid));
+    btnFBA = new QPushButton("FBA", grid);
+    btnFBA->setFixedHeight(PanelMetrics::RowHeight);
+    btnFBA->setToolTip("Fine dead fuel moisture from the FBA tables (the Moisture program)");
+    connect(btnFBA, &QPushButton::clicked, this, [this] { toolCommands->StartMoisture(); });
+    captions->addWidget(btnFBA);
     unitColumn->addWidget(RowLabel("Units", grid));
     for (int row = 0; row < static_cast<int>(std::size(inputCaptions)); ++row) {
         captionCell(inputCaptions[row]);
@@ -432,6 +457,18 @@ void TorviForm::SelectTab(int tab)
         tablesTab->PrepareTableView();
     else if (tab == 2)
         tablesTab->PrepareChartView();
+}
+
+void TorviForm::RefreshVisibleTab()
+{
+    ApplyUnitLists();
+    run.units.SetUnitsHaveChanged(false);
+    SelectTab(run.visTab);
+}
+
+void TorviForm::RestoreTabSettings()
+{
+    tableViews.RestoreControls();
 }
 
 // ---- calculation -----------------------------------------------------------------------------
@@ -780,6 +817,8 @@ void TorviForm::ToggleScenarioLink()
 
 void TorviForm::closeEvent(QCloseEvent* event)
 {
+    // The close box guards unsaved work as Exit does.
+    runCommands->SavePrompts(false);
     help.Close();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this)

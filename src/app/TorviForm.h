@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
 #include "tables/clsTableViews.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -20,7 +22,10 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class RunCommands;
 class TablesTab;
+class ToolCommands;
+class UnitsCommands;
 class clsRun;
 class clsTorviOutputs;
 class clsTorviUnit;
@@ -35,6 +40,7 @@ public:
     static constexpr int NumScenarios = 4;
 
     TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
+    ~TorviForm() override;
 
     // The start sequence; commandLine is the whole argument string (an absolute path when given).
     void Start(const QString& commandLine);
@@ -47,6 +53,16 @@ public:
     void CopyPanelToRecord(int scenario);
     void ShowOutputs(int scenario);
     void SelectTab(int tab);
+    // The scenario popup's save and name commands.
+    void SaveScenario(int scenario);
+    void NameScenario(int scenario);
+    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
+    // value is shown again in them, so the selections on screen count as unchanged; then the
+    // visible tab is refreshed.
+    void RefreshVisibleTab();
+    // After a run file was loaded: the visible table or chart view brings its controls back from
+    // the run's tab settings.
+    void RestoreTabSettings();
 
     clsHelpViewer& Help() { return help; }
     // The controls of the table and chart views; after a run file was loaded they are brought back
@@ -67,6 +83,7 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    QPushButton* btnFBA;
     TablesTab* tablesTab = nullptr;  // the output table and output chart
 
     QAction* mnuOpenRun;
@@ -97,6 +114,9 @@ public:
     // The display-unit list of a quantity of the input/output page; nullptr when it has none.
     QComboBox* UnitList(const clsTorviUnit& member) const;
 
+    RunCommands& RunCmds() { return *runCommands; }
+    ToolCommands& ToolCmds() { return *toolCommands; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -119,8 +139,6 @@ private:
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
-    void SaveScenario(int scenario);
-    void NameScenario(int scenario);
     void BindHolders();
     // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
     void ShowWAFWizard(int scenario, int field);
@@ -138,4 +156,9 @@ private:
     clsHelpViewer help;
     clsTableViews tableViews;
     std::vector<UnitListEntry> unitLists;
+    // Dialogs of the run, units and tool commands open where the program's file dialog does.
+    FileDlgInteraction dialogs;
+    std::unique_ptr<UnitsCommands> unitsCommands;
+    std::unique_ptr<RunCommands> runCommands;
+    std::unique_ptr<ToolCommands> toolCommands;
 };

@@ -9,6 +9,7 @@
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
+#include "support/BoxColour.h"
 #include "support/MainWindowTestSupport.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
@@ -34,11 +35,6 @@ namespace {
 int Box(int field)
 {
     return ctlIn::fld2Idx(field);
-}
-
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
 }
 
 }  // namespace

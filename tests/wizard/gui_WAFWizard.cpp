@@ -4,6 +4,7 @@
 #include "runs/clsRun.h"
 #include "wizard/WizardForm.h"
 
+#include "support/BoxColour.h"
 #include "support/MainWindowTestSupport.h"
 #include "support/RecordingInteraction.h"
 
@@ -25,11 +26,6 @@ using namespace MainWindowTestSupport;
 namespace {
 
 const QString ExposureQuestion = "What is the fuelbed exposure to the wind?";
-
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
-}
 
 // The options the window shows, by their captions.
 QStringList VisibleOptions(const WizardForm& window)
