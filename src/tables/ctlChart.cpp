@@ -39,6 +39,16 @@ QFont AxisTitleFont()
     return QFont("Arial", 9);
 }
 
+// Where the shown parts of an item are, in scene coordinates.
+QRectF ShownArea(const QGraphicsItem& item)
+{
+    QRectF area;
+    for (const QGraphicsItem* child : item.childItems())
+        if (child->isVisible())
+            area |= child->childItems().isEmpty() ? child->sceneBoundingRect() : ShownArea(*child);
+    return area;
+}
+
 }  // namespace
 
 ctlChart::ctlChart(QWidget* parent)
@@ -53,6 +63,8 @@ ctlChart::ctlChart(QWidget* parent)
         PlaceLegendTitle();
         PlacePlotTexts();
     });
+    // The legend lays its entries out after the chart has drawn them: the title follows.
+    connect(chart->legend(), &QGraphicsWidget::geometryChanged, this, [this] { PlaceLegendTitle(); });
     legendTitle->setFont(AxisTitleFont());
     legendTitle->hide();
 }
@@ -130,41 +142,40 @@ void ctlChart::ShowLegendTitle(const QString& title)
     PlaceLegendTitle();
 }
 
-// The legend centres its entries in its place: the title goes above them, or before them when
-// the legend runs along the top or the bottom.
+// The title goes above the legend's entries, or before them when the legend runs along the top or
+// the bottom.
 void ctlChart::PlaceLegendTitle()
 {
-    const QRectF place = chart->legend()->geometry();
-    const QSizeF entries = chart->legend()->effectiveSizeHint(Qt::PreferredSize);
+    QLegend* legend = chart->legend();
+    const QRectF entries = chart->mapRectFromScene(ShownArea(*legend));
     const QRectF title = legendTitle->boundingRect();
-    if (chart->legend()->alignment() & (Qt::AlignTop | Qt::AlignBottom))
-        legendTitle->setPos(place.center().x() - entries.width() / 2 - title.width(),
-                            place.center().y() - title.height() / 2);
-    else
-        legendTitle->setPos(place.left() + 4, place.center().y() - entries.height() / 2 - title.height() * 1.5);
+    if (legend->alignment() & (Qt::AlignTop | Qt::AlignBottom))
+        legendTitle->setPos(entries.left() - title.width() - 4, entries.center().y() - title.height() / 2);
+    else  // within the chart when the title is wider than the entries
+        legendTitle->setPos(std::min(entries.left() + 4, legend->geometry().right() - title.width()),
+                            entries.top() - title.height() - 2);
 }
 
 void ctlChart::AddPlotText(const QString& text, QPointF value, QAbstractSeries* series, const QFont& font,
-                           const QColor& colour)
+                           const QColor& colour, double gap)
 {
     auto* item = new QGraphicsSimpleTextItem(text, chart);
     item->setFont(font);
     item->setBrush(colour);
     item->setZValue(10);  // above the lines
-    plotTexts.push_back({item, value, series});
+    plotTexts.push_back({item, value, series, gap});
     PlacePlotTexts();
 }
 
-// A text stands just above and right of its point; near the plot's right or top edge it moves
-// back inside.
+// Near the plot's right or top edge a text moves back inside.
 void ctlChart::PlacePlotTexts()
 {
     const QRectF plot = chart->plotArea();
     for (const PlotText& text : plotTexts) {
         const QPointF at = chart->mapToPosition(text.value, text.series);
         const QRectF size = text.item->boundingRect();
-        const double x = std::min(at.x() + 3, plot.right() - size.width() - 2);
-        const double y = std::max(at.y() - size.height() - 1, plot.top() + 1);
+        const double x = std::min(at.x() + text.gap, plot.right() - size.width() - 2);
+        const double y = std::max(at.y() - size.height() - text.gap / 2, plot.top() + 1);
         text.item->setPos(x, y);
         text.item->setVisible(plot.adjusted(-1, -1, 1, 1).contains(at));
     }

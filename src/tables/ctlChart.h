@@ -53,16 +53,17 @@ protected:
     static QCategoryAxis* RowValueAxis(const std::vector<double>& values, const std::vector<std::string>& labels,
                                        bool reversed);
     void ShowLegendTitle(const QString& title);
-    // A text beside a point of a series' plot (in its axes' values), kept there when the plot
-    // moves and kept inside the plot.
+    // A text above and right of a point of a series' plot (in its axes' values), that many pixels
+    // away; kept there when the plot moves, and kept inside the plot.
     void AddPlotText(const QString& text, QPointF value, QAbstractSeries* series, const QFont& font,
-                     const QColor& colour);
+                     const QColor& colour, double gap);
 
 private:
     struct PlotText {
         QGraphicsSimpleTextItem* item;
         QPointF value;
         QAbstractSeries* series;
+        double gap;
     };
 
     void PlaceLegendTitle();
