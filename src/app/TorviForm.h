@@ -22,6 +22,8 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class FireTab;
+class HazChartTab;
 class RunCommands;
 class TablesTab;
 class ToolCommands;
@@ -85,6 +87,8 @@ public:
     QLineEdit* txtRunFile;
     QPushButton* btnFBA;
     TablesTab* tablesTab = nullptr;  // the output table and output chart
+    HazChartTab* hazChartTab = nullptr;
+    FireTab* fireTab = nullptr;
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
