@@ -13,7 +13,8 @@
 // at: the final spread rate is the wind + 1 (half the wind for a simple surface fire), the high
 // fuel model's rate twice the wind, the heat per unit area 1000 + 10 × the wind; the fire is a
 // surface fire below the torching index, passive below the crowning index and active beyond. The
-// critical rates are fixed; the critical intensity is 300 + the wind. It records each call.
+// critical rates are fixed; the critical intensity is 300 + the wind. Below a chosen wind no fire
+// spreads. It records each call.
 struct FakeEngine {
     struct Call {
         double windMph;
@@ -25,6 +26,7 @@ struct FakeEngine {
     double crowningIndex = 9.5;
     double criticalRate = 3;      // ch/h
     double activeRate = 40;       // ch/h
+    double noFireBelow = 0;       // mi/h
     // A call to fail with error 2004; none when empty.
     std::function<bool(const clsTorviInputs&)> fails;
     std::vector<Call> calls;
@@ -49,6 +51,11 @@ struct FakeEngine {
         out.HeatPerUnitArea = 1000 + 10 * w;
         out.CrownFirelineIntensity = 300 + w;
         out.FireType = w < torchingIndex ? 1 : w < crowningIndex ? 2 : 4;
+        if (w < noFireBelow) {
+            out.RateOfSpread = 0;
+            out.HeatPerUnitArea = 0;
+            out.FireType = 0;
+        }
         return out;
     }
 
