@@ -306,6 +306,38 @@ private slots:
         QCOMPARE(FireView().pgInFire->cmboPageVar->currentText(), QString("Slope"));
         QCOMPARE(FireView().pgInFire->txtPageVal->text(), QString("20"));
     }
+
+    void templateFilesGiveTheChartsTheirLook()
+    {
+        QTemporaryDir program;
+        const auto write = [&](const char* name, const char* text) {
+            std::ofstream(program.filePath(name).toStdString(), std::ios::binary) << text;
+        };
+        write("CrownFireHazardChart.oc2", "# look\r\nseries.4.colour = #123456\r\nmarkers = true\r\n");
+        write("FireCharacteristicsChart.oc2", "grid = maybe\r\n");
+        HazChartTab hazard(form->TableViews(), *fileDlg, ui, nullptr, program.path());
+        run->visTab = HazardPage;
+        hazard.PrepareHazardView();
+        QCOMPARE(hazard.tvHazChart->spreadRates[3]->pen().color(), QColor(0x12, 0x34, 0x56));
+        QVERIFY(hazard.tvHazChart->spreadRates[3]->pointsVisible());
+        QVERIFY(ui.messages.empty());
+
+        // A faulty template is told and leaves the chart's own look.
+        FireTab fire(form->TableViews(), *fileDlg, ui, nullptr, program.path());
+        QCOMPARE(ui.messages.back(), "Invalid value of grid in line number 1 of " +
+                                         program.filePath("FireCharacteristicsChart.oc2").toStdString());
+        run->visTab = FirePage;
+        fire.PrepareFireView();
+        QCOMPARE(fire.tvFireChart->curves[0]->pen().color(),
+                 QColor::fromRgb(ctlFireChart::DefaultLook().seriesColours[0]));
+
+        // Without a template file a chart has its own look.
+        HazChartTab plain(form->TableViews(), *fileDlg, ui, nullptr, dir.path() + "/none");
+        run->visTab = HazardPage;
+        plain.PrepareHazardView();
+        QCOMPARE(plain.tvHazChart->spreadRates[3]->pen().color(), QColor(0x1F, 0x77, 0xB4));
+        QVERIFY(!plain.tvHazChart->spreadRates[3]->pointsVisible());
+    }
 };
 
 QTEST_MAIN(TestChartTabs)
