@@ -115,10 +115,12 @@ BENCHMARK(BM_FireChartAfterAControlChange)->Unit(benchmark::kMillisecond);
 // The window as the analyst sees each chart: the hazard chart over 0 to 60 mi/hr, the fire
 // characteristics chart with flame length curves and the point just above the torching index
 // selected.
-int WriteScreenshots(int argc, char** argv, const QString& folder)
+int WriteScreenshots(int argc, char** argv, const QString& folderName)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    // The program's start makes its own folder the current one.
+    const QString folder = QDir(folderName).absolutePath();
     QDir().mkpath(folder);
     {
         Window window(HazardTab);
@@ -126,8 +128,10 @@ int WriteScreenshots(int argc, char** argv, const QString& folder)
         Leave(range.txtRowMax, "60");
         Leave(range.txtRowStep, "1");
         QApplication::processEvents();
-        if (!window.form->grab().save(QDir(folder).filePath("hazard-chart.png")))
+        if (!window.form->grab().save(QDir(folder).filePath("hazard-chart.png"))) {
+            std::cerr << "Failed to write " << folder.toStdString() << "/hazard-chart.png\n";
             return 1;
+        }
     }
     {
         Window window(FireTab);
@@ -136,8 +140,10 @@ int WriteScreenshots(int argc, char** argv, const QString& folder)
             if (points[i].wind == FirePoint::Wind::AboveTorching)
                 window.form->fireTab->sldWindPoint->setValue(static_cast<int>(i));
         QApplication::processEvents();
-        if (!window.form->grab().save(QDir(folder).filePath("fire-characteristics-chart.png")))
+        if (!window.form->grab().save(QDir(folder).filePath("fire-characteristics-chart.png"))) {
+            std::cerr << "Failed to write " << folder.toStdString() << "/fire-characteristics-chart.png\n";
             return 1;
+        }
     }
     std::cout << "Screenshots written to " << folder.toStdString() << "\n";
     return 0;
