@@ -6,8 +6,6 @@
 //
 // `bench_charts --write-screenshots DIR` writes instead the main window showing each chart for
 // that scenario, as DIR/hazard-chart.png and DIR/fire-characteristics-chart.png.
-#include "app/FileDlg.h"
-#include "app/Module1.h"
 #include "app/TorviForm.h"
 #include "charts/FireTab.h"
 #include "charts/HazChartTab.h"
@@ -16,8 +14,6 @@
 #include "runs/clsRun.h"
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
-
-#include "support/RecordingInteraction.h"
 
 #include "QtBench.h"
 
@@ -33,7 +29,6 @@
 #include <benchmark/benchmark.h>
 
 #include <iostream>
-#include <memory>
 #include <string>
 
 namespace {
@@ -41,22 +36,12 @@ namespace {
 constexpr int HazardTab = 3;
 constexpr int FireTab = 4;
 
-struct Window {
-    RecordingInteraction ui;
-    clsRun run{ui};
-    FileDlg fileDlg{ORVANE_BIN_DIR};
-    std::unique_ptr<TorviForm> form;
-
+// The main window at the size of the README's pictures, with "Ridge top" as scenario A.
+struct Window : BenchWindow {
     explicit Window(int tab)
     {
-        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run, ui);
-        form = std::make_unique<TorviForm>(run, fileDlg, ui, ORVANE_BIN_DIR);
         form->resize(1340, 860);
-        form->show();
-        form->Start("");
-        ui.chosenFiles.push_back(ORVANE_BIN_DIR "/userfiles/ridge-top.scn");
-        form->mnuLoad->setData(1);
-        form->mnuLoad->trigger();
+        LoadScenario(1, ORVANE_BIN_DIR "/userfiles/ridge-top.scn");
         form->TabStrip1->setCurrentIndex(tab);
         QApplication::processEvents();
     }

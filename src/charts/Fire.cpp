@@ -187,34 +187,26 @@ void Fire::RefVarSelected(int position)
 
 void Fire::RefUnitSelected(int position)
 {
-    clsUnits& units = views.Run().fire_units;
-    clsTorviUnit* member = RefUnitMember(units, cmboRefVar.ItemData());
-    if (!member || !cmboRefUnits.Holds(position))
-        return;
-    cmboRefUnits.index = position;
-    member->SetCurrUnit(cmboRefUnits.ItemData());
-    units.SetUnitsHaveChanged(true);
-    Draw();
-    Notify();
+    UnitSelected(cmboRefUnits, RefUnitMember(views.Run().fire_units, cmboRefVar.ItemData()), position);
 }
 
 void Fire::ROSUnitSelected(int position)
 {
-    if (!cmboROSUnits.Holds(position))
-        return;
-    cmboROSUnits.index = position;
-    views.Run().fire_units.ROSOutUnits.SetCurrUnit(cmboROSUnits.ItemData());
-    views.Run().fire_units.SetUnitsHaveChanged(true);
-    Draw();
-    Notify();
+    UnitSelected(cmboROSUnits, &views.Run().fire_units.ROSOutUnits, position);
 }
 
 void Fire::HPUAUnitSelected(int position)
 {
-    if (!cmboHPUAUnits.Holds(position))
+    UnitSelected(cmboHPUAUnits, &views.Run().fire_units.HPUAOutUnits, position);
+}
+
+// The chart's catalogue remembers the unit chosen, and the chart is drawn in it.
+void Fire::UnitSelected(clsListState& list, clsTorviUnit* member, int position)
+{
+    if (!member || !list.Holds(position))
         return;
-    cmboHPUAUnits.index = position;
-    views.Run().fire_units.HPUAOutUnits.SetCurrUnit(cmboHPUAUnits.ItemData());
+    list.index = position;
+    member->SetCurrUnit(list.ItemData());
     views.Run().fire_units.SetUnitsHaveChanged(true);
     Draw();
     Notify();

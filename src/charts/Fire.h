@@ -12,6 +12,7 @@
 #include <vector>
 
 class clsTableViews;
+class clsTorviUnit;
 
 // One of the scenario's points on the fire characteristics chart: the open wind it was computed at
 // and the engine's results.
@@ -103,6 +104,7 @@ public:
 private:
     void FillLists();
     void FillRefUnits();
+    void UnitSelected(clsListState& list, clsTorviUnit* member, int position);
     bool ComputePoints(int scenario);
     void Draw();
     ChartPoint Place(const clsTorviOutputs& outputs) const;

@@ -1,6 +1,7 @@
 #include "charts/FireTab.h"
 
 #include "app/clsHelpViewer.h"
+#include "charts/ChartTabLayout.h"
 #include "charts/ctlFireChart.h"
 #include "tables/TableWidgets.h"
 #include "tables/clsTableViews.h"
@@ -28,9 +29,7 @@ FireTab::FireTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteraction& ui,
     : QWidget(parent), fire(views), commands(fileDlg, ui)
 {
     frame = new QGroupBox(this);
-    auto* scenarioFrame = new QGroupBox(frame);
-    cmboFireScenario = new QComboBox(scenarioFrame);
-    TableWidgets::Frame(scenarioFrame, "Scenario")->addRow("Scenario:", cmboFireScenario);
+    QGroupBox* scenarioFrame = ChartTabLayout::ScenarioFrame(frame, cmboFireScenario);
     auto* curveFrame = new QGroupBox(frame);
     cmboRefVar = new QComboBox(curveFrame);
     cmboRefUnits = new QComboBox(curveFrame);
@@ -68,21 +67,10 @@ FireTab::FireTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteraction& ui,
     tvFireChart->SetUp(
         commands.LoadChartTemplate(programDir, "FireCharacteristicsChart.oc2", ctlFireChart::DefaultLook()));
 
-    auto* controls = new QVBoxLayout;
-    controls->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* control : std::initializer_list<QWidget*>{scenarioFrame, curveFrame, unitFrame, pgInFire, windFrame,
-                                                            btnCaptureFireChart, btnPrintFireChart, btnFireHelp})
-        controls->addWidget(control);
-    controls->addStretch();
-    auto* controlColumn = new QWidget(frame);
-    controlColumn->setLayout(controls);
-    controlColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    auto* body = new QHBoxLayout(frame);
-    body->addWidget(controlColumn);
-    body->addWidget(tvFireChart, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(frame);
+    ChartTabLayout::LayOut(this, frame,
+                           {scenarioFrame, curveFrame, unitFrame, pgInFire, windFrame, btnCaptureFireChart,
+                            btnPrintFireChart, btnFireHelp},
+                           tvFireChart);
 
     connect(cmboFireScenario, &QComboBox::activated, this, [this](int position) { fire.FireScenarioSelected(position); });
     connect(cmboRefVar, &QComboBox::activated, this, [this](int position) { fire.RefVarSelected(position); });

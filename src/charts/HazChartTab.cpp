@@ -1,6 +1,7 @@
 #include "charts/HazChartTab.h"
 
 #include "app/clsHelpViewer.h"
+#include "charts/ChartTabLayout.h"
 #include "charts/ctlHazChart.h"
 #include "tables/TableWidgets.h"
 #include "tables/clsTableViews.h"
@@ -10,9 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -29,9 +28,7 @@ HazChartTab::HazChartTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteract
     // The output list offers the spread rate only before its widget first shows it.
     hazChart.ChartSetUp();
     frame = new QGroupBox(this);
-    auto* scenarioFrame = new QGroupBox(frame);
-    cmboHazScenario = new QComboBox(scenarioFrame);
-    TableWidgets::Frame(scenarioFrame, "Scenario")->addRow("Scenario:", cmboHazScenario);
+    QGroupBox* scenarioFrame = ChartTabLayout::ScenarioFrame(frame, cmboHazScenario);
     rowInHazard = new ctlRowInput2(views.rowInHazard, frame);
     pgInHazard = new ctlPageInput(views.pgInHazard, frame);
     colOutHazard = new ctlColOutput(views.colOutHazard, frame);
@@ -50,21 +47,10 @@ HazChartTab::HazChartTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteract
     // The chart's look comes from "CrownFireHazardChart.oc2" beside the program when there is one.
     tvHazChart->SetUp(commands.LoadChartTemplate(programDir, "CrownFireHazardChart.oc2", ctlHazChart::DefaultLook()));
 
-    auto* controls = new QVBoxLayout;
-    for (QWidget* control : std::initializer_list<QWidget*>{scenarioFrame, rowInHazard, pgInHazard, colOutHazard,
-                                                            options, btnCaptureHazChart, btnPrintHazChart, btnHazHelp})
-        controls->addWidget(control);
-    controls->addStretch();
-    auto* controlColumn = new QWidget(frame);
-    controlColumn->setLayout(controls);
-    controlColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    controls->setContentsMargins(0, 0, 0, 0);
-    auto* body = new QHBoxLayout(frame);
-    body->addWidget(controlColumn);
-    body->addWidget(tvHazChart, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(frame);
+    ChartTabLayout::LayOut(this, frame,
+                           {scenarioFrame, rowInHazard, pgInHazard, colOutHazard, options, btnCaptureHazChart,
+                            btnPrintHazChart, btnHazHelp},
+                           tvHazChart);
 
     connect(cmboHazScenario, &QComboBox::activated, this,
             [this](int position) { hazChart.HazScenarioSelected(position); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/ChartData.h"
 #include "engine/clsTorviInputs.h"
 #include "engine/clsTorviOutputs.h"
 
@@ -73,3 +74,20 @@ struct FakeEngine {
 // A shrub-canopy fire scenario, beside the grass (simple surface fire) and timber (conifer crown
 // fire) scenarios of the table tests.
 inline constexpr const char* Shrub = "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90";
+
+// The legend labels of chart series.
+inline std::vector<std::string> Labels(const std::vector<ChartSeries>& series)
+{
+    std::vector<std::string> labels;
+    for (const ChartSeries& s : series)
+        labels.push_back(s.label);
+    return labels;
+}
+
+// Values equal to those worked out, to well within the rounding of their decimal texts.
+inline void ExpectSame(const std::vector<double>& actual, const std::vector<double>& expected)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(actual[i], expected[i], 1e-9) << "at " << i;
+}

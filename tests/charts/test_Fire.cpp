@@ -18,21 +18,6 @@ std::vector<std::string> Texts(const clsListState& list)
     return texts;
 }
 
-std::vector<std::string> Labels(const std::vector<ChartSeries>& series)
-{
-    std::vector<std::string> labels;
-    for (const ChartSeries& s : series)
-        labels.push_back(s.label);
-    return labels;
-}
-
-void ExpectSame(const std::vector<double>& actual, const std::vector<double>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_NEAR(actual[i], expected[i], 1e-9) << "at " << i;
-}
-
 // Winds 0, 1, … 40 with the given ones among them in ascending order.
 std::vector<double> RegularWindsWith(std::vector<double> added)
 {

@@ -22,21 +22,6 @@ std::vector<double> Xs(const std::vector<ChartPoint>& points)
     return xs;
 }
 
-std::vector<std::string> Labels(const std::vector<ChartSeries>& series)
-{
-    std::vector<std::string> labels;
-    for (const ChartSeries& s : series)
-        labels.push_back(s.label);
-    return labels;
-}
-
-void ExpectSame(const std::vector<double>& actual, const std::vector<double>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_NEAR(actual[i], expected[i], 1e-9) << "at " << i;
-}
-
 }  // namespace
 
 // The hazard view on an engine whose torching and crowning indices are chosen.
