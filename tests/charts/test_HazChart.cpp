@@ -232,6 +232,25 @@ TEST_F(HazChartTest, ThePageVariableHoldsOnBothCopiesButTheWindIsTheRows)
     EXPECT_TRUE(chart.Drawing().Empty());
 }
 
+// The page control shares the hazard catalogue: choosing the wind in km/hr there makes km/hr the
+// catalogue's wind unit. The range keeps the unit its own control shows.
+TEST_F(HazChartTest, TheRangeKeepsItsUnitWhenThePageShowsTheWindInAnother)
+{
+    constexpr int WindEntry = 10;
+    SetScenario(1, Timber);
+    fake.torchingIndex = 50;
+    fake.crowningIndex = 60;
+    Show(0, 10, 2);
+    views.pgInHazard.PageVarSelected(WindEntry);
+    views.pgInHazard.PageUnitSelected(1);  // km/hr
+    ASSERT_EQ(run.haz_units.OpenWindSpdInUnits.GetCurrUnit(), 2);
+    fake.calls.clear();
+    views.pgInHazard.PageValueTyped("30");
+    ExpectSame(fake.ScenarioWinds(), {0, 2, 4, 6, 8, 10});
+    EXPECT_EQ(chart.Drawing().xTitle, "Open Wind Speed (mi/hr)");
+    EXPECT_EQ(chart.Drawing().indexLines[0].points[0].x, 50);
+}
+
 TEST_F(HazChartTest, NoScenarioOrNoRangeLeavesNoDrawing)
 {
     Show(0, 10, 2);
