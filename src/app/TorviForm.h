@@ -2,12 +2,12 @@
 
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
+#include "panels/clsFieldUse.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
-#include <span>
 #include <vector>
 
 class QAction;
@@ -62,6 +62,8 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    // What keeps the scenarios that cannot calculate from calculating.
+    QLabel* lblInputStatus;
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
@@ -112,14 +114,15 @@ private:
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
+    void LoadScenarioFile(int scenario, const std::string& path);
     void SaveScenario(int scenario);
     void NameScenario(int scenario);
     void BindHolders();
-    void LostFocus(int scenario, int box);
-    void LinkSizeClassMoistures(int scenario);
-    void LinkScenarioMoistures(std::span<const int> fields);
-    void ToggleSizeClassLink();
-    void ToggleScenarioLink();
+    void ScenarioChanged(int scenario);
+    clsFieldUse::Links MoistureLinks(int scenario) const;
+    void ApplyMoistureOptions(int scenario);
+    void MoistureOptionChanged();
+    void ShowInputProblems();
     void LoadCommandLineScenario(const QString& path);
 
     clsRun& run;
@@ -128,4 +131,5 @@ private:
     QString programDir;
     clsHelpViewer help;
     std::vector<UnitListEntry> unitLists;
+    bool fillingPanel = false;
 };
