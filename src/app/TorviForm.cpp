@@ -1,7 +1,10 @@
 #include "app/TorviForm.h"
 
 #include "app/FileDlg.h"
+#include "app/RunCommands.h"
 #include "app/TextLines.h"
+#include "app/ToolCommands.h"
+#include "app/UnitsCommands.h"
 #include "engine/clsTorvi.h"
 #include "panels/PanelMetrics.h"
 #include "panels/ctlIn.h"
@@ -9,6 +12,8 @@
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
+#include "wizard/WizardForm.h"
+#include "wizard/clsWAFWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,7 +118,11 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
       fileDlg(fileDlg),
       ui(ui),
       programDir(programDir),
-      help(programDir)
+      help(programDir),
+      dialogs(ui, fileDlg),
+      unitsCommands(std::make_unique<UnitsCommands>(*this, run, dialogs)),
+      runCommands(std::make_unique<RunCommands>(*this, run, dialogs, *unitsCommands)),
+      toolCommands(std::make_unique<ToolCommands>(*this, run, dialogs, programDir))
 {
     setWindowTitle("Torvi v2.1");
     BuildMenus();
@@ -149,6 +158,8 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     FitToScreen();
 }
 
+TorviForm::~TorviForm() = default;
+
 // As large as the page needs, within the screen; on a small screen the page scrolls.
 void TorviForm::FitToScreen()
 {
@@ -178,6 +189,14 @@ void TorviForm::BuildMenus()
     mnuBatch = file->addAction("&Batch");
     file->addSeparator();
     mnuExit = file->addAction("&Exit");
+    connect(mnuOpenRun, &QAction::triggered, this, [this] { runCommands->OpenRun(); });
+    connect(mnuCloseRun, &QAction::triggered, this, [this] { runCommands->CloseRun(); });
+    connect(mnuSaveMain, &QAction::triggered, this, [this] { runCommands->SaveRun(); });
+    connect(mnuOpenUnits, &QAction::triggered, this, [this] { unitsCommands->OpenUnits(); });
+    connect(mnuCloseUnits, &QAction::triggered, this, [this] { unitsCommands->CloseUnits(); });
+    connect(mnuSaveUnits, &QAction::triggered, this, [this] { unitsCommands->SaveUnits(); });
+    connect(mnuBatch, &QAction::triggered, this, [this] { toolCommands->RunBatch(); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);  // the close asks the save prompts
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     mnuGlobalSettings = tools->addAction("&Global settings");
@@ -186,6 +205,10 @@ void TorviForm::BuildMenus()
     mnuFuelSzCls = tools->addAction("&Link size class moistures");
     mnuScenarioFuel = tools->addAction("&Link scenario moistures");
     mnuSplitScn = tools->addAction("&Split scenario batch file");
+    connect(mnuGlobalSettings, &QAction::triggered, this, [this] { toolCommands->GlobalSettings(); });
+    connect(mnuCustomFM, &QAction::triggered, this, [this] { toolCommands->CustomFuelModels(); });
+    connect(mnuFBATables, &QAction::triggered, this, [this] { toolCommands->StartMoisture(); });
+    connect(mnuSplitScn, &QAction::triggered, this, [this] { toolCommands->SplitBatch(); });
     mnuFuelSzCls->setCheckable(true);
     mnuScenarioFuel->setCheckable(true);
     connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::MoistureOptionChanged);
@@ -277,7 +300,11 @@ QWidget* TorviForm::BuildInputOutputPage()
         captions->addWidget(label);
     };
 
-    captions->addWidget(RowLabel("", grid));
+    btnFBA = new QPushButton("FBA", grid);
+    btnFBA->setFixedHeight(PanelMetrics::RowHeight);
+    btnFBA->setToolTip("Fine dead fuel moisture from the FBA tables (the Moisture program)");
+    connect(btnFBA, &QPushButton::clicked, this, [this] { toolCommands->StartMoisture(); });
+    captions->addWidget(btnFBA);
     unitColumn->addWidget(RowLabel("Units", grid));
     for (int row = 0; row <= clsInCtl::LastField; ++row) {
         captionCell(clsInputStatus::InputCaption(row));
@@ -306,6 +333,7 @@ QWidget* TorviForm::BuildInputOutputPage()
         inPanel[i] = new ctlIn(run, programDir, &help, grid);
         inPanel[i]->Events().parentId = static_cast<int16_t>(i);
         connect(inPanel[i], &ctlIn::inputRefused, this, [this, i] { ScenarioChanged(i); });
+        connect(inPanel[i], &ctlIn::WAFWizardRequested, this, [this, i](int field) { ShowWAFWizard(i, field); });
         outputLabel[i] = RowLabel(ScenarioCaption(i), grid);
         outputLabel[i]->setAlignment(Qt::AlignCenter);
         outPanel[i] = new ctlOut(grid);
@@ -357,6 +385,14 @@ void TorviForm::LoadCommandLineScenario(const QString& path)
     LoadScenarioFile(1, path.toStdString());
 }
 
+void TorviForm::ShowWAFWizard(int scenario, int field)
+{
+    WizardForm window(this);
+    clsWAFWizard wizard(window, [this](int16_t shown) -> clsWAFPanel& { return *inPanel[shown]; }, run, ui,
+                        programDir.toStdString());
+    wizard.DisplayWizard(static_cast<int16_t>(field), static_cast<int16_t>(scenario));
+}
+
 void TorviForm::BindHolders()
 {
     for (int i = 1; i <= NumScenarios; ++i) {
@@ -380,6 +416,18 @@ void TorviForm::SelectTab(int tab)
     // The output chart shares the output table's frame.
     frames->setCurrentWidget(frameIO[tab == 2 ? 1 : tab]);
     run.visTab = static_cast<int16_t>(tab);
+}
+
+void TorviForm::RefreshVisibleTab()
+{
+    ApplyUnitLists();
+    run.units.SetUnitsHaveChanged(false);
+    SelectTab(run.visTab);
+}
+
+void TorviForm::RestoreTabSettings()
+{
+    emit runLoaded();
 }
 
 // ---- calculation -----------------------------------------------------------------------------
@@ -737,6 +785,8 @@ void TorviForm::MoistureOptionChanged()
 
 void TorviForm::closeEvent(QCloseEvent* event)
 {
+    // The close box guards unsaved work as Exit does.
+    runCommands->SavePrompts(false);
     help.Close();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
 #include "panels/clsFieldUse.h"
@@ -8,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -19,6 +21,9 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class RunCommands;
+class ToolCommands;
+class UnitsCommands;
 class clsRun;
 class clsTorviOutputs;
 class clsTorviUnit;
@@ -33,6 +38,7 @@ public:
     static constexpr int NumScenarios = 4;
 
     TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
+    ~TorviForm() override;
 
     // The start sequence; commandLine is the whole argument string (an absolute path when given).
     void Start(const QString& commandLine);
@@ -45,6 +51,15 @@ public:
     void CopyPanelToRecord(int scenario);
     void ShowOutputs(int scenario);
     void SelectTab(int tab);
+    // The scenario popup's save and name commands.
+    void SaveScenario(int scenario);
+    void NameScenario(int scenario);
+    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
+    // value is shown again in them, so the selections on screen count as unchanged; then the
+    // visible tab is refreshed.
+    void RefreshVisibleTab();
+    // After a run file was loaded: the table and chart views bring their controls back.
+    void RestoreTabSettings();
 
     clsHelpViewer& Help() { return help; }
     static QString ScenarioCaption(int scenario);
@@ -62,6 +77,7 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    QPushButton* btnFBA;
     // What keeps the scenarios that cannot calculate from calculating.
     QLabel* lblInputStatus;
 
@@ -93,6 +109,14 @@ public:
     // The display-unit list of a quantity of the input/output page; nullptr when it has none.
     QComboBox* UnitList(const clsTorviUnit& member) const;
 
+    RunCommands& RunCmds() { return *runCommands; }
+    ToolCommands& ToolCmds() { return *toolCommands; }
+
+signals:
+    // A run file was loaded: the table and chart views restore their row, page and output
+    // selections from the run's tab settings (setPageVar, setRowVar, setColVar).
+    void runLoaded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -115,9 +139,9 @@ private:
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
     void LoadScenarioFile(int scenario, const std::string& path);
-    void SaveScenario(int scenario);
-    void NameScenario(int scenario);
     void BindHolders();
+    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
+    void ShowWAFWizard(int scenario, int field);
     void ScenarioChanged(int scenario);
     clsFieldUse::Links MoistureLinks(int scenario) const;
     void ApplyMoistureOptions(int scenario);
@@ -131,5 +155,10 @@ private:
     QString programDir;
     clsHelpViewer help;
     std::vector<UnitListEntry> unitLists;
+    // Dialogs of the run, units and tool commands open where the program's file dialog does.
+    FileDlgInteraction dialogs;
+    std::unique_ptr<UnitsCommands> unitsCommands;
+    std::unique_ptr<RunCommands> runCommands;
+    std::unique_ptr<ToolCommands> toolCommands;
     bool fillingPanel = false;
 };

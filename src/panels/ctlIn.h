@@ -3,6 +3,7 @@
 #include "panels/clsFieldUse.h"
 #include "panels/clsInCtl.h"
 #include "panels/clsInputStatus.h"
+#include "wizard/clsWAFPanel.h"
 
 #include <QString>
 #include <QWidget>
@@ -22,7 +23,7 @@ class clsTorviUnit;
 // The input panel of one scenario: the simulation type, the low and high fuel models and 21
 // numeric boxes. Values are checked against the run's units catalogue in the displayed unit,
 // shown red when bad, and stored into the scenario's input record in native units.
-class ctlIn : public QWidget {
+class ctlIn : public QWidget, public clsWAFPanel {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 21;
@@ -37,12 +38,12 @@ public:
     void VegType_Init();
     void FuelMdlLow_Init();
     void FuelMdlHi_Init();
-    int GetFuelMdlLow() const;
-    int GetFuelMdlHi() const;
+    int GetFuelMdlLow() const override;
+    int GetFuelMdlHi() const override;
     void SetFuelMdlLow(int number, const QString& caption, const QString& toolTip);
     void SetFuelMdlHi(int number, const QString& caption, const QString& toolTip);
-    void Select_Low_FM();
-    void Select_High_FM();
+    void Select_Low_FM() override;
+    void Select_High_FM() override;
     void txtInp_Init();
 
     // A numeric field (ids 2..5, 7..23): its value in the displayed unit, the shown text, validity.
@@ -78,8 +79,10 @@ public:
     std::pair<int, clsInputStatus::Problem> FirstProblem() const;
     // True while the panel holds nothing the analyst has chosen or typed.
     bool IsBlank() const;
-    bool FuelMdlLowIsValid() const { return state.Validated(1); }
-    bool FuelMdlHiIsValid() const { return state.Validated(6); }
+    bool FuelMdlLowIsValid() const override { return state.Validated(1); }
+    bool FuelMdlHiIsValid() const override { return state.Validated(6); }
+    void SetWindRFLow(double factor) override { SetField(2, factor); }
+    void SetWindRFHi(double factor) override { SetField(7, factor); }
 
     // Disabling greys and locks a box, then marks the field valid (validated true) or checks it;
     // enabling unlocks it and checks it again.
@@ -120,6 +123,9 @@ signals:
     // The user left a box whose content is not valid: it is neither stored nor announced to the
     // scenario holder, but what the scenario shows no longer belongs to its inputs.
     void inputRefused(int box);
+    // The right button was pressed on a wind reduction factor box (field 2 or 7): the wind
+    // adjustment wizard runs for that field while the box is disabled.
+    void WAFWizardRequested(int field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -130,6 +136,7 @@ private:
     double DisplayOf(int field, double native) const;
     double NativeOf(int field, double display) const;
     void LeaveBox(int box);
+    void OpenWAFWizard(int box);
     void FocusNext(int box);
     void FocusPrevious(int box);
     void VegTypeChanged();

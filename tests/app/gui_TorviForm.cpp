@@ -10,6 +10,8 @@
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
+#include "support/BoxColour.h"
+#include "support/MainWindowTestSupport.h"
 #include "support/RecordingInteraction.h"
 
 #include <QComboBox>
@@ -34,11 +36,6 @@ namespace {
 int Box(int field)
 {
     return ctlIn::fld2Idx(field);
-}
-
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
 }
 
 }  // namespace
@@ -71,18 +68,7 @@ class TestTorviForm : public QObject {
     // Picks a fuel model with the chooser: click the button, click the code, press OK.
     void ChooseModel(QPushButton* button, const QString& code, bool cancel = false)
     {
-        QTimer::singleShot(0, [code, cancel] {
-            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(chooser);
-            auto* list = chooser->findChild<QListWidget*>();
-            const auto entry = list->findItems(code, Qt::MatchExactly).first();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
-            const QString press = cancel ? "Cancel" : "OK";
-            for (auto* b : chooser->findChildren<QPushButton*>())
-                if (b->text() == press)
-                    QTest::mouseClick(b, Qt::LeftButton);
-        });
-        QTest::mouseClick(button, Qt::LeftButton);
+        MainWindowTestSupport::ChooseModel(button, code, cancel);
     }
 
     void PickVegType(int scenario, const QString& type)
@@ -128,18 +114,7 @@ class TestTorviForm : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        ui = RecordingInteraction();
-        run = std::make_unique<clsRun>(ui);
-        QVERIFY(run->defFM.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f"));
-        run->torvi.FuelModels = run->defFM.fmColl;
-        fileDlg = std::make_unique<FileDlg>(ORVANE_BIN_DIR);
-        form = std::make_unique<TorviForm>(*run, *fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->Start("");
-    }
+    void init() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
 
     void cleanup() { form.reset(); }
 
