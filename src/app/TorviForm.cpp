@@ -11,6 +11,7 @@
 #include "panels/clsInputStatus.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
+#include "tables/TablesTab.h"
 #include "units/clsUnits.h"
 #include "wizard/WizardForm.h"
 #include "wizard/clsWAFWizard.h"
@@ -119,6 +120,7 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
       ui(ui),
       programDir(programDir),
       help(programDir),
+      tableViews(run, ui),
       dialogs(ui, fileDlg),
       unitsCommands(std::make_unique<UnitsCommands>(*this, run, dialogs)),
       runCommands(std::make_unique<RunCommands>(*this, run, dialogs, *unitsCommands)),
@@ -141,7 +143,7 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
         const int index = TabStrip1->addTab(tabs[i].caption);
         TabStrip1->setTabData(index, tabs[i].key);
         TabStrip1->setTabToolTip(index, tabs[i].toolTip);
-        frameIO[i] = i == 0 ? BuildInputOutputPage() : new QFrame(frames);
+        frameIO[i] = i == 0 ? BuildInputOutputPage() : i == 1 ? BuildTablesPage() : new QFrame(frames);
         frames->addWidget(frameIO[i]);
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &TorviForm::SelectTab);
@@ -353,6 +355,13 @@ QWidget* TorviForm::BuildInputOutputPage()
     return page;
 }
 
+QWidget* TorviForm::BuildTablesPage()
+{
+    tablesTab = new TablesTab(run, tableViews, fileDlg, ui, &help, programDir, frames);
+    tableViews.ScenarioValidated = [this](int scenario) { return inPanel[scenario]->Events().AllValidated(); };
+    return tablesTab;
+}
+
 QComboBox* TorviForm::UnitList(const clsTorviUnit& member) const
 {
     for (const UnitListEntry& entry : unitLists)
@@ -416,6 +425,10 @@ void TorviForm::SelectTab(int tab)
     // The output chart shares the output table's frame.
     frames->setCurrentWidget(frameIO[tab == 2 ? 1 : tab]);
     run.visTab = static_cast<int16_t>(tab);
+    if (tab == 1)
+        tablesTab->PrepareTableView();
+    else if (tab == 2)
+        tablesTab->PrepareChartView();
 }
 
 void TorviForm::RefreshVisibleTab()
@@ -427,7 +440,7 @@ void TorviForm::RefreshVisibleTab()
 
 void TorviForm::RestoreTabSettings()
 {
-    emit runLoaded();
+    tableViews.RestoreControls();
 }
 
 // ---- calculation -----------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
 #include "panels/clsFieldUse.h"
+#include "tables/clsTableViews.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -22,6 +23,7 @@ class QStackedWidget;
 class QTabBar;
 class FileDlg;
 class RunCommands;
+class TablesTab;
 class ToolCommands;
 class UnitsCommands;
 class clsRun;
@@ -58,10 +60,14 @@ public:
     // value is shown again in them, so the selections on screen count as unchanged; then the
     // visible tab is refreshed.
     void RefreshVisibleTab();
-    // After a run file was loaded: the table and chart views bring their controls back.
+    // After a run file was loaded: the visible table or chart view brings its controls back from
+    // the run's tab settings.
     void RestoreTabSettings();
 
     clsHelpViewer& Help() { return help; }
+    // The controls of the table and chart views; after a run file was loaded they are brought back
+    // with RestoreControls.
+    clsTableViews& TableViews() { return tableViews; }
     static QString ScenarioCaption(int scenario);
 
     // Controls, reachable for the commands and for tests.
@@ -80,6 +86,7 @@ public:
     QPushButton* btnFBA;
     // What keeps the scenarios that cannot calculate from calculating.
     QLabel* lblInputStatus;
+    TablesTab* tablesTab = nullptr;  // the output table and output chart
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
@@ -112,11 +119,6 @@ public:
     RunCommands& RunCmds() { return *runCommands; }
     ToolCommands& ToolCmds() { return *toolCommands; }
 
-signals:
-    // A run file was loaded: the table and chart views restore their row, page and output
-    // selections from the run's tab settings (setPageVar, setRowVar, setColVar).
-    void runLoaded();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -130,6 +132,7 @@ private:
     void BuildMenus();
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();
+    QWidget* BuildTablesPage();
     void FillUnitList(QComboBox* list, const clsTorviUnit& member);
     void UnitListChosen(clsTorviUnit& member, QComboBox* list);
     void ShowInputInUnit(int scenario, int field);
@@ -154,6 +157,7 @@ private:
     clsUserInteraction& ui;
     QString programDir;
     clsHelpViewer help;
+    clsTableViews tableViews;
     std::vector<UnitListEntry> unitLists;
     // Dialogs of the run, units and tool commands open where the program's file dialog does.
     FileDlgInteraction dialogs;

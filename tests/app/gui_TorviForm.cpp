@@ -12,6 +12,7 @@
 
 #include "support/BoxColour.h"
 #include "support/MainWindowTestSupport.h"
+#include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
 
 #include <QComboBox>
@@ -52,17 +53,9 @@ class TestTorviForm : public QObject {
     ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
     ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
 
-    // Types into a box as a user does: click it, replace its text, leave it with Tab.
     void Type(int scenario, int field, const QString& text)
     {
-        QLineEdit* box = In(scenario).txtInp[Box(field)];
-        form->activateWindow();  // back from a dialog
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
+        TypeInto(form.get(), In(scenario).txtInp[Box(field)], text);
     }
 
     // Picks a fuel model with the chooser: click the button, click the code, press OK.
