@@ -1,10 +1,13 @@
 #include "app/QtUserInteraction.h"
 
+#include "app/FileDlg.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 void QtUserInteraction::ShowMessage(const std::string& text)
@@ -31,21 +34,41 @@ bool QtUserInteraction::AskText(const std::string& prompt, const std::string& ti
     return true;
 }
 
-// "Scenario Files (*.scn)|*.scn|All (*.*)|*.*" becomes the name filters Qt shows.
+// "Scenario Files (*.scn)|*.scn|All Files|*.*" becomes the name filters Qt shows: each description
+// with its patterns in brackets, where Qt reads them. A description that already ends in bracketed
+// patterns ("Scenario Files (*.scn)") gets the pair's own patterns in their place rather than a
+// second pair of brackets; other brackets ("Pictures (JPEG)") are part of the description.
 static QStringList NameFilters(const std::string& filter)
 {
+    static const QRegularExpression trailingPatterns(R"(\s*\([^()]*\*[^()]*\)\s*$)");
     const QStringList parts = QString::fromStdString(filter).split('|');
     QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        filters << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = QString(parts[i]).remove(trailingPatterns);
+        filters << description + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    }
     return filters;
 }
 
-std::string QtUserInteraction::ChooseFile(const FileRequest& request)
+// The dialog as the request describes it: title, folder, filters, proposed name and the file
+// dialog object's option flags.
+static void PrepareFileDialog(QFileDialog& dialog, const clsUserInteraction::FileRequest& request)
 {
-    QFileDialog dialog(parent, QString::fromStdString(request.title), QString::fromStdString(request.initDir));
+    dialog.setWindowTitle(QString::fromStdString(request.title));
+    dialog.setDirectory(QString::fromStdString(request.initDir));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The option flags: an open dialog takes only existing files when told so (several at once
+    // when allowed); a save dialog asks before replacing a file only when told so. Qt's dialogs
+    // always want an existing folder and show no read-only box.
+    if (request.save)
+        dialog.setFileMode(QFileDialog::AnyFile);
+    else if (request.flags & FileDlg::cdlOFNAllowMultiSelect)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else if (request.flags & FileDlg::cdlOFNFileMustExist)
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & FileDlg::cdlOFNOverwritePrompt));
     const QStringList filters = NameFilters(request.filter);
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
@@ -53,6 +76,12 @@ std::string QtUserInteraction::ChooseFile(const FileRequest& request)
     dialog.setDefaultSuffix(QString::fromStdString(request.defExt));
     if (!request.fileName.empty())
         dialog.selectFile(QString::fromStdString(request.fileName));
+}
+
+std::string QtUserInteraction::ChooseFile(const FileRequest& request)
+{
+    QFileDialog dialog(parent);
+    PrepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return "";
     return dialog.selectedFiles().first().toStdString();

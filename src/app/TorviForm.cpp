@@ -10,6 +10,7 @@
 #include "engine/clsTorvi.h"
 #include "panels/PanelMetrics.h"
 #include "panels/ctlIn.h"
+#include "panels/clsInputStatus.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
 #include "tables/TablesTab.h"
@@ -32,46 +33,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
 
-struct Caption {
-    const char* code;
-    const char* description;
-};
-
-// Input rows in the order of the input panel.
-const Caption inputCaptions[] = {
-    {"SIMT", "Simulation Type"},
-    {"FMCDlow", "Fuel model code for LOW fuel model"},
-    {"WNDRlow", "Wind reduction factor"},
-    {"ROSMlow", "Spread rate multiplier"},
-    {"LADMlow", "Surface fuel load and depth multiplier"},
-    {"FLIMlow", "Fireline intensity multiplier"},
-    {"FMCDhigh", "Fuel model code for HIGH fuel model"},
-    {"WNDRhigh", "Wind reduction factor"},
-    {"ROSMhigh", "Spread rate multiplier"},
-    {"LADMhigh", "Surface fuel load and depth multiplier"},
-    {"FLIMhigh", "Fireline intensity multiplier"},
-    {"MC01", "Dead 1-hr timelag moisture content; also used for dead herb in dynamic fuel models"},
-    {"MC10", "Dead 10-hr timelag moisture content"},
-    {"MC100", "Dead 100-hr timelag moisture content"},
-    {"MCLH", "Live herbaceous moisture content"},
-    {"MCLW", "Live woody moisture content"},
-    {"ACBD", "Available canopy bulk density"},
-    {"CABH", "Canopy base height"},
-    {"ACFL", "Available canopy fuel load"},
-    {"FOMC", "Foliar moisture content"},
-    {"STFL", "Shrub transition flame length: the flame length at which the low fuel model begins transition to the "
-             "high fuel model"},
-    {"OWND", "Open windspeed"},
-    {"SLOP", "Slope steepness"},
-    {"WDIR", "Wind direction (clockwise from uphill)"},
-};
+using Caption = clsInputStatus::Caption;
 
 struct OutputRow {
     Caption caption;
@@ -190,6 +161,8 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     layout->addWidget(TabStrip1);
     layout->addWidget(frames, 1);
     setCentralWidget(central);
+    lblInputStatus = new QLabel(this);
+    statusBar()->addWidget(lblInputStatus, 1);
     FitToScreen();
 }
 
@@ -246,8 +219,8 @@ void TorviForm::BuildMenus()
     connect(mnuSplitScn, &QAction::triggered, this, [this] { toolCommands->SplitBatch(); });
     mnuFuelSzCls->setCheckable(true);
     mnuScenarioFuel->setCheckable(true);
-    connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::ToggleSizeClassLink);
-    connect(mnuScenarioFuel, &QAction::triggered, this, &TorviForm::ToggleScenarioLink);
+    connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::MoistureOptionChanged);
+    connect(mnuScenarioFuel, &QAction::triggered, this, &TorviForm::MoistureOptionChanged);
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     mnuHelpTOC = helpMenu->addAction("Contents and Index");
@@ -341,8 +314,8 @@ QWidget* TorviForm::BuildInputOutputPage()
     connect(btnFBA, &QPushButton::clicked, this, [this] { toolCommands->StartMoisture(); });
     captions->addWidget(btnFBA);
     unitColumn->addWidget(RowLabel("Units", grid));
-    for (int row = 0; row < static_cast<int>(std::size(inputCaptions)); ++row) {
-        captionCell(inputCaptions[row]);
+    for (int row = 0; row <= clsInCtl::LastField; ++row) {
+        captionCell(clsInputStatus::InputCaption(row));
         // Rows 0, 1 and 6 are the simulation type and the two fuel models; the others are fields.
         const bool numeric = row != 0 && row != 1 && row != 6;
         unitCell(numeric ? &ctlIn::UnitOf(run, row) : nullptr);
@@ -367,6 +340,7 @@ QWidget* TorviForm::BuildInputOutputPage()
         connect(scenarioButton[i], &QPushButton::clicked, this, [this, i] { ShowScenarioMenu(i); });
         inPanel[i] = new ctlIn(run, programDir, &help, grid);
         inPanel[i]->Events().parentId = static_cast<int16_t>(i);
+        connect(inPanel[i], &ctlIn::inputRefused, this, [this, i] { ScenarioChanged(i); });
         connect(inPanel[i], &ctlIn::WAFWizardRequested, this, [this, i](int field) { ShowWAFWizard(i, field); });
         outputLabel[i] = RowLabel(ScenarioCaption(i), grid);
         outputLabel[i]->setAlignment(Qt::AlignCenter);
@@ -423,9 +397,7 @@ void TorviForm::LoadCommandLineScenario(const QString& path)
         return;
     }
     ClearScenario(1);
-    run.io(1).fileName = path.toStdString();
-    if (run.io(1).LoadInput(true) && CopyRecordToPanel(1))
-        CalculateOutput(1);
+    LoadScenarioFile(1, path.toStdString());
 }
 
 void TorviForm::ShowWAFWizard(int scenario, int field)
@@ -443,8 +415,8 @@ void TorviForm::BindHolders()
         clsInCtl& events = inPanel[i]->Events();
         events.InpTxtLostFocus = [&holder](int16_t, int box) { holder.InputFieldChanged(box); };
         events.VegTypeClick = [&holder](int16_t) { holder.SimulationTypeClicked(); };
-        holder.OnInputFieldChanged = [this, i](int box) { LostFocus(i, box); };
-        holder.OnSimulationTypeClicked = [this, i] { CalculateOutput(i); };
+        holder.OnInputFieldChanged = [this, i](int) { ScenarioChanged(i); };
+        holder.OnSimulationTypeClicked = [this, i] { ScenarioChanged(i); };
     }
 }
 
@@ -497,8 +469,13 @@ void TorviForm::CopyPanelToRecord(int scenario)
 
 void TorviForm::CalculateOutput(int scenario)
 {
-    if (!inPanel[scenario]->Events().AllValidated())
+    if (!inPanel[scenario]->Events().AllValidated()) {
+        // Nothing is calculated, and what was shown belonged to other inputs.
+        run.io(scenario).OData = clsTorviOutputs();
+        outPanel[scenario]->Init();
+        ShowInputProblems();
         return;
+    }
     CopyPanelToRecord(scenario);
     clsIO& holder = run.io(scenario);
     clsTorviInputs& record = holder.IData;
@@ -516,6 +493,23 @@ void TorviForm::CalculateOutput(int scenario)
     ShowOutputs(scenario);
     outputLabel[scenario]->setText(ScenarioCaption(scenario));
     outputLabel[scenario]->setToolTip("Scenario " + QString::number(scenario));
+    ShowInputProblems();
+}
+
+// Says for each scenario that cannot calculate what keeps it from calculating; scenarios the
+// analyst has not begun are left out.
+void TorviForm::ShowInputProblems()
+{
+    QStringList problems;
+    for (int i = 1; i <= NumScenarios; ++i) {
+        ctlIn& panel = *inPanel[i];
+        if (panel.Events().AllValidated() || panel.IsBlank())
+            continue;
+        const auto [field, problem] = panel.FirstProblem();
+        if (problem != clsInputStatus::Problem::None)
+            problems << QString::fromStdString(clsInputStatus::Message(i, field, problem));
+    }
+    lblInputStatus->setText(problems.join("; "));
 }
 
 void TorviForm::ShowOutputs(int scenario)
@@ -562,18 +556,16 @@ void TorviForm::UnitListChosen(clsTorviUnit& member, QComboBox* list)
     }
 }
 
-// Shows a stored native input in the unit now displayed for it.
+// Shows a stored native input in the unit now displayed for it; the record stays as it is.
 void TorviForm::ShowInputInUnit(int scenario, int field)
 {
     ctlIn& panel = *inPanel[scenario];
-    if (!panel.FieldIsValid(field))
-        return;
     const clsTorviInputs& record = run.io(scenario).IData;
     switch (field) {
-    case 16: panel.ShowNative(field, record.CanopyBulkDensity); break;
-    case 17: panel.ShowNative(field, record.CanopyBaseHeight); break;
-    case 20: panel.ShowNative(field, record.ShrubTransFlameLength); break;
-    default: panel.ShowNative(field, record.OpenWindSpeed); break;
+    case 16: panel.RedisplayNative(field, record.CanopyBulkDensity); break;
+    case 17: panel.RedisplayNative(field, record.CanopyBaseHeight); break;
+    case 20: panel.RedisplayNative(field, record.ShrubTransFlameLength); break;
+    default: panel.RedisplayNative(field, record.OpenWindSpeed); break;
     }
 }
 
@@ -616,8 +608,12 @@ void TorviForm::ClearScenario(int scenario)
     outPanel[scenario]->Init();
     panel.txtInp_Init();
     panel.VegType_Init();
+    // The moisture options still hold for the cleared scenario; what they fill is no edit of it.
+    ApplyMoistureOptions(scenario);
+    panel.Events().SetIsDirty(false);
     scenarioButton[scenario]->setText(ScenarioCaption(scenario));
     scenarioButton[scenario]->setToolTip("Scenario " + QString::number(scenario));
+    ShowInputProblems();
 }
 
 void TorviForm::ClearAllScenarios()
@@ -629,6 +625,8 @@ void TorviForm::ClearAllScenarios()
 
 bool TorviForm::CopyRecordToPanel(int scenario)
 {
+    // The panel passes through states that mix old and new inputs: none of them is calculated.
+    const QScopedValueRollback<bool> filling(fillingPanel, true);
     clsIO& holder = run.io(scenario);
     const clsTorviInputs record = holder.IData;  // the panel writes into the record as it fills
     scenarioButton[scenario]->setToolTip(QString::fromStdString(holder.Name));
@@ -695,14 +693,27 @@ void TorviForm::LoadScenario(int scenario)
     fileDlg.flags = FileDlg::cdlOFNFileMustExist;
     fileDlg.fileName.clear();
     const std::string chosen = fileDlg.ShowOpen(ui);
-    if (chosen.empty())
-        return;
+    if (!chosen.empty())
+        LoadScenarioFile(scenario, chosen);
+}
+
+// A scenario file that cannot be read leaves the scenario as it was, its file name included.
+void TorviForm::LoadScenarioFile(int scenario, const std::string& path)
+{
     clsIO& holder = run.io(scenario);
-    holder.fileName = chosen;
-    if (!holder.LoadInput(true) || !CopyRecordToPanel(scenario))
+    const std::string previous = holder.fileName;
+    holder.fileName = path;
+    if (!holder.LoadInput(true)) {
+        holder.fileName = previous;
         return;
-    CalculateOutput(scenario);
+    }
+    if (!CopyRecordToPanel(scenario))
+        return;
+    ScenarioChanged(scenario);
     ApplyUnitLists();
+    // Just read: nothing to save.
+    inPanel[scenario]->Events().SetIsDirty(false);
+    holder.IsDirty = false;
 }
 
 void TorviForm::SaveScenario(int scenario)
@@ -742,85 +753,55 @@ void TorviForm::NameScenario(int scenario)
 
 // ---- the moisture options --------------------------------------------------------------------
 
-void TorviForm::LostFocus(int scenario, int box)
+// A scenario's inputs changed: it is calculated again, and the scenarios that follow Scenario A's
+// moistures follow it.
+void TorviForm::ScenarioChanged(int scenario)
 {
-    const int field = ctlIn::Idx2fld(box);
-    if (mnuFuelSzCls->isChecked() && field == 11)
-        LinkSizeClassMoistures(scenario);
-    CalculateOutput(scenario);
-    if (mnuScenarioFuel->isChecked() && scenario == 1 && field >= 11 && field <= 15) {
-        std::vector<int> fields{field};
-        if (field == 11 && mnuFuelSzCls->isChecked())
-            fields.insert(fields.end(), {12, 13});
-        LinkScenarioMoistures(fields);
-        for (int i = 2; i <= NumScenarios; ++i)
-            CalculateOutput(i);
-    }
-}
-
-// The 10-hour and 100-hour moistures follow the 1-hour moisture: one and two percent more.
-void TorviForm::LinkSizeClassMoistures(int scenario)
-{
-    ctlIn& panel = *inPanel[scenario];
-    if (!panel.FieldIsValid(11))
+    if (fillingPanel)
         return;
-    const double oneHour = panel.GetField(11);
-    for (int field : {12, 13}) {
-        panel.SetField(field, oneHour + (field - 11));
-        panel.ValidateShownField(field);
-        panel.StoreField(field);
-    }
-}
-
-// Scenario A's valid moistures are copied into the same fields of the other scenarios.
-void TorviForm::LinkScenarioMoistures(std::span<const int> fields)
-{
-    const ctlIn& source = *inPanel[1];
+    CalculateOutput(scenario);
+    if (scenario != 1 || !mnuScenarioFuel->isChecked())
+        return;
     for (int i = 2; i <= NumScenarios; ++i) {
-        ctlIn& panel = *inPanel[i];
-        for (int field : fields) {
-            if (!source.FieldIsValid(field))
-                continue;
-            panel.SetField(field, source.GetField(field));
-            panel.DisableField(field, false);
-            panel.StoreField(field);
-        }
-    }
-}
-
-void TorviForm::ToggleSizeClassLink()
-{
-    const bool on = mnuFuelSzCls->isChecked();
-    for (int i = 1; i <= NumScenarios; ++i) {
-        ctlIn& panel = *inPanel[i];
-        if (on) {
-            LinkSizeClassMoistures(i);
-            panel.DisableDead10MC(false);
-            panel.DisableDead100MC(false);
-        } else {
-            panel.EnableDead10MC();
-            panel.EnableDead100MC();
-            panel.ReevaluateMoistures();
-        }
+        ApplyMoistureOptions(i);
         CalculateOutput(i);
     }
 }
 
-void TorviForm::ToggleScenarioLink()
+// The options as they apply to one scenario: the scenario link fills the moistures that
+// Scenario A uses itself; the others the analyst enters.
+clsFieldUse::Links TorviForm::MoistureLinks(int scenario) const
 {
-    const bool on = mnuScenarioFuel->isChecked();
-    if (on)
-        LinkScenarioMoistures(allMoistures);
-    for (int i = 2; i <= NumScenarios; ++i) {
-        ctlIn& panel = *inPanel[i];
-        if (!on) {
-            for (int field : allMoistures)
-                panel.EnableField(field);
-            panel.ReevaluateMoistures();
-        } else {
-            for (int field : allMoistures)
-                panel.DisableField(field, false);
-        }
+    clsFieldUse::Links links;
+    links.sizeClasses = mnuFuelSzCls->isChecked();
+    if (scenario > 1 && mnuScenarioFuel->isChecked()) {
+        const clsFieldUse useA = inPanel[1]->FieldUse();
+        for (int field : allMoistures)
+            links.fromScenarioA.set(static_cast<std::size_t>(field), useA.Used(field));
+    }
+    return links;
+}
+
+// The panel's boxes follow the options, and the boxes the scenario link fills take what
+// Scenario A holds; a box of A that holds no value gives nothing.
+void TorviForm::ApplyMoistureOptions(int scenario)
+{
+    ctlIn& panel = *inPanel[scenario];
+    panel.SetMoistureLinks(MoistureLinks(scenario));
+    if (scenario == 1)
+        return;
+    const ctlIn& source = *inPanel[1];
+    const clsFieldUse use = panel.FieldUse();
+    for (int field : allMoistures)
+        if (use.Of(field) == clsFieldUse::Use::FromScenarioA && source.HoldsValue(field))
+            panel.FillField(field, source.GetField(field));
+    panel.LinkSizeClassMoistures();
+}
+
+void TorviForm::MoistureOptionChanged()
+{
+    for (int i = 1; i <= NumScenarios; ++i) {
+        ApplyMoistureOptions(i);
         CalculateOutput(i);
     }
 }

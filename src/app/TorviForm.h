@@ -3,6 +3,7 @@
 #include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
+#include "panels/clsFieldUse.h"
 #include "tables/clsTableViews.h"
 
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 
 #include <array>
 #include <memory>
-#include <span>
 #include <vector>
 
 class QAction;
@@ -86,6 +86,8 @@ public:
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
     QPushButton* btnFBA;
+    // What keeps the scenarios that cannot calculate from calculating.
+    QLabel* lblInputStatus;
     TablesTab* tablesTab = nullptr;  // the output table and output chart
     HazChartTab* hazChartTab = nullptr;
     FireTab* fireTab = nullptr;
@@ -143,14 +145,15 @@ private:
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
+    void LoadScenarioFile(int scenario, const std::string& path);
     void BindHolders();
     // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
     void ShowWAFWizard(int scenario, int field);
-    void LostFocus(int scenario, int box);
-    void LinkSizeClassMoistures(int scenario);
-    void LinkScenarioMoistures(std::span<const int> fields);
-    void ToggleSizeClassLink();
-    void ToggleScenarioLink();
+    void ScenarioChanged(int scenario);
+    clsFieldUse::Links MoistureLinks(int scenario) const;
+    void ApplyMoistureOptions(int scenario);
+    void MoistureOptionChanged();
+    void ShowInputProblems();
     void LoadCommandLineScenario(const QString& path);
 
     clsRun& run;
@@ -165,4 +168,5 @@ private:
     std::unique_ptr<UnitsCommands> unitsCommands;
     std::unique_ptr<RunCommands> runCommands;
     std::unique_ptr<ToolCommands> toolCommands;
+    bool fillingPanel = false;
 };

@@ -7,6 +7,11 @@
 // The scenario input record, in the engine's native units.
 class clsTorviInputs {
 public:
+    // A conifer stand (VegType 2) burns its high side in this fuel model with this wind reduction
+    // factor, whatever the record says.
+    static constexpr int32_t ConiferHighFuelModel = 10;
+    static constexpr double ConiferHighWindReductionFactor = 0.4;
+
     clsTorviInputs();
     clsTorviInputs(const clsTorviInputs& other);
     clsTorviInputs& operator=(const clsTorviInputs& other);

@@ -3,6 +3,7 @@
 #include "app/clsHelpViewer.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -15,12 +16,31 @@
 #include <QVBoxLayout>
 
 namespace {
+
 constexpr int pictureSize = 200;
-}
+
+// A list that gets the keyboard focus without a current entry keeps none: a plain list would make
+// its first entry current without choosing it, so that the entry looks chosen, OK returns nothing,
+// and the Down key chooses the second entry.
+class ChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const bool hadCurrent = currentItem() != nullptr;
+        QListWidget::focusInEvent(event);
+        if (!hadCurrent && selectedItems().isEmpty())
+            setCurrentRow(-1);
+    }
+};
+
+}  // namespace
 
 frmFuelModel::frmFuelModel(const clsFuelModels& models, QString programDir, clsHelpViewer* help, QWidget* parent)
     : QDialog(parent),
-      listFM(new QListWidget(this)),
+      listFM(new ChoiceList(this)),
       imgFM(new QLabel(this)),
       txtFMNum(new QLineEdit(this)),
       txtFMName(new QLineEdit(this)),
@@ -64,8 +84,11 @@ frmFuelModel::frmFuelModel(const clsFuelModels& models, QString programDir, clsH
     layout->addLayout(buttons);
     btnOK->setDefault(true);
 
-    connect(listFM, &QListWidget::itemClicked, this, &frmFuelModel::ShowModel);
-    connect(listFM, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* entry) { ShowModel(entry); });
+    // What the dialog shows as chosen is the selected entry, the one OK returns.
+    connect(listFM, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = listFM->selectedItems();
+        ShowModel(selected.isEmpty() ? nullptr : selected.first());
+    });
     connect(listFM, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* entry) {
         ShowModel(entry);
         Ok();
@@ -81,6 +104,7 @@ frmFuelModel::frmFuelModel(const clsFuelModels& models, QString programDir, clsH
 int frmFuelModel::SelectFM(int current)
 {
     listFM->setCurrentRow(-1);
+    listFM->clearSelection();
     if (current >= 1) {
         for (int row = 0; row < listFM->count(); ++row)
             if (listFM->item(row)->data(Qt::UserRole).toInt() == current) {
@@ -90,16 +114,20 @@ int frmFuelModel::SelectFM(int current)
     }
     cancelled = true;
     exec();
-    QListWidgetItem* selected = listFM->currentItem();
-    if (selected && selected->isSelected() && !cancelled)
-        return selected->data(Qt::UserRole).toInt();
+    const QList<QListWidgetItem*> selected = listFM->selectedItems();
+    if (!selected.isEmpty() && !cancelled)
+        return selected.first()->data(Qt::UserRole).toInt();
     return 0;
 }
 
 void frmFuelModel::ShowModel(QListWidgetItem* entry)
 {
-    if (!entry)
+    if (!entry) {
+        for (QLineEdit* box : {txtFMNum, txtFMName, txtImageFile})
+            box->clear();
+        ShowPlaceholder();
         return;
+    }
     const QString number = entry->data(Qt::UserRole).toString();
     const clsFuelModel& model = models.Item(number.toStdString());
     txtFMNum->setText(number);
@@ -123,8 +151,7 @@ void frmFuelModel::ShowPlaceholder()
 
 void frmFuelModel::Ok()
 {
-    const QListWidgetItem* selected = listFM->currentItem();
-    cancelled = !(selected && selected->isSelected());
+    cancelled = listFM->selectedItems().isEmpty();
     hide();
     done(QDialog::Accepted);
 }

@@ -20,19 +20,17 @@
 
 namespace {
 
-// A text box as a whole number, read the same in every locale (no group separators): a text
-// that is not a number reads as 0; a number is rounded to the nearest whole number, halves to
-// the even neighbour, and has no value when it does not fit 16 bits.
+// A text box as a whole number, read the same in every locale (no group separators): a number is
+// rounded to the nearest whole number, halves to the even neighbour. A text that is not a number,
+// or a number that does not fit 16 bits, has no value: it cannot be looked up.
 std::optional<int16_t> ReadWholeNumber(const QString& text)
 {
     QLocale c = QLocale::c();
     c.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const double value = c.toDouble(text, &ok);
-    if (std::isinf(value))  // "inf", or a number beyond the range of a double
+    if (!ok || !std::isfinite(value))  // "inf", or a number beyond the range of a double
         return std::nullopt;
-    if (!ok || std::isnan(value))
-        return 0;
     const double rounded = std::nearbyint(value);  // the default rounding mode: nearest, ties to even
     if (rounded < std::numeric_limits<int16_t>::min() || rounded > std::numeric_limits<int16_t>::max())
         return std::nullopt;

@@ -17,6 +17,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -137,6 +139,8 @@ ctlIn::ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* pare
         text->setAutoFillBackground(true);
         text->installEventFilter(this);
         connect(text, &QLineEdit::textChanged, this, [this, box] {
+            if (showingStored)
+                return;
             state.SetIsDirty(true);
             changed[box] = true;
         });
@@ -214,21 +218,16 @@ void ctlIn::VegTypeChanged()
     static const char* const toolTips[] = {"", "shrub-canopy fire", "conifer crown fire", "simple surface fire"};
     cmboVegType->setToolTip(toolTips[type]);
 
-    auto enableIf = [this](int field, bool enable) {
-        if (enable)
-            EnableField(field);
-        else
-            DisableField(field, true);
-    };
-    enableIf(16, type != Surface);
-    for (int field : {17, 18, 19})
-        enableIf(field, type == Conifer);
-    enableIf(8, type != Surface);
+    // The high fuel model first, so that the moisture boxes follow the new model.
     if (type == Conifer) {
-        const clsFuelModel* timber = run.getSelectedFM(10);
-        SetFuelMdlHi(10, timber ? QString::fromStdString(timber->fuelModelCode) : "High FM",
+        const int32_t number = clsTorviInputs::ConiferHighFuelModel;
+        const clsFuelModel* timber = run.getSelectedFM(number);
+        SetFuelMdlHi(number, timber ? QString::fromStdString(timber->fuelModelCode) : "High FM",
                      timber ? QString::fromStdString(timber->fuelModelName) : "");
         state.SetValidated(6);
+        // The stand's high side burns with a fixed wind reduction factor: its box shows that one.
+        SetField(7, clsTorviInputs::ConiferHighWindReductionFactor);
+        StoreField(7);
     } else {
         FuelMdlHi_Init();
         if (type == Surface)
@@ -236,8 +235,15 @@ void ctlIn::VegTypeChanged()
     }
     cmdHiFM->setEnabled(type == Shrub);
     ReevaluateMoistures();
-    for (int field : {20, 7, 9, 10})
-        enableIf(field, type == Shrub);
+    // A box that is not typed but still counts keeps being checked: a disabled box never hides a
+    // value the calculation would not take.
+    const clsFieldUse use = FieldUse();
+    for (int field : {16, 17, 18, 19, 8, 20, 7, 9, 10}) {
+        if (use.Entered(field))
+            EnableField(field);
+        else
+            DisableField(field, use.Of(field) == clsFieldUse::Use::Unused);
+    }
 
     emit VegTypePropertyChanged();
     Record().VegType = type;
@@ -321,46 +327,90 @@ void ctlIn::Select_High_FM()
     ChooseFuelModel(cmdHiFM, 6, true);
 }
 
-// The moisture boxes follow the loads of the chosen fuel models: a size class that neither
-// model carries cannot burn, so its moisture is not asked for.
+clsFieldUse ctlIn::FieldUse() const
+{
+    return clsFieldUse(GetVegType(), run.getSelectedFM(GetFuelMdlLow()), run.getSelectedFM(GetFuelMdlHi()), links);
+}
+
+void ctlIn::SetMoistureLinks(const clsFieldUse::Links& moistureLinks)
+{
+    links = moistureLinks;
+    ReevaluateMoistures();
+}
+
 void ctlIn::ReevaluateMoistures()
 {
-    const clsFuelModel* low = GetFuelMdlLow() > 0 ? run.getSelectedFM(GetFuelMdlLow()) : nullptr;
-    const clsFuelModel* high = GetFuelMdlHi() > 0 ? run.getSelectedFM(GetFuelMdlHi()) : nullptr;
-    for (int field : {12, 13, 14, 15})
-        EnableField(field);
-    auto load = [](const clsFuelModel* model, int field) {
-        switch (field) {
-        case 12: return model->load10Hr;
-        case 13: return model->load100Hr;
-        case 14: return model->loadLiveHerb;
-        default: return model->loadLiveWoody;
-        }
-    };
-    switch (GetVegType()) {
-    case Shrub:
-        if (!low || !high)
-            return;
-        for (int field : {12, 13, 14, 15})
-            if (load(low, field) + load(high, field) == 0)
-                DisableField(field, true);
-        break;
-    case Conifer:
-        for (int field : {12, 13, 15})
+    const clsFieldUse use = FieldUse();
+    for (int field = 11; field <= 15; ++field) {
+        switch (use.Of(field)) {
+        case clsFieldUse::Use::Entered:
             EnableField(field);
-        if (low && low->loadLiveHerb == 0)
-            DisableField(14, true);
-        break;
-    case Surface:
-        if (!low)
-            return;
-        for (int field : {12, 13, 14, 15})
-            if (load(low, field) == 0)
-                DisableField(field, true);
-        break;
-    default:
-        break;
+            break;
+        case clsFieldUse::Use::Unused:
+            DisableField(field, true);
+            break;
+        default:  // filled by a moisture option: checked like a typed value
+            DisableField(field, false);
+            break;
+        }
     }
+    LinkSizeClassMoistures();
+}
+
+// The 10-hour and 100-hour moistures follow the 1-hour moisture: one and two percent more.
+void ctlIn::LinkSizeClassMoistures()
+{
+    if (!HoldsValue(11))
+        return;
+    const clsFieldUse use = FieldUse();
+    const double oneHour = GetField(11);
+    for (int field : {12, 13}) {
+        if (use.Of(field) != clsFieldUse::Use::FollowsDead1Hr)
+            continue;
+        FillField(field, oneHour + (field - 11));
+    }
+}
+
+void ctlIn::FillField(int field, double value)
+{
+    if (txtInp[fld2Idx(field)]->text() != QString::fromStdString(TextLines::ShortestText(value)))
+        SetField(field, value);
+    if (ValidateField(field))
+        StoreField(field);
+}
+
+bool ctlIn::HoldsValue(int field) const
+{
+    return FieldUse().Used(field) && state.Validated(field) && !txtInp[fld2Idx(field)]->text().trimmed().isEmpty();
+}
+
+std::pair<int, clsInputStatus::Problem> ctlIn::FirstProblem() const
+{
+    for (int field = clsInCtl::FirstField; field <= clsInCtl::LastField; ++field) {
+        if (state.Validated(field))
+            continue;
+        if (field == 1 || field == 6)
+            return {field, clsInputStatus::Problem::NotChosen};
+        const clsInputStatus::Problem problem = Check(field);
+        if (problem != clsInputStatus::Problem::None)
+            return {field, problem};
+    }
+    return {0, clsInputStatus::Problem::None};
+}
+
+bool ctlIn::IsBlank() const
+{
+    if (GetFuelMdlLow() != 0 || (GetVegType() == Shrub && GetFuelMdlHi() != 0))
+        return false;
+    const clsFieldUse use = FieldUse();
+    for (int field = 2; field <= clsInCtl::LastField; ++field) {
+        if (field == 6 || !use.Entered(field))
+            continue;
+        const char* initial = Info(field).initialText;
+        if (txtInp[fld2Idx(field)]->text() != QString(initial ? initial : ""))
+            return false;
+    }
+    return true;
 }
 
 // ---- numeric fields --------------------------------------------------------------------------
@@ -407,29 +457,56 @@ void ctlIn::ShowNative(int field, double native)
 {
     const int box = fld2Idx(field);
     const double display = DisplayOf(field, native);
-    const int decimals = UnitOf(run, field).GetPrecision();
-    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(TextLines::RoundToDecimals(display, decimals))));
+    // The unit's decimals when they are the value, up to the precision of the catalogue's
+    // conversion factors (a value typed in another unit comes back as typed); every decimal
+    // otherwise, so that the box never shows a value other than the one calculated.
+    constexpr double conversionPrecision = 1e-9;
+    const double rounded = TextLines::RoundToDecimals(display, UnitOf(run, field).GetPrecision());
+    const bool roundedIsTheValue =
+        std::abs(rounded - display) <= conversionPrecision * std::max(1.0, std::abs(display));
+    showingStored = true;
+    txtInp[box]->setText(QString::fromStdString(roundedIsTheValue ? TextLines::ShortestText(rounded)
+                                                                  : TextLines::GeneralText(display, 15)));
+    showingStored = false;
     exact[box] = Shown{display, native};
+    changed[box] = false;
+}
+
+void ctlIn::RedisplayNative(int field, double native)
+{
+    const int box = fld2Idx(field);
+    double shown = 0;
+    if (changed[box] || !TextLines::ParseDouble(txtInp[box]->text().trimmed().toStdString(), shown))
+        return;
+    ShowNative(field, native);
+}
+
+clsInputStatus::Problem ctlIn::Check(int field) const
+{
+    using Problem = clsInputStatus::Problem;
+    const int box = fld2Idx(field);
+    const QString text = txtInp[box]->text().trimmed();
+    double value = 0;
+    if (text.isEmpty()) {
+        // A moisture that follows the 1-hour moisture waits for it; the 1-hour box is what is missing.
+        const bool waiting = (field == 12 || field == 13) && !state.Validated(11) &&
+                             FieldUse().Of(field) == clsFieldUse::Use::FollowsDead1Hr;
+        return waiting ? Problem::None : Problem::Empty;
+    }
+    if (!TextLines::ParseDouble(text.toStdString(), value))
+        return Problem::NotANumber;
+    if (exact[box])
+        value = exact[box]->display;
+    const clsTorviUnit& unit = UnitOf(run, field);
+    return unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal() ? Problem::None : Problem::OutOfRange;
 }
 
 bool ctlIn::ValidateField(int field)
 {
     const int box = fld2Idx(field);
-    const QString text = txtInp[box]->text().trimmed();
-    bool valid = false;
-    bool red = false;
-    double value = 0;
-    if (text.isEmpty()) {
-        valid = false;
-    } else if (!TextLines::ParseDouble(text.toStdString(), value)) {
-        red = true;
-    } else {
-        if (exact[box])
-            value = exact[box]->display;
-        const clsTorviUnit& unit = UnitOf(run, field);
-        valid = unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal();
-        red = !valid;
-    }
+    const clsInputStatus::Problem problem = Check(field);
+    const bool valid = problem == clsInputStatus::Problem::None;
+    const bool red = problem == clsInputStatus::Problem::NotANumber || problem == clsInputStatus::Problem::OutOfRange;
     const QColor normal = txtInp[box]->isEnabled() ? WindowColour() : Grey;
     PaintBox(box, red ? Red : normal);
     if (valid)
@@ -441,7 +518,7 @@ bool ctlIn::ValidateField(int field)
 
 void ctlIn::ValidateShownField(int field)
 {
-    if (txtInp[fld2Idx(field)]->isEnabled())
+    if (FieldUse().Used(field))
         ValidateField(field);
     else
         state.SetValidated(field);
@@ -497,6 +574,7 @@ void ctlIn::StoreField(int field)
     case 23: record.WindDirFromUphill = static_cast<int32_t>(TextLines::RoundHalfEven(value)); break;
     default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " is not stored");
     }
+    changed[box] = false;
 }
 
 void ctlIn::txtInp_Init()
@@ -531,10 +609,13 @@ void ctlIn::LeaveBox(int box)
     const bool valid = ValidateField(field);
     if (valid && changed[box]) {
         StoreField(field);
-        changed[box] = false;
+        if (field == 11)
+            LinkSizeClassMoistures();
     }
     if (valid)
         state.FireInpTxtLostFocus(state.parentId, box);
+    else
+        emit inputRefused(box);
 }
 
 void ctlIn::FocusNext(int box)

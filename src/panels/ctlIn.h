@@ -1,6 +1,8 @@
 #pragma once
 
+#include "panels/clsFieldUse.h"
 #include "panels/clsInCtl.h"
+#include "panels/clsInputStatus.h"
 #include "wizard/clsWAFPanel.h"
 
 #include <QString>
@@ -8,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 class QComboBox;
 class QLineEdit;
@@ -46,15 +49,36 @@ public:
     // A numeric field (ids 2..5, 7..23): its value in the displayed unit, the shown text, validity.
     double GetField(int field) const;
     void SetField(int field, double value);
-    // Shows a stored native value in the field's display unit, rounded to the unit's decimals.
-    // Until the user edits the box the field keeps the exact value, so that showing a stored
-    // scenario and storing it again never changes it.
+    // Shows a stored native value in the field's display unit: with the unit's decimals, or in
+    // full when it has more, so that the box shows the value that is calculated. Until the user
+    // edits the box the field keeps the exact value, so that showing a stored scenario and storing
+    // it again never changes it. Showing is no edit: the panel stays as clean as it was.
     void ShowNative(int field, double native);
+    // After a change of the field's display unit: a box that shows a stored value shows it in the
+    // new unit; an empty box, or one whose text has not been stored, stays as it is.
+    void RedisplayNative(int field, double native);
     bool FieldIsValid(int field) const { return state.Validated(field); }
-    // Checks a field shown by the program: a disabled field does not apply and counts as valid.
+    // Checks a field shown by the program: a field the scenario does not use counts as valid.
     void ValidateShownField(int field);
-    // Enables the moisture boxes and disables those of size classes the chosen models lack.
+    // Which inputs the scenario uses and which the analyst types, for its type, its fuel models and
+    // the moisture options.
+    clsFieldUse FieldUse() const;
+    // The main window's moisture options as they apply to this scenario.
+    void SetMoistureLinks(const clsFieldUse::Links& moistureLinks);
+    // Enables the moisture boxes the analyst types and disables the others: those of size classes
+    // the chosen models lack, and those a moisture option fills.
     void ReevaluateMoistures();
+    // With the size class link, the 10-hour and 100-hour moistures in use follow a valid 1-hour one.
+    void LinkSizeClassMoistures();
+    // A value the program fills in for a moisture option: shown, checked and, when valid, stored.
+    void FillField(int field, double value);
+    // True when the field is in use and holds a valid value (not merely a box that does not apply).
+    bool HoldsValue(int field) const;
+    // The first field (1..23) that keeps the scenario from calculating, with what is wrong with it;
+    // Problem::None when there is none.
+    std::pair<int, clsInputStatus::Problem> FirstProblem() const;
+    // True while the panel holds nothing the analyst has chosen or typed.
+    bool IsBlank() const;
     bool FuelMdlLowIsValid() const override { return state.Validated(1); }
     bool FuelMdlHiIsValid() const override { return state.Validated(6); }
     void SetWindRFLow(double factor) override { SetField(2, factor); }
@@ -75,7 +99,8 @@ public:
     void DisableLiveWoodyMC(bool validated) { DisableField(15, validated); }
     void EnableLiveWoodyMC() { EnableField(15); }
 
-    // Writes an accepted field's value into the scenario record in native units.
+    // Writes an accepted field's value into the scenario record in native units; the box then
+    // shows what the record holds.
     void StoreField(int field);
 
     static int fld2Idx(int field);
@@ -95,6 +120,9 @@ public:
 signals:
     // The simulation type list changed (for the container).
     void VegTypePropertyChanged();
+    // The user left a box whose content is not valid: it is neither stored nor announced to the
+    // scenario holder, but what the scenario shows no longer belongs to its inputs.
+    void inputRefused(int box);
     // The right button was pressed on a wind reduction factor box (field 2 or 7): the wind
     // adjustment wizard runs for that field while the box is disabled.
     void WAFWizardRequested(int field);
@@ -104,6 +132,7 @@ protected:
 
 private:
     bool ValidateField(int field);
+    clsInputStatus::Problem Check(int field) const;
     double DisplayOf(int field, double native) const;
     double NativeOf(int field, double display) const;
     void LeaveBox(int box);
@@ -124,6 +153,8 @@ private:
     QString programDir;
     clsHelpViewer* help;
     clsInCtl state;
+    clsFieldUse::Links links;
+    bool showingStored = false;
     std::array<bool, BoxCount + 1> changed{};
     struct Shown {
         double display;

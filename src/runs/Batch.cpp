@@ -3,6 +3,7 @@
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
 #include "app/FileDlg.h"
+#include "panels/clsFieldUse.h"
 #include "runs/clsRun.h"
 
 #include <filesystem>
@@ -137,8 +138,15 @@ void Batch::ApplyBatchSettings()
 bool Batch::ValidateBatchRecord(std::string& failingKey) const
 {
     failingKey.clear();
+    // Only the inputs the scenario uses are checked, by the rule that enables the input panel's
+    // boxes: a scenario saved from the window passes whatever its unused boxes held.
+    const clsTorviInputs& record = gBatchIO.IData;
+    const clsFieldUse use(record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
+                          run.getSelectedFM(record.HighInputs.fuelModelID));
     for (const RangeCheck& check : ranges) {
-        const double value = ScenarioInput_IO::FieldValue(gBatchIO.IData, check.field);
+        if (!use.Used(check.field))
+            continue;
+        const double value = ScenarioInput_IO::FieldValue(record, check.field);
         if (value < check.min || value > check.max) {
             failingKey = check.key;
             return false;

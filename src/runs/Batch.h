@@ -40,7 +40,8 @@ public:
     Result ProcessBatch();
     // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
     void ApplyBatchSettings();
-    // The range checks against the native-unit limits; on failure the key of the first failing field.
+    // The range checks against the native-unit limits, of the inputs the scenario uses; on failure
+    // the key of the first failing field.
     bool ValidateBatchRecord(std::string& failingKey) const;
 
     clsIO gBatchIO;
@@ -49,7 +50,7 @@ public:
 private:
     struct RangeCheck {
         std::string key;
-        int field;  // index in the scenario input file
+        int field;  // index in the scenario input file, which is the input's field id
         double min;
         double max;
     };

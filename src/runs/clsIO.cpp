@@ -40,13 +40,18 @@ bool clsIO::SaveInput()
 
 bool clsIO::LoadInput(bool closeAfter)
 {
-    const bool fetched = scenIn_IO.FetchFirstScenInp(fileName, IData, Name);
+    bool fetched = scenIn_IO.FetchFirstScenInp(fileName, IData, Name);
     if (!closeAfter && (fetched || !scenIn_IO.invalidKey.empty()))
         return fetched;
-    if (fetched)
+    if (fetched && scenIn_IO.scen_rec.empty()) {
+        // A file without a data line leaves the record as it was: there is nothing to load.
+        ui.ShowMessage("No scenario found in Scenario Input file: " + fileName);
+        fetched = false;
+    } else if (fetched) {
         IsEmpty = false;
-    else
+    } else {
         ui.ShowMessage(scenIn_IO.errStr);
+    }
     scenIn_IO.CloseScenInpFile();
     return fetched;
 }

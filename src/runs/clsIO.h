@@ -23,7 +23,7 @@ public:
     // Writes the scenario to fileName; false with the reason in the file object's errStr.
     bool SaveInput();
     // Reads the first record of fileName. With closeAfter the file is closed again and a failure is
-    // shown to the user. Without it the file stays open for LoadNextInput after a record was read,
+    // shown to the user; a file without any data line is such a failure. Without it the file stays open for LoadNextInput after a record was read,
     // and also after a record whose values are not all numbers (false, no message: the caller reads
     // the file object's invalidKey and errStr and may go on reading).
     bool LoadInput(bool closeAfter);

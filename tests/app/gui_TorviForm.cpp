@@ -6,6 +6,7 @@
 #include "engine/clsTorvi.h"
 #include "panels/ctlIn.h"
 #include "panels/ctlOut.h"
+#include "runs/Batch.h"
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
@@ -16,6 +17,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -80,6 +82,22 @@ class TestTorviForm : public QObject {
         for (const auto& [field, text] : values)
             Type(scenario, field, text);
     }
+
+    // Types the inputs of one scenario, by field id.
+    void TypeValues(int scenario, std::initializer_list<std::pair<int, const char*>> values)
+    {
+        for (const auto& [field, text] : values)
+            Type(scenario, field, text);
+    }
+
+    void LoadFile(int scenario, const std::string& path)
+    {
+        ui.chosenFiles.push_back(path);
+        form->mnuLoad->setData(scenario);
+        form->mnuLoad->trigger();
+    }
+
+    bool Calculated(int scenario) { return Out(scenario).Events().IsCalculated() && !Out(scenario).txtROS->text().isEmpty(); }
 
     std::string WriteScenarioFile(const QString& name, const std::string& dataLine)
     {
@@ -159,7 +177,7 @@ private slots:
         QComboBox* windList = form->UnitList(run->units.OpenWindSpdInUnits);
         windList->setCurrentIndex(1);
         emit windList->activated(1);
-        QCOMPARE(In(2).txtInp[Box(21)]->text(), QString("32.2"));
+        QCOMPARE(In(2).txtInp[Box(21)]->text(), QString("32.18697708"));  // 20 × 1.609348854, in full
         QCOMPARE(run->io(2).IData.OpenWindSpeed, 20.0);
     }
 
@@ -308,7 +326,7 @@ private slots:
         QCOMPARE(In(3).cmdLowFM->text(), QString("FM5"));
         QCOMPARE(In(3).cmdHiFM->text(), QString("FM4"));
         QCOMPARE(In(3).txtInp[Box(21)]->text(), QString("15"));
-        QCOMPARE(In(3).txtInp[Box(20)]->text(), QString("1.2"));  // 4 ft shown in meters
+        QCOMPARE(In(3).txtInp[Box(20)]->text(), QString("1.2192024"));  // 4 ft in meters: 4 × 0.3048006
         QCOMPARE(form->scenarioButton[3]->toolTip(), QString(" North slope"));
         QVERIFY(In(3).Events().AllValidated());
         QVERIFY(!Out(3).GetFireType().isEmpty());
@@ -376,6 +394,263 @@ private slots:
         QCOMPARE(run->io(4).IData.LiveWoodyMC, 120.0);
         form->mnuScenarioFuel->trigger();
         QVERIFY(In(3).txtInp[Box(11)]->isEnabled());
+    }
+
+    // Scenario A's moistures go only where A holds a value and B uses the size class; B's other
+    // moistures stay B's own, never a 0 that nobody typed.
+    void theScenarioLinkCopiesOnlyWhatScenarioAHolds()
+    {
+        // A in FM10 carries no live herbaceous fuel; B in GR2 nothing but 1-hour fuel and live herbs.
+        ChooseModel(In(1).cmdLowFM, "FM10");
+        TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}});
+        ChooseModel(In(2).cmdLowFM, "GR2");
+        form->mnuScenarioFuel->trigger();
+        QLineEdit* oneHour = In(2).txtInp[Box(11)];
+        QLineEdit* herbs = In(2).txtInp[Box(14)];
+        QCOMPARE(oneHour->text(), QString("6"));
+        QVERIFY(!oneHour->isEnabled());
+        QVERIFY(herbs->isEnabled());
+        QCOMPARE(herbs->text(), QString());
+        QVERIFY(Background(herbs) != ctlIn::Red);
+        QCOMPARE(In(2).txtInp[Box(15)]->text(), QString());  // B has no live woody fuel
+        QVERIFY(!Calculated(2));
+
+        TypeValues(2, {{14, "60"}, {21, "10"}, {22, "0"}, {23, "0"}});
+        QVERIFY(Calculated(2));
+        QCOMPARE(run->io(2).IData.Dead1HrMC, 6.0);
+        QCOMPARE(run->io(2).IData.LiveHerbMC, 60.0);
+        QVERIFY(ui.messages.empty());
+    }
+
+    void theScenarioLinkLeavesBTheMoisturesAHasNone()
+    {
+        // A in GS1 carries no 10-hour or 100-hour fuel, B in TU1 does.
+        ChooseModel(In(1).cmdLowFM, "GS1");
+        TypeValues(1, {{11, "6"}, {14, "60"}, {15, "90"}});
+        ChooseModel(In(2).cmdLowFM, "TU1");
+        TypeValues(2, {{21, "10"}, {22, "0"}, {23, "0"}});
+        form->mnuScenarioFuel->trigger();
+        for (int field : {12, 13}) {
+            QVERIFY(In(2).txtInp[Box(field)]->isEnabled());
+            QCOMPARE(In(2).txtInp[Box(field)]->text(), QString());
+        }
+        QCOMPARE(run->io(2).IData.Dead10HrMC, 0.0);
+        QVERIFY(!Calculated(2));  // not silently with a 10-hour moisture of 0
+
+        TypeValues(2, {{12, "8"}, {13, "10"}});
+        QVERIFY(Calculated(2));
+        QCOMPARE(run->io(2).IData.Dead10HrMC, 8.0);
+        // A new moisture of A reaches B, and B is calculated with it.
+        const QString before = Out(2).txtROS->text();
+        Type(1, 14, "120");
+        QCOMPARE(In(2).txtInp[Box(14)]->text(), QString("120"));
+        QCOMPARE(run->io(2).IData.LiveHerbMC, 120.0);
+        QVERIFY(Calculated(2));
+        QVERIFY(Out(2).txtROS->text() != before);
+    }
+
+    // Outputs beside inputs that do not validate would belong to other inputs.
+    void outputsAreEmptiedWhenTheInputsStopValidating()
+    {
+        TypeConiferScenario(2);
+        QVERIFY(Calculated(2));
+        Type(2, 21, "75");  // above the open wind speed maximum
+        QVERIFY(!Calculated(2));
+        QVERIFY(Out(2).GetFireType().isEmpty());
+        QVERIFY(Out(2).txtFlameLen->text().isEmpty());
+        Type(2, 21, "20");
+        QVERIFY(Calculated(2));
+
+        PickVegType(2, "shrub");  // a shrub field needs a high fuel model
+        QVERIFY(!Calculated(2));
+        PickVegType(2, "conifer");
+        QVERIFY(Calculated(2));
+
+        // A scenario file whose 10-hour moisture is out of range, loaded over the calculated one.
+        LoadFile(2, WriteScenarioFile("wet.scn", "2 10 0.1 1 1 1 10 0.4 1 1 1 6 70 10 0 100 0.15 6 1 100 0 20 20 0 Wet"));
+        QCOMPARE(In(2).txtInp[Box(12)]->text(), QString("70"));
+        QVERIFY(!Calculated(2));
+        QVERIFY(Out(2).txtIdxSurface->text().isEmpty());
+    }
+
+    // A stored value with more decimals than the display shows them all: it is what is calculated.
+    void storedValuesAreShownAsTheyAreCalculated()
+    {
+        LoadFile(1, WriteScenarioFile("stand.scn",
+                                      "2 10 0.15 1 1 1 10 0.4 1 1 1 6 8 10 0 100 0.15 6 1 95.5 0 20 20 0 Stand"));
+        QCOMPARE(In(1).txtInp[Box(2)]->text(), QString("0.15"));
+        QCOMPARE(In(1).txtInp[Box(19)]->text(), QString("95.5"));
+        QCOMPARE(In(1).txtInp[Box(16)]->text(), QString("0.15"));
+        QCOMPARE(In(1).txtInp[Box(21)]->text(), QString("20"));
+        QVERIFY(Calculated(1));
+        const clsTorviInputs& record = run->io(1).IData;
+        QCOMPARE(record.LowInputs.WindReductionFactor, 0.15);
+        QCOMPARE(record.ConiferFoliarMC, 95.5);
+
+        // Typed again as shown, the value is the same.
+        Type(1, 19, "95.5");
+        QCOMPARE(run->io(1).IData.ConiferFoliarMC, 95.5);
+    }
+
+    void moistureBoxesFollowBothOptionsAndTheLoads()
+    {
+        form->mnuFuelSzCls->trigger();
+        // With the 1-hour box empty the other two wait for it: grey, but not what is missing.
+        for (int field : {12, 13}) {
+            QVERIFY(!In(1).txtInp[Box(field)]->isEnabled());
+            QVERIFY(In(1).FieldIsValid(field));
+        }
+        ChooseModel(In(1).cmdLowFM, "FM10");
+        QVERIFY(form->mnuFuelSzCls->isChecked());
+        QVERIFY(!In(1).txtInp[Box(12)]->isEnabled());
+        QVERIFY(!In(1).txtInp[Box(13)]->isEnabled());
+        QVERIFY(!In(1).txtInp[Box(14)]->isEnabled());  // no live herbaceous load in FM10
+        Type(1, 11, "6");
+        QCOMPARE(In(1).txtInp[Box(12)]->text(), QString("7"));
+        QCOMPARE(In(1).txtInp[Box(13)]->text(), QString("8"));
+
+        // Scenario B follows A; the size class option off leaves B's 10-hour box to the other one.
+        form->mnuScenarioFuel->trigger();
+        form->mnuFuelSzCls->trigger();
+        QVERIFY(In(1).txtInp[Box(12)]->isEnabled());
+        QCOMPARE(In(2).txtInp[Box(12)]->text(), QString("7"));
+        QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());
+        QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
+
+        // Cleared, B still follows A: A's moistures, B's own live herbaceous box.
+        form->mnuClear->setData(2);
+        form->mnuClear->trigger();
+        for (int field : {11, 12, 13, 15})
+            QVERIFY(!In(2).txtInp[Box(field)]->isEnabled());
+        QVERIFY(In(2).txtInp[Box(14)]->isEnabled());
+        QCOMPARE(In(2).txtInp[Box(11)]->text(), QString("6"));
+        QVERIFY(!In(2).Events().IsDirty());
+
+        // A fuel model chosen in B, and B's own boxes are those of its loads.
+        ChooseModel(In(2).cmdLowFM, "FM1");
+        QVERIFY(!In(2).txtInp[Box(14)]->isEnabled());
+        QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
+        form->mnuScenarioFuel->trigger();
+        QVERIFY(In(2).txtInp[Box(11)]->isEnabled());
+        QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());  // FM1 has no 10-hour fuel
+    }
+
+    // A unit change shows the stored values in the new unit and changes nothing else.
+    void aUnitChangeOnlyRedisplays()
+    {
+        TypeConiferScenario(2);
+        std::array<clsTorviInputs, 5> before;
+        for (int i = 1; i <= 4; ++i) {
+            In(i).Events().SetIsDirty(false);  // as after a save
+            before[i] = run->io(i).IData;
+        }
+        const QString spreadRate = Out(2).txtROS->text();
+        QComboBox* densityList = form->UnitList(run->units.CanopyBDInUnits);
+        densityList->setCurrentIndex(1);  // lbs/ft3
+        emit densityList->activated(1);
+        QCOMPARE(In(2).txtInp[Box(16)]->text(), QString("0.00936418275"));  // 0.15 × 0.062427885
+        for (int i = 1; i <= 4; ++i) {
+            QVERIFY(!In(i).Events().IsDirty());
+            QCOMPARE(run->io(i).IData.CanopyBulkDensity, before[i].CanopyBulkDensity);
+            QCOMPARE(run->io(i).IData.CanopyBaseHeight, before[i].CanopyBaseHeight);
+        }
+        // The surface scenarios' disabled canopy boxes stay empty.
+        QCOMPARE(In(1).txtInp[Box(16)]->text(), QString());
+        QCOMPARE(In(3).txtInp[Box(17)]->text(), QString());
+        QCOMPARE(Out(2).txtROS->text(), spreadRate);
+    }
+
+    void aLoadedScenarioIsCleanAndAnEmptyFileChangesNothing()
+    {
+        const std::string north = WriteScenarioFile(
+            "north.scn", "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 North slope");
+        LoadFile(3, north);
+        QVERIFY(!In(3).Events().IsDirty());
+        QVERIFY(Calculated(3));
+
+        const std::string empty = dir.filePath("headers only.scn").toStdString();
+        std::ofstream(empty, std::ios::binary) << "# SIMT FMlow\r\n# ----\r\n\r\n";
+        LoadFile(3, empty);
+        QCOMPARE(ui.messages, std::vector<std::string>{"No scenario found in Scenario Input file: " + empty});
+        QCOMPARE(In(3).cmdLowFM->text(), QString("FM5"));
+        QCOMPARE(run->io(3).fileName, north);
+        QVERIFY(Calculated(3));
+    }
+
+    // Without message boxes: the status bar names what keeps each scenario from calculating.
+    void aScenarioThatCannotCalculateSaysWhy()
+    {
+        QCOMPARE(form->lblInputStatus->text(), QString());  // scenarios not begun say nothing
+        PickVegType(2, "conifer");
+        ChooseModel(In(2).cmdLowFM, "FM10");
+        TypeValues(2, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}, {16, "0.15"}, {17, "6"}, {21, "20"},
+                       {22, "20"}, {23, "0"}});
+        QCOMPARE(form->lblInputStatus->text(), QString("Scenario B: ACFL (Available canopy fuel load) is empty"));
+        Type(2, 18, "16");
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario B: ACFL (Available canopy fuel load) is out of range"));
+        QCOMPARE(Background(In(2).txtInp[Box(18)]), ctlIn::Red);
+        Type(2, 18, "x");
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario B: ACFL (Available canopy fuel load) is not a number"));
+        Type(1, 21, "10");
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario A: FMCDlow (Fuel model code for LOW fuel model) is not chosen; "
+                         "Scenario B: ACFL (Available canopy fuel load) is not a number"));
+        Type(2, 18, "1");
+        QVERIFY(Calculated(2));
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario A: FMCDlow (Fuel model code for LOW fuel model) is not chosen"));
+        QVERIFY(ui.messages.empty());
+    }
+
+    void aConiferStandShowsItsFixedHighWindReductionFactor()
+    {
+        PickVegType(1, "conifer");
+        QCOMPARE(In(1).txtInp[Box(7)]->text(), QString("0.4"));
+        QVERIFY(!In(1).txtInp[Box(7)]->isEnabled());
+        QCOMPARE(run->io(1).IData.HighInputs.WindReductionFactor, 0.4);
+
+        // The stand's high load multiplier is not typed but counts: an empty box holds it back.
+        PickVegType(1, "shrub");
+        Type(1, 9, "");
+        PickVegType(1, "conifer");
+        QVERIFY(!In(1).txtInp[Box(9)]->isEnabled());
+        QVERIFY(!In(1).FieldIsValid(9));
+        QVERIFY(In(1).FieldIsValid(10));
+    }
+
+    // Whatever the window calculates, batch processing calculates the same from the saved file.
+    void aSavedScenarioGivesTheSameResultThroughBatch()
+    {
+        PickVegType(1, "conifer");
+        ChooseModel(In(1).cmdLowFM, "TU5");  // no live herbaceous fuel: that box is not asked for
+        TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}, {16, "0.15"}, {17, "6"}, {18, "1"},
+                       {21, "20"}, {22, "20"}, {23, "0"}});
+        QVERIFY(!In(1).txtInp[Box(14)]->isEnabled());
+        QVERIFY(Calculated(1));
+        ui.texts.push_back("TU5 stand");
+        form->mnuName->setData(1);
+        form->mnuName->trigger();
+        const std::string saved = dir.filePath("tu5.scn").toStdString();
+        ui.chosenFiles.push_back(saved);
+        form->mnuSave->setData(1);
+        form->mnuSave->trigger();
+
+        Batch batch(*run, ui);
+        batch.gBatchIO.fileName = saved;
+        batch.gBatchIO.ofileName = dir.filePath("tu5.out").toStdString();
+        const Batch::Result result = batch.ProcessBatch();
+        QCOMPARE(result.errors, 0);
+        QCOMPARE(result.datasets, 1);
+        ScenarioOutput_IO writer(run->units);
+        const std::string direct = dir.filePath("direct.out").toStdString();
+        QVERIFY(writer.SaveScenOutp(direct, run->io(1).OData, "TU5 stand"));
+        auto whole = [](const std::string& file) {
+            std::ifstream in(file, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+        QCOMPARE(whole(batch.gBatchIO.ofileName), whole(direct));
     }
 
     void helpEntriesOpenTheirTopics()

@@ -24,7 +24,11 @@ class TestFuelModelChooser : public QObject {
     // Runs the user's actions once the modal dialog is up, then returns what SelectFM returned.
     int Choose(frmFuelModel& dialog, int current, std::function<void()> actions)
     {
-        QTimer::singleShot(0, &dialog, actions);
+        QTimer::singleShot(0, &dialog, [&dialog, actions] {
+            actions();
+            if (dialog.isVisible())  // a failed check left it open
+                dialog.reject();
+        });
         return dialog.SelectFM(current);
     }
 
@@ -73,6 +77,45 @@ private slots:
         frmFuelModel dialog(*reader.fmColl, programDir.path(), nullptr);
         QCOMPARE(Choose(dialog, 0, [&] {
                      QVERIFY(dialog.listFM->selectedItems().isEmpty());
+                     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
+                 }),
+                 0);
+    }
+
+    // The list taking the focus chooses nothing; the first Down chooses the first model.
+    void whatIsShownAsChosenIsWhatOkReturns()
+    {
+        frmFuelModel dialog(*reader.fmColl, programDir.path(), nullptr);
+        QCOMPARE(Choose(dialog, 0, [&] {
+                     dialog.activateWindow();
+                     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                     dialog.btnOK->setFocus(Qt::OtherFocusReason);
+                     dialog.listFM->setFocus(Qt::TabFocusReason);
+                     QVERIFY(dialog.listFM->hasFocus());
+                     QVERIFY(dialog.txtFMNum->text().isEmpty());
+                     QVERIFY(dialog.txtFMName->text().isEmpty());
+                     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
+                 }),
+                 0);
+        QCOMPARE(Choose(dialog, 0, [&] {
+                     dialog.activateWindow();
+                     QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                     dialog.btnOK->setFocus(Qt::OtherFocusReason);
+                     dialog.listFM->setFocus(Qt::TabFocusReason);
+                     QTest::keyClick(dialog.listFM, Qt::Key_Down);
+                     QCOMPARE(dialog.txtFMNum->text(), QString("1"));
+                     QTest::keyClick(dialog.listFM, Qt::Key_Down);
+                     QCOMPARE(dialog.txtFMName->text(), QString("Timber (grass and understory)"));
+                     QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
+                 }),
+                 2);
+        // Deselecting the chosen entry leaves nothing shown and nothing to return.
+        QCOMPARE(Choose(dialog, 10, [&] {
+                     QCOMPARE(dialog.txtFMNum->text(), QString("10"));
+                     QListWidgetItem* entry = Entry(dialog, "FM10");
+                     QTest::mouseClick(dialog.listFM->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                                       dialog.listFM->visualItemRect(entry).center());
+                     QVERIFY(dialog.txtFMNum->text().isEmpty());
                      QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
                  }),
                  0);

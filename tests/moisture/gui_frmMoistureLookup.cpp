@@ -93,8 +93,12 @@ private slots:
         QTest::newRow("half to even: 100.5 is 100") << "80" << "100.5" << QStringList{"13", "2", "15"};
         QTest::newRow("100.6 is 101") << "80" << "100.6" << error;
         QTest::newRow("temperature not a number") << "warm" << "50" << error;
-        QTest::newRow("humidity not a number reads 0") << "80" << "dry" << QStringList{"1", "2", "3"};
-        QTest::newRow("humidity empty reads 0") << "80" << "" << QStringList{"1", "2", "3"};
+        // A humidity that cannot be read is no bone-dry air.
+        QTest::newRow("humidity not a number") << "80" << "dry" << error;
+        QTest::newRow("humidity abc") << "80" << "abc" << error;
+        QTest::newRow("humidity with a percent sign") << "80" << "20%" << error;
+        QTest::newRow("humidity empty") << "80" << "" << error;
+        QTest::newRow("humidity 0") << "80" << "0" << QStringList{"1", "2", "3"};
         QTest::newRow("group separator is no number") << "1,000" << "50" << error;
         QTest::newRow("largest 16-bit temperature") << "32767" << "50" << QStringList{"7", "2", "9"};
         QTest::newRow("temperature beyond 16 bits") << "32767.5" << "50" << error;

@@ -10,7 +10,7 @@ namespace {
 
 // A surface fire in fuel model 1 too wet to spread (1-h moisture 30 above its extinction at 12):
 // every output is 0. `changes` replaces values by field index.
-std::string Record(const std::string& name, std::initializer_list<std::pair<int, std::string>> changes = {})
+std::string Record(const std::string& name, const std::vector<std::pair<int, std::string>>& changes = {})
 {
     std::string values[24] = {"3", "1", "0.4", "1", "1", "1", "1", "0.4", "1", "1", "1", "30",
                               "30", "30", "100", "100", "0.1", "10", "1", "100", "2", "10", "20", "0"};
@@ -46,6 +46,16 @@ protected:
         return batch.ProcessBatch();
     }
     std::string Output() const { return ReadWhole(folder.File("out.out")); }
+    // The error lines of the output, each with its line end.
+    std::string ErrorLines() const
+    {
+        std::string errors;
+        std::istringstream lines(Output());
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("#-- ", 0) == 0)
+                errors += line + "\n";
+        return errors;
+    }
     std::string Headers() const
     {
         const std::string expected = ReadWhole(Fixture("output_expected.out"));
@@ -84,27 +94,41 @@ TEST_F(BatchTest, ThreeRecordsWithAnOutOfRangeWindInTheMiddle)
 
 TEST_F(BatchTest, AnInvalidFirstRecordStillGivesTheHeaders)
 {
-    const Batch::Result result = Process({Record("A", {{12, "61"}}), Record("B")});
-    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid MC10 data: " + Record("A", {{12, "61"}}) +
+    const Batch::Result result = Process({Record("A", {{11, "61"}}), Record("B")});
+    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid MC01 data: " + Record("A", {{11, "61"}}) +
                             "\r\n" + ZeroLine + "B               \r\n");
     EXPECT_EQ(result.summary, Summary(1, 1));
 }
 
 TEST_F(BatchTest, OnlyTheFirstFailingFieldIsNamed)
 {
+    // Each field is checked where the scenario uses it: the canopy, every moisture and the high
+    // multipliers in a conifer stand over fuel model 2 (all five size classes with fuel model 10),
+    // the high side in a shrub field of fuel model 4 under fuel model 4.
+    using Changes = std::vector<std::pair<int, std::string>>;
+    const Changes conifer = {{0, "2"}, {1, "2"}};
+    const Changes shrub = {{0, "1"}, {1, "4"}, {6, "4"}};
     struct Case {
-        std::initializer_list<std::pair<int, std::string>> changes;
+        Changes base;
+        Changes changes;
         std::string key;
     };
     const Case cases[] = {
-        {{{12, "70"}, {22, "101"}}, "MC10"}, {{{22, "101"}}, "SLOP"},  {{{11, "-1"}}, "MC01"},
-        {{{14, "29"}}, "MCLH"},              {{{16, "1.01"}}, "ACBD"}, {{{17, "99.5"}}, "CABH"},
-        {{{19, "121"}}, "FOMC"},             {{{18, "16"}}, "ACFL"},   {{{23, "361"}}, "WDIR"},
-        {{{2, "0.09"}}, "WNDRlow"},          {{{5, "5.1"}}, "FLIMlow"}, {{{7, "1.1"}}, "WNDRhigh"},
-        {{{10, "0.1"}}, "FLIMhigh"},         {{{21, "60.5"}}, "OWND"},
+        {conifer, {{12, "70"}, {22, "101"}}, "MC10"}, {{}, {{22, "101"}}, "SLOP"},
+        {{}, {{11, "-1"}}, "MC01"},                   {conifer, {{14, "29"}}, "MCLH"},
+        {conifer, {{13, "61"}}, "MC100"},             {conifer, {{15, "301"}}, "MCLW"},
+        {conifer, {{16, "1.01"}}, "ACBD"},            {conifer, {{17, "99.5"}}, "CABH"},
+        {conifer, {{19, "121"}}, "FOMC"},             {conifer, {{18, "16"}}, "ACFL"},
+        {{}, {{23, "361"}}, "WDIR"},                  {{}, {{2, "0.09"}}, "WNDRlow"},
+        {{}, {{5, "5.1"}}, "FLIMlow"},                {shrub, {{7, "1.1"}}, "WNDRhigh"},
+        {shrub, {{10, "0.1"}}, "FLIMhigh"},           {shrub, {{20, "99.5"}}, "STFL"},
+        {conifer, {{9, "5.1"}}, "LADMhigh"},
+        {{}, {{21, "60.5"}}, "OWND"},
     };
     for (const Case& c : cases) {
-        const std::string bad = Record("X", c.changes);
+        Changes changes = c.base;
+        changes.insert(changes.end(), c.changes.begin(), c.changes.end());
+        const std::string bad = Record("X", changes);
         Process({bad});
         EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid " + c.key + " data: " + bad + "\r\n")
             << c.key;
@@ -115,13 +139,37 @@ TEST_F(BatchTest, LimitsAreTheNativeOnesWhateverUnitIsShown)
 {
     run.units.CvtOpenWindSpd(2, 1);  // km/hr shown: 0 to 100
     run.units.CvtInitiation(1, 1);   // meters shown: 0 to 30
+    // The shrub transition flame length counts in shrub fields.
+    const std::string taller = Record("taller", {{0, "1"}, {20, "99.1"}});
     const Batch::Result result = Process({Record("fast", {{21, "75"}}), Record("edge", {{21, "60"}}),
-                                          Record("tall", {{20, "99"}}), Record("taller", {{20, "99.1"}})});
-    EXPECT_EQ(Output(), Headers() + "#-- Input Error: record #1 contains invalid OWND data: " + Record("fast", {{21, "75"}}) +
-                            "\r\n" + ZeroLine + "edge            \r\n" + ZeroLine + "tall            \r\n" +
-                            "#-- Input Error: record #4 contains invalid STFL data: " + Record("taller", {{20, "99.1"}}) +
-                            "\r\n");
+                                          Record("tall", {{0, "1"}, {20, "99"}}), taller});
+    EXPECT_EQ(ErrorLines(), "#-- Input Error: record #1 contains invalid OWND data: " + Record("fast", {{21, "75"}}) +
+                                "\r\n#-- Input Error: record #4 contains invalid STFL data: " + taller + "\r\n");
     EXPECT_EQ(result.summary, Summary(2, 2));
+}
+
+// A scenario saved from the window holds 0 (or whatever its box last held) in every input its
+// boxes do not ask for; batch processing takes it as the window does.
+TEST_F(BatchTest, InputsTheScenarioDoesNotUseAreNotChecked)
+{
+    const std::vector<std::string> records = {
+        // Conifer over TU5, which carries no live herbaceous fuel (nor does fuel model 10).
+        Record("TU5 stand", {{0, "2"}, {1, "165"}, {14, "0"}, {20, "0"}, {7, "0"}}),
+        // Surface grass: no canopy, no high side, no heavier fuel.
+        Record("grass", {{12, "0"}, {13, "99"}, {14, "0"}, {15, "0"}, {16, "7"}, {17, "500"}, {18, "99"},
+                         {19, "0"}, {20, "500"}, {7, "0"}, {8, "0"}, {9, "9"}, {10, "0"}}),
+        // Shrub fields have no canopy base height, canopy fuel load or foliar moisture.
+        Record("shrub", {{0, "1"}, {17, "-1"}, {18, "-1"}, {19, "-1"}}),
+    };
+    const Batch::Result result = Process(records);
+    EXPECT_EQ(ErrorLines(), "");
+    EXPECT_EQ(result.errors, 0);
+    EXPECT_EQ(result.summary, Summary(3, 0));
+
+    // The same values where they are used are refused.
+    Process({Record("herbs", {{0, "2"}, {1, "102"}, {14, "0"}})});
+    EXPECT_EQ(ErrorLines(), "#-- Input Error: record #1 contains invalid MCLH data: " +
+                                Record("herbs", {{0, "2"}, {1, "102"}, {14, "0"}}) + "\r\n");
 }
 
 TEST_F(BatchTest, ARecordWithLettersIsAnErrorAndTheBatchGoesOn)

@@ -118,10 +118,13 @@ TEST(clsIO, LoadInputWithCloseShowsWhyItFailedAndKeepsTheScenario)
     EXPECT_FALSE(io.LoadInput(true));
     io.fileName = folder.File("absent.scn");
     EXPECT_FALSE(io.LoadInput(true));
+    io.fileName = folder.Write("headers.scn", "# SIMT FMlow\r\n# ----\r\n\r\n");
+    EXPECT_FALSE(io.LoadInput(true));
     const std::vector<std::string> expected{
         "Wrong number of values in line number 2",
         "Invalid OWND value windy in line number 1 of Scenario Input file: " + folder.File("letters.scn"),
-        "Failed to open Scenario Input file: " + folder.File("absent.scn")};
+        "Failed to open Scenario Input file: " + folder.File("absent.scn"),
+        "No scenario found in Scenario Input file: " + folder.File("headers.scn")};
     EXPECT_EQ(ui.messages, expected);
     EXPECT_EQ(io.Name, "mine");
     EXPECT_TRUE(io.IsEmpty);

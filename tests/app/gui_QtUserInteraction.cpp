@@ -1,0 +1,113 @@
+#include "app/FileDlg.h"
+#include "app/QtUserInteraction.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+class TestQtUserInteraction : public QObject {
+    Q_OBJECT
+
+    static clsUserInteraction::FileRequest Request(bool save, int32_t flags, const std::string& filter)
+    {
+        clsUserInteraction::FileRequest request;
+        request.save = save;
+        request.flags = flags | FileDlg::cdlOFNHideReadOnly;
+        request.filter = filter;
+        request.title = "Load scenario input data";
+        return request;
+    }
+
+    // Opens the file dialog of the request, looks at it as the user sees it and cancels it.
+    static void Inspect(const clsUserInteraction::FileRequest& request, std::function<void(QFileDialog&)> look)
+    {
+        bool looked = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            look(*dialog);
+            looked = true;
+            dialog->reject();
+        });
+        QtUserInteraction ui;
+        QCOMPARE(ui.ChooseFile(request), std::string());
+        QVERIFY(looked);
+    }
+
+private slots:
+    void filtersShowEachPatternOnce_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("description with its pattern")
+            << "Scenario Files (*.scn)|*.scn" << QStringList{"Scenario Files (*.scn)"};
+        QTest::newRow("description alone") << "Fuel Model Files|*.fmd" << QStringList{"Fuel Model Files (*.fmd)"};
+        QTest::newRow("two pairs") << "Scenario Output Files (*.out)|*.out|All Files (*.*)|*.*"
+                                   << QStringList{"Scenario Output Files (*.out)", "All Files (*.*)"};
+        QTest::newRow("several patterns") << "Images (*.png)|*.png;*.jpg" << QStringList{"Images (*.png *.jpg)"};
+        QTest::newRow("brackets that are no pattern") << "Chart (JPEG)|*.jpg" << QStringList{"Chart (JPEG) (*.jpg)"};
+    }
+
+    void filtersShowEachPatternOnce()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, shown);
+        Inspect(Request(false, 0, filter.toStdString()), [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.nameFilters(), shown);
+            QCOMPARE(dialog.selectedNameFilter(), shown.first());
+        });
+    }
+
+    void theOptionFlagsAreHonoured_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<bool>("asksBeforeReplacing");
+        QTest::newRow("open an existing file") << false << int(FileDlg::cdlOFNFileMustExist)
+                                               << int(QFileDialog::ExistingFile) << false;
+        QTest::newRow("open any name") << false << 0 << int(QFileDialog::AnyFile) << false;
+        QTest::newRow("open several") << false << int(FileDlg::cdlOFNAllowMultiSelect | FileDlg::cdlOFNFileMustExist)
+                                      << int(QFileDialog::ExistingFiles) << false;
+        QTest::newRow("save, asking before replacing")
+            << true << int(FileDlg::cdlOFNOverwritePrompt) << int(QFileDialog::AnyFile) << true;
+        QTest::newRow("save without asking") << true << 0 << int(QFileDialog::AnyFile) << false;
+    }
+
+    void theOptionFlagsAreHonoured()
+    {
+        QFETCH(bool, save);
+        QFETCH(int, flags);
+        QFETCH(int, fileMode);
+        QFETCH(bool, asksBeforeReplacing);
+        Inspect(Request(save, flags, "Scenario Files (*.scn)|*.scn"), [&](QFileDialog& dialog) {
+            QCOMPARE(int(dialog.fileMode()), fileMode);
+            QCOMPARE(dialog.acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+            QCOMPARE(!dialog.testOption(QFileDialog::DontConfirmOverwrite), asksBeforeReplacing);
+        });
+    }
+
+    void theRestOfTheRequestReachesTheDialog()
+    {
+        QTemporaryDir folder;
+        clsUserInteraction::FileRequest request =
+            Request(true, FileDlg::cdlOFNOverwritePrompt, "Scenario Files (*.scn)|*.scn|All Files (*.*)|*.*");
+        request.title = "Save scenario input data";
+        request.initDir = folder.path().toStdString();
+        request.filterIndex = 2;
+        request.defExt = "scn";
+        Inspect(request, [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Save scenario input data"));
+            QCOMPARE(dialog.directory().absolutePath(), QDir(folder.path()).absolutePath());
+            QCOMPARE(dialog.selectedNameFilter(), QString("All Files (*.*)"));
+            QCOMPARE(dialog.defaultSuffix(), QString("scn"));
+        });
+    }
+};
+
+QTEST_MAIN(TestQtUserInteraction)
+#include "gui_QtUserInteraction.moc"
