@@ -1,13 +1,50 @@
 #pragma once
 
-// What the benchmarks of the windows share: typing into a box and the program around them, which
-// runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// What the benchmarks of the windows share: the main window, typing into a box and the program
+// around them, which runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
+#include "app/FileDlg.h"
+#include "app/Module1.h"
+#include "app/TorviForm.h"
+#include "runs/clsRun.h"
+
+#include "support/RecordingInteraction.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+// The main window shown and started as the program starts it, with the fuel models beside the
+// programs.
+struct BenchWindow {
+    RecordingInteraction ui;
+    clsRun run{ui};
+    FileDlg fileDlg{ORVANE_BIN_DIR};
+    std::unique_ptr<TorviForm> form;
+
+    BenchWindow()
+    {
+        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run, ui);
+        form = std::make_unique<TorviForm>(run, fileDlg, ui, ORVANE_BIN_DIR);
+        form->show();
+        form->Start("");
+        QApplication::processEvents();
+    }
+
+    // A scenario file loaded into a scenario through its Load command.
+    void LoadScenario(int scenario, const std::string& path)
+    {
+        ui.chosenFiles.push_back(path);
+        form->mnuLoad->setData(scenario);
+        form->mnuLoad->trigger();
+    }
+};
 
 // Types a value into a box and leaves it, as the keyboard does.
 inline void Leave(QLineEdit* box, const QString& text)

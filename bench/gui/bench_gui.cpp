@@ -1,14 +1,10 @@
 // Leaving an input box (validate, store, calculate, show the outputs and repaint the scenario),
 // and the start-up from the checks of the model parameters file to the painted main window.
 // Run with QT_QPA_PLATFORM=offscreen.
-#include "app/FileDlg.h"
-#include "app/Module1.h"
 #include "app/TorviForm.h"
 #include "panels/ctlIn.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
-
-#include "support/RecordingInteraction.h"
 
 #include "QtBench.h"
 
@@ -19,25 +15,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
 
 namespace {
 
-struct Window {
-    RecordingInteraction ui;
-    clsRun run{ui};
-    FileDlg fileDlg{ORVANE_BIN_DIR};
-    std::unique_ptr<TorviForm> form;
-
-    Window()
-    {
-        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run, ui);
-        form = std::make_unique<TorviForm>(run, fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        form->Start("");
-        QApplication::processEvents();
-    }
-};
+using Window = BenchWindow;
 
 void BM_LeaveBoxRecalculatesScenario(benchmark::State& state)
 {

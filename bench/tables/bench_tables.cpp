@@ -1,8 +1,6 @@
 // The output table and the output chart after the analyst changes a control: 61 rows of the open
 // wind speed (0 to 60 mi/hr) for four validated scenarios, with a new page value for the slope each
 // time, so that every scenario and row goes to the engine again. Run with QT_QPA_PLATFORM=offscreen.
-#include "app/FileDlg.h"
-#include "app/Module1.h"
 #include "app/TorviForm.h"
 #include "runs/clsRun.h"
 #include "tables/TablesTab.h"
@@ -10,8 +8,6 @@
 #include "tables/ctlOutputTable.h"
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
-
-#include "support/RecordingInteraction.h"
 
 #include "QtBench.h"
 
@@ -28,7 +24,6 @@
 #include <benchmark/benchmark.h>
 
 #include <fstream>
-#include <memory>
 
 namespace {
 
@@ -39,24 +34,13 @@ const char* const Scenarios[] = {
     "3 101 0.4 1 1 1 1 0.4 1 1 1 5 6 7 60 90 0.1 10 1 100 2 10 10 45 Short grass",
 };
 
-struct Window {
-    RecordingInteraction ui;
-    clsRun run{ui};
-    FileDlg fileDlg{ORVANE_BIN_DIR};
-    std::unique_ptr<TorviForm> form;
-
+struct Window : BenchWindow {
     explicit Window(int tab)
     {
-        Module1::CheckAndLoadModelParameters(ORVANE_BIN_DIR, run, ui);
-        form = std::make_unique<TorviForm>(run, fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        form->Start("");
         for (int i = 1; i <= 4; ++i) {
             const std::string path = QDir::temp().filePath("orvane-bench-tables.scn").toStdString();
             std::ofstream(path, std::ios::binary) << "# bench\r\n" << Scenarios[i - 1] << "\r\n";
-            ui.chosenFiles.push_back(path);
-            form->mnuLoad->setData(i);
-            form->mnuLoad->trigger();
+            LoadScenario(i, path);
         }
         form->TabStrip1->setCurrentIndex(tab);
         TablesTab& tab1 = *form->tablesTab;

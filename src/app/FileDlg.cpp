@@ -40,6 +40,11 @@ std::string FileDlg::ShowSave(clsUserInteraction& ui)
     return Show(ui, true);
 }
 
+std::string FileDlg::ShowSave(clsUserInteraction& ui, const std::string& defaultExtension)
+{
+    return Show(ui, true, &defaultExtension);
+}
+
 void FileDlg::DescribeFileName()
 {
     clsUtils::SplitPathAndFile(fileName, fileDir, fileTitle, fileExt);
@@ -47,10 +52,10 @@ void FileDlg::DescribeFileName()
         InitDir = fileDir;
 }
 
-std::string FileDlg::Show(clsUserInteraction& ui, bool save)
+std::string FileDlg::Show(clsUserInteraction& ui, bool save, const std::string* defaultExtension)
 {
     const auto dot = Filter.rfind('.');
-    DefExt = dot == std::string::npos ? "" : Filter.substr(dot + 1);
+    DefExt = defaultExtension ? *defaultExtension : dot == std::string::npos ? "" : Filter.substr(dot + 1);
     DescribeFileName();
     clsUserInteraction::FileRequest request;
     request.save = save;

@@ -27,6 +27,9 @@ public:
     // The chosen path, or "" when cancelled; the fields below then describe the choice.
     std::string ShowOpen(clsUserInteraction& ui);
     std::string ShowSave(clsUserInteraction& ui);
+    // A save dialog whose default extension is the one given (without the dot) rather than the
+    // one the filter ends with.
+    std::string ShowSave(clsUserInteraction& ui, const std::string& defaultExtension);
 
     std::string Filter = "All Files (*.*)|*.*";  // description and pattern pairs separated by "|"
     int16_t FilterIndex = 1;
@@ -41,6 +44,6 @@ public:
     bool LastDir = true;
 
 private:
-    std::string Show(clsUserInteraction& ui, bool save);
+    std::string Show(clsUserInteraction& ui, bool save, const std::string* defaultExtension = nullptr);
     void DescribeFileName();
 };

@@ -5,6 +5,8 @@
 #include "app/TextLines.h"
 #include "app/ToolCommands.h"
 #include "app/UnitsCommands.h"
+#include "charts/FireTab.h"
+#include "charts/HazChartTab.h"
 #include "engine/clsTorvi.h"
 #include "panels/PanelMetrics.h"
 #include "panels/ctlIn.h"
@@ -139,11 +141,15 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
                         {"Output Chart", "Charts", "Torvi Charts"},
                         {"Hazard Chart", "HazChart", "Torvi Hazard Chart"},
                         {"Fire Characteristics Chart", "CharChart", "Torvi Fire Characteristics Chart"}};
+    // The output chart shares the output table's frame; its own stays empty.
+    QWidget* const pages[] = {BuildInputOutputPage(), BuildTablesPage(), new QFrame(frames),
+                              hazChartTab = new HazChartTab(tableViews, fileDlg, ui, &help, programDir, frames),
+                              fireTab = new FireTab(tableViews, fileDlg, ui, &help, programDir, frames)};
     for (std::size_t i = 0; i < std::size(tabs); ++i) {
         const int index = TabStrip1->addTab(tabs[i].caption);
         TabStrip1->setTabData(index, tabs[i].key);
         TabStrip1->setTabToolTip(index, tabs[i].toolTip);
-        frameIO[i] = i == 0 ? BuildInputOutputPage() : i == 1 ? BuildTablesPage() : new QFrame(frames);
+        frameIO[i] = pages[i];
         frames->addWidget(frameIO[i]);
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &TorviForm::SelectTab);
@@ -429,6 +435,10 @@ void TorviForm::SelectTab(int tab)
         tablesTab->PrepareTableView();
     else if (tab == 2)
         tablesTab->PrepareChartView();
+    else if (tab == 3)
+        hazChartTab->PrepareHazardView();
+    else if (tab == 4)
+        fireTab->PrepareFireView();
 }
 
 void TorviForm::RefreshVisibleTab()

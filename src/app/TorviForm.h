@@ -22,6 +22,8 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class FireTab;
+class HazChartTab;
 class RunCommands;
 class TablesTab;
 class ToolCommands;
@@ -87,6 +89,8 @@ public:
     // What keeps the scenarios that cannot calculate from calculating.
     QLabel* lblInputStatus;
     TablesTab* tablesTab = nullptr;  // the output table and output chart
+    HazChartTab* hazChartTab = nullptr;
+    FireTab* fireTab = nullptr;
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;

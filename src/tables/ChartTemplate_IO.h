@@ -8,7 +8,7 @@
 // "key = value" setting per line, "#" comments and blank lines skipped, any line end. Keys:
 //   header.font, header.size, header.bold, labels.font, labels.size,
 //   legend.position (top, bottom, left, right), background, plot.background (#RRGGBB),
-//   grid (true, false), line.width, markers (true, false), series.1.colour ... series.8.colour.
+//   grid (true, false), line.width, markers (true, false), series.1.colour ... series.12.colour.
 // Settings a file leaves out keep their values.
 class ChartTemplate_IO {
 public:

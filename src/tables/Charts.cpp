@@ -1,10 +1,26 @@
 #include "tables/Charts.h"
 
 #include "app/TextLines.h"
+#include "runs/clsRun.h"
+#include "tables/clsListState.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
 
 namespace Charts {
+
+std::string ScenarioLabel(const std::string& name, int scenario)
+{
+    return name.empty() ? std::string("Scenario ") + static_cast<char>('A' + scenario - 1) : name;
+}
+
+void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>& validated)
+{
+    list.Clear();
+    for (int i = 1; i <= clsRun::NumScenarios(); ++i)
+        if (validated[static_cast<std::size_t>(i - 1)])
+            list.AddItem(ScenarioLabel(run.io(i).Name, i), static_cast<int16_t>(i));
+    list.index = list.Empty() ? -1 : 0;
+}
 
 OutputChartData OutputChart(const Tables& tables, const TableSelection& selection,
                             const std::array<std::string, 4>& scenarioNames)
@@ -21,8 +37,7 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
         if (!tables.ColumnComputed(i))
             continue;
         OutputChartData::Series series;
-        const std::string& name = scenarioNames[static_cast<std::size_t>(i - 1)];
-        series.label = name.empty() ? std::string("Scenario ") + static_cast<char>('A' + i - 1) : name;
+        series.label = ScenarioLabel(scenarioNames[static_cast<std::size_t>(i - 1)], i);
         for (int r = 1; r <= static_cast<int>(chart.x.size()); ++r)
             series.y.push_back(tables.CellValue(selection, r, i));
         chart.series.push_back(std::move(series));

@@ -5,6 +5,8 @@
 #include <vector>
 
 class Tables;
+class clsListState;
+class clsRun;
 struct TableSelection;
 
 // The output chart's content: one line per computed scenario over the row values, with its
@@ -24,6 +26,12 @@ struct OutputChartData {
 };
 
 namespace Charts {
+
+// How a chart names a scenario: its name, or "Scenario A" to "Scenario D" when it has none.
+std::string ScenarioLabel(const std::string& name, int scenario);
+// A chart's scenario list: every validated scenario in scenario order, labelled, with its number
+// as item data; the first entry shown (none when no scenario is validated).
+void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>& validated);
 
 // The chart of the table's results: X the row values in walk order (falling for a descending
 // range), a series per computed scenario in scenario order, labelled with its name (or "Scenario

@@ -74,19 +74,29 @@ Tables::Tables(clsRun& owner, clsUserInteraction& userInteraction)
 {
 }
 
+const TableVariables::Variable* TableSelection::PageVariable() const
+{
+    return pageVarIsValid && pageVarId != rowVarId ? TableVariables::FindVariable(pageVarId) : nullptr;
+}
+
+clsTorviInputs Tables::WorkingCopyOf(clsRun& run, int scenario)
+{
+    clsTorviInputs copy = run.io(scenario).IData;
+    copy.LowInputs.LowOrHigh = 0;
+    copy.HighInputs.LowOrHigh = 1;
+    copy.Temperature = 0;
+    copy.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
+    copy.SpreadDirection = run.globalSpreadDirection;
+    return copy;
+}
+
 int Tables::RefreshWorkingCopies(clsRun& run, const std::array<bool, 4>& validated)
 {
     int copied = 0;
     for (int i = 1; i <= clsRun::NumScenarios(); ++i) {
         if (!validated[Slot(i)])
             continue;
-        clsTorviInputs& copy = run.iclone(i);
-        copy = run.io(i).IData;
-        copy.LowInputs.LowOrHigh = 0;
-        copy.HighInputs.LowOrHigh = 1;
-        copy.Temperature = 0;
-        copy.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
-        copy.SpreadDirection = run.globalSpreadDirection;
+        run.iclone(i) = WorkingCopyOf(run, i);
         ++copied;
     }
     return copied;
@@ -135,8 +145,7 @@ Tables::Outcome Tables::ComputeTable(const TableSelection& selection, const std:
     for (double row : table.rowValues)
         table.recordRows.push_back(TableVariables::ToRecord(variable, member, selection.rowUnit, row));
     table.rowVarId = selection.rowVarId;
-    // A page variable that names the row variable gives way to the rows.
-    table.page = selection.pageVarIsValid && selection.pageVarId != selection.rowVarId;
+    table.page = selection.PageVariable() != nullptr;
     table.pageVarId = table.page ? selection.pageVarId : 0;
     table.pageValue = table.page ? selection.pageValue : 0;
     for (int i = 1; i <= clsRun::NumScenarios(); ++i)

@@ -2,6 +2,7 @@
 
 #include "engine/clsTorviInputs.h"
 #include "engine/clsTorviOutputs.h"
+#include "tables/TableVariables.h"
 #include "tables/Table_IO.h"
 
 #include <array>
@@ -38,6 +39,9 @@ struct TableSelection {
     // A table can be computed: a row variable with a valid range, an output, and a page variable
     // that is either not chosen or holds a valid value.
     bool Computable() const;
+    // The page variable that the working copies take: none when it is not chosen or not valid,
+    // and none when it names the row variable, whose values win.
+    const TableVariables::Variable* PageVariable() const;
 };
 
 // How numbers are written for the analyst: the system's decimal point and thousands separator
@@ -66,10 +70,12 @@ public:
 
     Tables(clsRun& run, clsUserInteraction& ui);
 
-    // Copies each validated scenario's inputs into its working copy, with what every engine
-    // caller sets: the fuel model sides, no temperature, the run's crown heat content and spread
-    // direction. The number of scenarios copied.
+    // Copies each validated scenario's inputs into its working copy (WorkingCopyOf). The number
+    // of scenarios copied.
     static int RefreshWorkingCopies(clsRun& run, const std::array<bool, 4>& validated);
+    // A scenario's inputs with what every engine caller sets: the fuel model sides, no
+    // temperature, the run's crown heat content and spread direction.
+    static clsTorviInputs WorkingCopyOf(clsRun& run, int scenario);
 
     // NotComputed (results cleared) when the selection is incomplete or no scenario is validated;
     // Failed (results cleared, the engine's message shown) at the first engine failure. Computing

@@ -1,10 +1,8 @@
 #include "tables/TablesTab.h"
 
-#include "app/FileDlg.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
 #include "runs/clsRun.h"
-#include "tables/ChartTemplate_IO.h"
 #include "tables/Charts.h"
 #include "tables/clsTableViews.h"
 #include "tables/ctlColOutput.h"
@@ -14,16 +12,9 @@
 #include "tables/ctlRowInput.h"
 
 #include <QBoxLayout>
-#include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLocale>
-#include <QPageLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
-
-#include <filesystem>
 
 namespace {
 
@@ -58,8 +49,8 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
       btnHelp(new QPushButton("Help", frame)),
       run(owner),
       views(tableViews),
-      fileDlg(dialog),
       ui(userInteraction),
+      commands(dialog, userInteraction),
       help(helpViewer),
       tables(owner, userInteraction),
       body(new QBoxLayout(QBoxLayout::LeftToRight, frame)),
@@ -91,22 +82,10 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
             help->ShowTopic(chartShown ? ChartHelpTopic : TableHelpTopic);
     });
     views.SetRecompute(clsTableViews::OutputTable, [this] { ComputeTable(); });
-    LoadChartTemplate(programDir);
+    // The chart's look comes from "OutputChart.oc2" beside the program when there is one.
+    chartView->SetUp(commands.LoadChartTemplate(programDir, "OutputChart.oc2"));
     ShowView(false);
     btnTextFile->setEnabled(false);
-}
-
-// The chart's look comes from "OutputChart.oc2" beside the program when there is one.
-void TablesTab::LoadChartTemplate(const QString& programDir)
-{
-    const QString path = QDir(programDir).filePath("OutputChart.oc2");
-    clsChartTemplate look;
-    if (QFileInfo(path).isFile()) {
-        ChartTemplate_IO reader;
-        if (!reader.LoadTemplate(path.toStdString(), look))
-            ui.ShowMessage(reader.errStr);
-    }
-    chartView->SetUp(look);
 }
 
 void TablesTab::ShowView(bool chart)
@@ -167,23 +146,11 @@ void TablesTab::ComputeTable()
     btnTextFile->setEnabled(tables.HasResults());
 }
 
-// A save dialog of the program's file dialog: the first filter, an empty proposed name and the
-// question before an existing file is replaced. "" when cancelled.
-std::string TablesTab::ChooseSaveFile(const char* filter, const char* title)
-{
-    fileDlg.Filter = filter;
-    fileDlg.FilterIndex = 1;
-    fileDlg.DialogTitle = title;
-    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
-    fileDlg.fileName.clear();
-    return fileDlg.ShowSave(ui);
-}
-
 void TablesTab::ExportTable()
 {
     if (!tables.HasResults())
         return;
-    const std::string chosen = ChooseSaveFile("CSV Files (*.csv)|*.csv", "Save table data");
+    const std::string chosen = commands.ChooseSaveFile("CSV Files (*.csv)|*.csv", "Save table data");
     if (chosen.empty())
         return;
     if (!tables.ExportTable(chosen, Selection()))
@@ -192,51 +159,10 @@ void TablesTab::ExportTable()
 
 void TablesTab::CaptureChart()
 {
-    const std::string chosen =
-        ChooseSaveFile("JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png", "Capture chart image");
-    if (chosen.empty() || !chartShown)
-        return;
-    if (!chartView->CaptureChart(QString::fromStdString(chosen)))
-        ui.ShowMessage("Failed to write Chart image file: " + chosen);
+    commands.CaptureChart(*chartView, "Capture chart image");
 }
 
 void TablesTab::PrintChart()
 {
-    if (!chartShown)
-        return;
-    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
-    if (printerInfo.isNull()) {
-        if (ui.AskYesNo("No printer is available. Would you like to print the chart to a PDF file instead?",
-                        "Print Chart"))
-            PrintToPdf();
-        return;
-    }
-    QPrinter printer(printerInfo, QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!chartView->PrintChart(printer))
-        ui.ShowMessage("Failed to print the chart on " + printerInfo.printerName().toStdString());
-}
-
-// The PDF file replaces an existing one only when the chart was printed into it whole.
-void TablesTab::PrintToPdf()
-{
-    const std::string chosen = ChooseSaveFile("PDF Files (*.pdf)|*.pdf", "Print chart to PDF file");
-    if (chosen.empty())
-        return;
-    const std::string partial = chosen + ".partial";
-    bool printed = false;
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(partial));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        printed = chartView->PrintChart(printer);
-    }
-    std::error_code error;
-    if (printed)
-        std::filesystem::rename(partial, chosen, error);
-    if (!printed || error) {
-        std::filesystem::remove(partial, error);
-        ui.ShowMessage("Failed to print the chart to " + chosen);
-    }
+    commands.PrintChart(*chartView);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/ChartCommands.h"
 #include "tables/Tables.h"
 
 #include <QString>
@@ -56,14 +57,11 @@ public:
 private:
     TableSelection Selection() const;
     void ShowView(bool chart);
-    void LoadChartTemplate(const QString& programDir);
-    void PrintToPdf();
-    std::string ChooseSaveFile(const char* filter, const char* title);
 
     clsRun& run;
     clsTableViews& views;
-    FileDlg& fileDlg;
     clsUserInteraction& ui;
+    ChartCommands commands;
     clsHelpViewer* help;
     Tables tables;
     bool chartShown = false;

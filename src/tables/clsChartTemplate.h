@@ -9,7 +9,7 @@
 class clsChartTemplate {
 public:
     enum class LegendPosition { Top, Bottom, Left, Right };
-    static constexpr std::size_t SeriesColourCount = 8;
+    static constexpr std::size_t SeriesColourCount = 12;
 
     std::string headerFont = "DejaVu Sans";
     int headerSize = 12;  // points
@@ -23,5 +23,6 @@ public:
     int lineWidth = 2;  // pixels
     bool markers = true;
     std::array<uint32_t, SeriesColourCount> seriesColours{0x1F77B4, 0xD62728, 0x2CA02C, 0xFF7F0E,
-                                                          0x9467BD, 0x8C564B, 0xE377C2, 0x7F7F7F};
+                                                          0x9467BD, 0x8C564B, 0xE377C2, 0x7F7F7F,
+                                                          0xBCBD22, 0x17BECF, 0x393B79, 0x000000};
 };

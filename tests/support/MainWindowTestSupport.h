@@ -2,18 +2,25 @@
 
 #include "app/FileDlg.h"
 #include "app/TorviForm.h"
+#include "panels/ctlIn.h"
 #include "runs/clsRun.h"
 
 #include "support/RecordingInteraction.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <fstream>
 #include <memory>
+#include <string>
 
 // Helpers of the window tests that drive the main window.
 namespace MainWindowTestSupport {
@@ -59,6 +66,37 @@ inline void ChooseModel(QPushButton* button, const QString& code, bool cancel = 
 {
     WhenTheChooserOpens(code, cancel);
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Loads a scenario file line, named, into a scenario through its Load command; the file is written
+// into dir.
+inline void LoadScenarioLine(TorviForm& form, RecordingInteraction& ui, const QTemporaryDir& dir, int scenario,
+                             const std::string& dataLine, const std::string& name)
+{
+    const std::string path = dir.filePath(QString::fromStdString(name + ".scn")).toStdString();
+    std::ofstream(path, std::ios::binary) << "# scenario\r\n" << dataLine << " " << name << "\r\n";
+    ui.chosenFiles.push_back(path);
+    form.mnuLoad->setData(scenario);
+    form.mnuLoad->trigger();
+    QVERIFY(form.inPanel[scenario]->Events().AllValidated());
+}
+
+// Clicks a tab of the main window's tab strip.
+inline void ClickTab(TorviForm& form, const clsRun& run, int tab)
+{
+    QTabBar* tabs = form.TabStrip1;
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    QCOMPARE(run.visTab, int16_t(tab));
+}
+
+// Picks an entry of a drop-down list with the keyboard, as the analyst does.
+inline void Choose(QComboBox* list, const QString& entry)
+{
+    const int position = list->findText(entry);
+    QVERIFY2(position >= 0, qPrintable(entry));
+    list->setFocus();
+    while (list->currentIndex() != position)
+        QTest::keyClick(list, list->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
 }
 
 }  // namespace MainWindowTestSupport

@@ -43,6 +43,8 @@
 
 namespace {
 
+using MainWindowTestSupport::Choose;
+
 const char* const Grass = "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0";
 const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0";
 
@@ -66,35 +68,15 @@ class TestTablesTab : public QObject {
     ctlOutputTable& Grid() { return *Tab().tableView; }
     QChart& Chart() { return *Tab().chartView->chart; }
 
-    // Loads a scenario file line into a scenario through its Load command.
     void LoadScenario(int scenario, const std::string& dataLine, const std::string& name)
     {
-        const std::string path = dir.filePath(QString::fromStdString(name + ".scn")).toStdString();
-        std::ofstream(path, std::ios::binary) << "# scenario\r\n" << dataLine << " " << name << "\r\n";
-        ui.chosenFiles.push_back(path);
-        form->mnuLoad->setData(scenario);
-        form->mnuLoad->trigger();
-        QVERIFY(form->inPanel[scenario]->Events().AllValidated());
+        MainWindowTestSupport::LoadScenarioLine(*form, ui, dir, scenario, dataLine, name);
     }
 
-    void ClickTab(int tab)
-    {
-        QTabBar* tabs = form->TabStrip1;
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
-        QCOMPARE(run->visTab, int16_t(tab));
-    }
+    void ClickTab(int tab) { MainWindowTestSupport::ClickTab(*form, *run, tab); }
 
     void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
 
-    // Picks an entry of a drop-down list with the keyboard, as the analyst does.
-    void Choose(QComboBox* list, const QString& entry)
-    {
-        const int position = list->findText(entry);
-        QVERIFY2(position >= 0, qPrintable(entry));
-        list->setFocus();
-        while (list->currentIndex() != position)
-            QTest::keyClick(list, list->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
-    }
 
     QStringList Column(int column)
     {

@@ -48,7 +48,7 @@ TEST(ChartTemplate_IO, AFaultyFileLeavesTheLookAsItWas)
         {"background = #12345\r\n", "Invalid value of background in line number 1 of "},
         {"background = red\r\n", "Invalid value of background in line number 1 of "},
         {"grid = yes\r\n", "Invalid value of grid in line number 1 of "},
-        {"series.9.colour = #000000\r\n", "Unknown chart template setting in line number 1 of "},
+        {"series.13.colour = #000000\r\n", "Unknown chart template setting in line number 1 of "},
         {"header.size 12\r\n", "Unknown chart template setting in line number 1 of "},
         {"header.font =\r\n", "Invalid value of header.font in line number 1 of "},
     };

@@ -1,0 +1,93 @@
+#include "tables/ChartCommands.h"
+
+#include "app/FileDlg.h"
+#include "app/clsUserInteraction.h"
+#include "tables/ChartTemplate_IO.h"
+#include "tables/ctlChart.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <filesystem>
+
+ChartCommands::ChartCommands(FileDlg& dialog, clsUserInteraction& userInteraction)
+    : fileDlg(dialog), ui(userInteraction)
+{
+}
+
+std::string ChartCommands::ChooseSaveFile(const char* filter, const char* title, const std::string& defaultExtension)
+{
+    fileDlg.Filter = filter;
+    fileDlg.FilterIndex = 1;
+    fileDlg.DialogTitle = title;
+    fileDlg.flags = FileDlg::cdlOFNOverwritePrompt;
+    fileDlg.fileName.clear();
+    return defaultExtension.empty() ? fileDlg.ShowSave(ui) : fileDlg.ShowSave(ui, defaultExtension);
+}
+
+clsChartTemplate ChartCommands::LoadChartTemplate(const QString& programDir, const char* fileName,
+                                                  const clsChartTemplate& defaults)
+{
+    const QString path = QDir(programDir).filePath(fileName);
+    clsChartTemplate look = defaults;
+    if (QFileInfo(path).isFile()) {
+        ChartTemplate_IO reader;
+        if (!reader.LoadTemplate(path.toStdString(), look))
+            ui.ShowMessage(reader.errStr);
+    }
+    return look;
+}
+
+void ChartCommands::CaptureChart(const ctlChart& chart, const char* title, const std::string& defaultExtension)
+{
+    const std::string chosen =
+        ChooseSaveFile("JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png", title, defaultExtension);
+    if (chosen.empty() || !chart.isVisible())
+        return;
+    if (!chart.CaptureChart(QString::fromStdString(chosen)))
+        ui.ShowMessage("Failed to write Chart image file: " + chosen);
+}
+
+void ChartCommands::PrintChart(const ctlChart& chart)
+{
+    if (!chart.isVisible())
+        return;
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull()) {
+        if (ui.AskYesNo("No printer is available. Would you like to print the chart to a PDF file instead?",
+                        "Print Chart"))
+            PrintToPdf(chart);
+        return;
+    }
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!chart.PrintChart(printer))
+        ui.ShowMessage("Failed to print the chart on " + printerInfo.printerName().toStdString());
+}
+
+// The PDF file replaces an existing one only when the chart was printed into it whole.
+void ChartCommands::PrintToPdf(const ctlChart& chart)
+{
+    const std::string chosen = ChooseSaveFile("PDF Files (*.pdf)|*.pdf", "Print chart to PDF file");
+    if (chosen.empty())
+        return;
+    const std::string partial = chosen + ".partial";
+    bool printed = false;
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(partial));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printed = chart.PrintChart(printer);
+    }
+    std::error_code error;
+    if (printed)
+        std::filesystem::rename(partial, chosen, error);
+    if (!printed || error) {
+        std::filesystem::remove(partial, error);
+        ui.ShowMessage("Failed to print the chart to " + chosen);
+    }
+}
