@@ -387,6 +387,7 @@ private slots:
         Trigger(app->form->mnuLoad, 1);
         Trigger(app->form->mnuLoad, 2);
         const QString headFire = app->Out(2).txtROS->text();
+        app->form->TabStrip1->setCurrentIndex(1);  // the output table is on screen
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<frmGlobalSettings*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -403,6 +404,8 @@ private slots:
             QCOMPARE(app->Out(i).txtROS->text().toStdString(), RoundedText(expected.RateOfSpread, 2));
         }
         QVERIFY(app->Out(2).txtROS->text() != headFire);  // the flank spreads slower than the head
+        // The visible table was computed again with the new direction.
+        QCOMPARE(app->run.iclone(1).SpreadDirection, int16_t(90));
     }
 
     void theMoistureProgramIsStartedFromTheProgramsFolder()
