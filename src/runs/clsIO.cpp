@@ -41,8 +41,11 @@ bool clsIO::SaveInput()
 bool clsIO::LoadInput(bool closeAfter)
 {
     const bool fetched = scenIn_IO.FetchFirstScenInp(fileName, IData, Name);
-    if (!closeAfter && (fetched || !scenIn_IO.invalidKey.empty()))
+    if (!closeAfter) {
+        if (!fetched && scenIn_IO.invalidKey.empty())
+            scenIn_IO.CloseScenInpFile();
         return fetched;
+    }
     if (fetched)
         IsEmpty = false;
     else
