@@ -44,7 +44,8 @@ bool clsLineReader::Open(const std::string& path, bool skipByteOrderMark)
         Close();
         return Fail(error);
     }
-    buffer.resize(BufferSize);
+    if (!buffer)
+        buffer = std::make_unique_for_overwrite<char[]>(BufferSize);
     if (skipByteOrderMark)
         SkipByteOrderMark();
     return true;
@@ -62,7 +63,7 @@ void clsLineReader::SkipByteOrderMark()
 {
     while (end - begin < 3 && Fill()) {
     }
-    if (end - begin >= 3 && std::memcmp(buffer.data() + begin, ByteOrderMark, 3) == 0)
+    if (end - begin >= 3 && std::memcmp(buffer.get() + begin, ByteOrderMark, 3) == 0)
         begin += 3;
 }
 
@@ -73,12 +74,12 @@ bool clsLineReader::Fill()
     if (atEnd || failed || fd < 0)
         return false;
     if (begin > 0) {
-        std::memmove(buffer.data(), buffer.data() + begin, end - begin);
+        std::memmove(buffer.get(), buffer.get() + begin, end - begin);
         end -= begin;
         begin = 0;
     }
     for (;;) {
-        const ssize_t count = ::read(fd, buffer.data() + end, buffer.size() - end);
+        const ssize_t count = ::read(fd, buffer.get() + end, BufferSize - end);
         if (count > 0) {
             end += static_cast<std::size_t>(count);
             return true;
@@ -109,9 +110,9 @@ clsLineReader::Result clsLineReader::ReadLine(std::string& line)
             return tooLong ? Result::TooLong : Result::Line;
         }
         started = true;
-        const char* const from = buffer.data() + begin;
+        const char* const from = buffer.get() + begin;
         const char* stop = from;
-        const char* const last = buffer.data() + end;
+        const char* const last = buffer.get() + end;
         while (stop != last && *stop != '\n' && *stop != '\r')
             ++stop;
         const std::size_t length = static_cast<std::size_t>(stop - from);

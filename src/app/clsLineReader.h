@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 // Reads a text file one physical line at a time; every file reader of the program goes through it.
 // Lines end at CR LF, LF or CR. It never throws: a file that cannot be opened (a folder is not a
@@ -41,7 +41,7 @@ private:
     void SkipByteOrderMark();
 
     int fd = -1;
-    std::vector<char> buffer;
+    std::unique_ptr<char[]> buffer;  // BufferSize bytes, allocated at the first Open
     std::size_t begin = 0;  // the unread bytes are buffer[begin, end)
     std::size_t end = 0;
     bool atEnd = false;
