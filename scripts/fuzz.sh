@@ -6,6 +6,8 @@
 #
 #   scripts/fuzz.sh [SECONDS] [NAME...]     e.g. scripts/fuzz.sh 600 Batch
 #
+# FUZZ_OPTIONS adds libFuzzer options, e.g. FUZZ_OPTIONS=-max_len=1024 for more, shorter runs.
+#
 # An input that crashes a target, or breaks a property it checks, is written to
 # tests/fuzz/regressions/<Name>/: mend the fault and commit the input there, where the ordinary test
 # suite (ctest -R '^fuzz\.') replays it with any compiler.
@@ -47,7 +49,8 @@ for name in "${names[@]}"; do
   log=build-fuzz/fuzz-$name.log
   echo "== $name: $seconds s"
   status=0
-  nice build-fuzz/bin/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 \
+  # shellcheck disable=SC2086
+  nice build-fuzz/bin/fuzz_"$name" -max_total_time="$seconds" -print_final_stats=1 ${FUZZ_OPTIONS:-} \
     -artifact_prefix="tests/fuzz/regressions/$name/" "$corpus" "$seeds" >"$log" 2>&1 || status=$?
   executed[$name]=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   if [ $status -ne 0 ]; then

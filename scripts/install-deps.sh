@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   g++ cmake make
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
+  libqt6gui6  # with the image format plugins that read the GIF and JPEG pictures
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
 )

@@ -10,6 +10,8 @@
 
 #include "support/RecordingInteraction.h"
 
+#include "QtBench.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -36,14 +38,6 @@ struct Window {
         QApplication::processEvents();
     }
 };
-
-// Types a value into a box and leaves it, as the keyboard does.
-void Leave(QLineEdit* box, const QString& text)
-{
-    box->setText(text);
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(box, &out);
-}
 
 void BM_LeaveBoxRecalculatesScenario(benchmark::State& state)
 {
@@ -82,10 +76,5 @@ BENCHMARK(BM_StartUpToPaintedWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }

@@ -9,6 +9,27 @@ FileDlg::FileDlg(const std::string& programDir)
 {
 }
 
+clsUserInteraction::FileRequest FileDlg::OpenRequest(const std::string& filter, const std::string& title)
+{
+    clsUserInteraction::FileRequest request;
+    request.filter = filter;
+    request.title = title;
+    request.flags = cdlOFNFileMustExist;
+    return request;
+}
+
+clsUserInteraction::FileRequest FileDlg::SaveRequest(const std::string& filter, const std::string& title,
+                                                     const std::string& proposedFile)
+{
+    clsUserInteraction::FileRequest request;
+    request.save = true;
+    request.filter = filter;
+    request.title = title;
+    request.flags = cdlOFNOverwritePrompt;
+    request.fileName = proposedFile;
+    return request;
+}
+
 std::string FileDlg::ShowOpen(clsUserInteraction& ui)
 {
     return Show(ui, false);

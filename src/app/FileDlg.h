@@ -18,6 +18,12 @@ public:
 
     explicit FileDlg(const std::string& programDir);
 
+    // The program's two kinds of dialog: opening an existing file, and saving one with a question
+    // before an existing file is replaced; filter index 1.
+    static clsUserInteraction::FileRequest OpenRequest(const std::string& filter, const std::string& title);
+    static clsUserInteraction::FileRequest SaveRequest(const std::string& filter, const std::string& title,
+                                                       const std::string& proposedFile);
+
     // The chosen path, or "" when cancelled; the fields below then describe the choice.
     std::string ShowOpen(clsUserInteraction& ui);
     std::string ShowSave(clsUserInteraction& ui);

@@ -1,13 +1,19 @@
 #include "app/TorviForm.h"
 
 #include "app/FileDlg.h"
+#include "app/RunCommands.h"
 #include "app/TextLines.h"
+#include "app/ToolCommands.h"
+#include "app/UnitsCommands.h"
 #include "engine/clsTorvi.h"
 #include "panels/PanelMetrics.h"
 #include "panels/ctlIn.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
+#include "tables/TablesTab.h"
 #include "units/clsUnits.h"
+#include "wizard/WizardForm.h"
+#include "wizard/clsWAFWizard.h"
 
 #include <QAction>
 #include <QApplication>
@@ -142,7 +148,12 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
       fileDlg(fileDlg),
       ui(ui),
       programDir(programDir),
-      help(programDir)
+      help(programDir),
+      tableViews(run, ui),
+      dialogs(ui, fileDlg),
+      unitsCommands(std::make_unique<UnitsCommands>(*this, run, dialogs)),
+      runCommands(std::make_unique<RunCommands>(*this, run, dialogs, *unitsCommands)),
+      toolCommands(std::make_unique<ToolCommands>(*this, run, dialogs, programDir))
 {
     setWindowTitle("Torvi v2.1");
     BuildMenus();
@@ -161,7 +172,7 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
         const int index = TabStrip1->addTab(tabs[i].caption);
         TabStrip1->setTabData(index, tabs[i].key);
         TabStrip1->setTabToolTip(index, tabs[i].toolTip);
-        frameIO[i] = i == 0 ? BuildInputOutputPage() : new QFrame(frames);
+        frameIO[i] = i == 0 ? BuildInputOutputPage() : i == 1 ? BuildTablesPage() : new QFrame(frames);
         frames->addWidget(frameIO[i]);
     }
     connect(TabStrip1, &QTabBar::currentChanged, this, &TorviForm::SelectTab);
@@ -175,6 +186,8 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     setCentralWidget(central);
     FitToScreen();
 }
+
+TorviForm::~TorviForm() = default;
 
 // As large as the page needs, within the screen; on a small screen the page scrolls.
 void TorviForm::FitToScreen()
@@ -205,6 +218,14 @@ void TorviForm::BuildMenus()
     mnuBatch = file->addAction("&Batch");
     file->addSeparator();
     mnuExit = file->addAction("&Exit");
+    connect(mnuOpenRun, &QAction::triggered, this, [this] { runCommands->OpenRun(); });
+    connect(mnuCloseRun, &QAction::triggered, this, [this] { runCommands->CloseRun(); });
+    connect(mnuSaveMain, &QAction::triggered, this, [this] { runCommands->SaveRun(); });
+    connect(mnuOpenUnits, &QAction::triggered, this, [this] { unitsCommands->OpenUnits(); });
+    connect(mnuCloseUnits, &QAction::triggered, this, [this] { unitsCommands->CloseUnits(); });
+    connect(mnuSaveUnits, &QAction::triggered, this, [this] { unitsCommands->SaveUnits(); });
+    connect(mnuBatch, &QAction::triggered, this, [this] { toolCommands->RunBatch(); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);  // the close asks the save prompts
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     mnuGlobalSettings = tools->addAction("&Global settings");
@@ -213,6 +234,10 @@ void TorviForm::BuildMenus()
     mnuFuelSzCls = tools->addAction("&Link size class moistures");
     mnuScenarioFuel = tools->addAction("&Link scenario moistures");
     mnuSplitScn = tools->addAction("&Split scenario batch file");
+    connect(mnuGlobalSettings, &QAction::triggered, this, [this] { toolCommands->GlobalSettings(); });
+    connect(mnuCustomFM, &QAction::triggered, this, [this] { toolCommands->CustomFuelModels(); });
+    connect(mnuFBATables, &QAction::triggered, this, [this] { toolCommands->StartMoisture(); });
+    connect(mnuSplitScn, &QAction::triggered, this, [this] { toolCommands->SplitBatch(); });
     mnuFuelSzCls->setCheckable(true);
     mnuScenarioFuel->setCheckable(true);
     connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::ToggleSizeClassLink);
@@ -304,7 +329,11 @@ QWidget* TorviForm::BuildInputOutputPage()
         captions->addWidget(label);
     };
 
-    captions->addWidget(RowLabel("", grid));
+    btnFBA = new QPushButton("FBA", grid);
+    btnFBA->setFixedHeight(PanelMetrics::RowHeight);
+    btnFBA->setToolTip("Fine dead fuel moisture from the FBA tables (the Moisture program)");
+    connect(btnFBA, &QPushButton::clicked, this, [this] { toolCommands->StartMoisture(); });
+    captions->addWidget(btnFBA);
     unitColumn->addWidget(RowLabel("Units", grid));
     for (int row = 0; row < static_cast<int>(std::size(inputCaptions)); ++row) {
         captionCell(inputCaptions[row]);
@@ -332,6 +361,7 @@ QWidget* TorviForm::BuildInputOutputPage()
         connect(scenarioButton[i], &QPushButton::clicked, this, [this, i] { ShowScenarioMenu(i); });
         inPanel[i] = new ctlIn(run, programDir, &help, grid);
         inPanel[i]->Events().parentId = static_cast<int16_t>(i);
+        connect(inPanel[i], &ctlIn::WAFWizardRequested, this, [this, i](int field) { ShowWAFWizard(i, field); });
         outputLabel[i] = RowLabel(ScenarioCaption(i), grid);
         outputLabel[i]->setAlignment(Qt::AlignCenter);
         outPanel[i] = new ctlOut(grid);
@@ -349,6 +379,13 @@ QWidget* TorviForm::BuildInputOutputPage()
     scroll->setFrameShape(QFrame::NoFrame);
     pageLayout->addWidget(scroll, 1);
     return page;
+}
+
+QWidget* TorviForm::BuildTablesPage()
+{
+    tablesTab = new TablesTab(run, tableViews, fileDlg, ui, &help, programDir, frames);
+    tableViews.ScenarioValidated = [this](int scenario) { return inPanel[scenario]->Events().AllValidated(); };
+    return tablesTab;
 }
 
 QComboBox* TorviForm::UnitList(const clsTorviUnit& member) const
@@ -385,6 +422,14 @@ void TorviForm::LoadCommandLineScenario(const QString& path)
         CalculateOutput(1);
 }
 
+void TorviForm::ShowWAFWizard(int scenario, int field)
+{
+    WizardForm window(this);
+    clsWAFWizard wizard(window, [this](int16_t shown) -> clsWAFPanel& { return *inPanel[shown]; }, run, ui,
+                        programDir.toStdString());
+    wizard.DisplayWizard(static_cast<int16_t>(field), static_cast<int16_t>(scenario));
+}
+
 void TorviForm::BindHolders()
 {
     for (int i = 1; i <= NumScenarios; ++i) {
@@ -408,6 +453,22 @@ void TorviForm::SelectTab(int tab)
     // The output chart shares the output table's frame.
     frames->setCurrentWidget(frameIO[tab == 2 ? 1 : tab]);
     run.visTab = static_cast<int16_t>(tab);
+    if (tab == 1)
+        tablesTab->PrepareTableView();
+    else if (tab == 2)
+        tablesTab->PrepareChartView();
+}
+
+void TorviForm::RefreshVisibleTab()
+{
+    ApplyUnitLists();
+    run.units.SetUnitsHaveChanged(false);
+    SelectTab(run.visTab);
+}
+
+void TorviForm::RestoreTabSettings()
+{
+    tableViews.RestoreControls();
 }
 
 // ---- calculation -----------------------------------------------------------------------------
@@ -756,6 +817,8 @@ void TorviForm::ToggleScenarioLink()
 
 void TorviForm::closeEvent(QCloseEvent* event)
 {
+    // The close box guards unsaved work as Exit does.
+    runCommands->SavePrompts(false);
     help.Close();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this)

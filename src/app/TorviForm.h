@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
+#include "tables/clsTableViews.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -19,6 +22,10 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class FileDlg;
+class RunCommands;
+class TablesTab;
+class ToolCommands;
+class UnitsCommands;
 class clsRun;
 class clsTorviOutputs;
 class clsTorviUnit;
@@ -33,6 +40,7 @@ public:
     static constexpr int NumScenarios = 4;
 
     TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
+    ~TorviForm() override;
 
     // The start sequence; commandLine is the whole argument string (an absolute path when given).
     void Start(const QString& commandLine);
@@ -45,8 +53,21 @@ public:
     void CopyPanelToRecord(int scenario);
     void ShowOutputs(int scenario);
     void SelectTab(int tab);
+    // The scenario popup's save and name commands.
+    void SaveScenario(int scenario);
+    void NameScenario(int scenario);
+    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
+    // value is shown again in them, so the selections on screen count as unchanged; then the
+    // visible tab is refreshed.
+    void RefreshVisibleTab();
+    // After a run file was loaded: the visible table or chart view brings its controls back from
+    // the run's tab settings.
+    void RestoreTabSettings();
 
     clsHelpViewer& Help() { return help; }
+    // The controls of the table and chart views; after a run file was loaded they are brought back
+    // with RestoreControls.
+    clsTableViews& TableViews() { return tableViews; }
     static QString ScenarioCaption(int scenario);
 
     // Controls, reachable for the commands and for tests.
@@ -62,6 +83,8 @@ public:
     QLineEdit* txtAnalyst;
     QLineEdit* txtProject;
     QLineEdit* txtRunFile;
+    QPushButton* btnFBA;
+    TablesTab* tablesTab = nullptr;  // the output table and output chart
 
     QAction* mnuOpenRun;
     QAction* mnuCloseRun;
@@ -91,6 +114,9 @@ public:
     // The display-unit list of a quantity of the input/output page; nullptr when it has none.
     QComboBox* UnitList(const clsTorviUnit& member) const;
 
+    RunCommands& RunCmds() { return *runCommands; }
+    ToolCommands& ToolCmds() { return *toolCommands; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -104,6 +130,7 @@ private:
     void BuildMenus();
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();
+    QWidget* BuildTablesPage();
     void FillUnitList(QComboBox* list, const clsTorviUnit& member);
     void UnitListChosen(clsTorviUnit& member, QComboBox* list);
     void ShowInputInUnit(int scenario, int field);
@@ -112,9 +139,9 @@ private:
     void SetInputUnitListsToFirst();
     void ShowScenarioMenu(int scenario);
     void LoadScenario(int scenario);
-    void SaveScenario(int scenario);
-    void NameScenario(int scenario);
     void BindHolders();
+    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
+    void ShowWAFWizard(int scenario, int field);
     void LostFocus(int scenario, int box);
     void LinkSizeClassMoistures(int scenario);
     void LinkScenarioMoistures(std::span<const int> fields);
@@ -127,5 +154,11 @@ private:
     clsUserInteraction& ui;
     QString programDir;
     clsHelpViewer help;
+    clsTableViews tableViews;
     std::vector<UnitListEntry> unitLists;
+    // Dialogs of the run, units and tool commands open where the program's file dialog does.
+    FileDlgInteraction dialogs;
+    std::unique_ptr<UnitsCommands> unitsCommands;
+    std::unique_ptr<RunCommands> runCommands;
+    std::unique_ptr<ToolCommands> toolCommands;
 };

@@ -132,3 +132,11 @@ clsLineReader::Result clsLineReader::ReadLine(std::string& line)
         return tooLong ? Result::TooLong : Result::Line;
     }
 }
+
+std::string clsLineReader::ProblemText(Result result, const std::string& file) const
+{
+    if (result == Result::TooLong)
+        return "Line number " + std::to_string(lineNumber) + " of " + file + " is longer than " +
+               std::to_string(MaxLineLength) + " characters";
+    return "Failed to read " + file + " (" + errorText + ")";
+}

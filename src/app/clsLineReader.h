@@ -34,6 +34,9 @@ public:
     int64_t LineNumber() const { return lineNumber; }
     // Why the last Open or ReadLine failed, in the system's words.
     const std::string& ErrorText() const { return errorText; }
+    // The message for a line that ReadLine could not give (TooLong or Failed), naming the file as
+    // the caller describes it ("Scenario Input file: fires.scn").
+    std::string ProblemText(Result result, const std::string& file) const;
 
 private:
     bool Fill();

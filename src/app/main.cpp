@@ -1,4 +1,5 @@
 #include "app/FileDlg.h"
+#include "app/FileDlgInteraction.h"
 #include "app/Module1.h"
 #include "app/QtUserInteraction.h"
 #include "app/TorviForm.h"
@@ -35,10 +36,13 @@ int main(int argc, char* argv[])
 
     const QString commandLine = CommandLineScenario();
     const QString programDir = QCoreApplication::applicationDirPath();
-    clsRun gRun(ui);
+    FileDlg gFileDlg(programDir.toStdString());
+    // The run's own file dialog (custom fuel models) opens where every other dialog does.
+    FileDlgInteraction runUi(ui, gFileDlg);
+    clsRun gRun(runUi);
+    gRun.run_IO.programDir = programDir.toStdString();
     if (!Module1::CheckAndLoadModelParameters(programDir.toStdString(), gRun, ui))
         return 1;
-    FileDlg gFileDlg(programDir.toStdString());
 
     TorviForm window(gRun, gFileDlg, ui, programDir);
     window.show();

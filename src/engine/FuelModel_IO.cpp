@@ -65,10 +65,7 @@ clsLineReader::Result FuelModel_IO::ReadModelLine(std::string& line)
 // A line that could not be read ends the load with the reason.
 bool FuelModel_IO::FailToRead(clsLineReader::Result result)
 {
-    if (result == clsLineReader::Result::TooLong)
-        return Fail("Line number " + LineNumberText() + " of Fuel Model file " + currentFileName + " is longer than " +
-                    std::to_string(clsLineReader::MaxLineLength) + " characters.");
-    return Fail("Failed to read Fuel Model file: " + currentFileName + " (" + file.ErrorText() + ")");
+    return Fail(file.ProblemText(result, "Fuel Model file: " + currentFileName));
 }
 
 bool FuelModel_IO::ReadUnitIndicator()

@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -143,7 +144,7 @@ ctlIn::ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* pare
         txtInp[box] = text;
         layout->addWidget(text);
     }
-    // The wind reduction factor boxes keep their right button for the wind adjustment wizard.
+    // The right button of the wind reduction factor boxes opens the wind adjustment wizard.
     txtInp[1]->setContextMenuPolicy(Qt::PreventContextMenu);
     txtInp[5]->setContextMenuPolicy(Qt::PreventContextMenu);
 
@@ -562,6 +563,17 @@ void ctlIn::FocusPrevious(int box)
         }
 }
 
+// The wizard writes the chosen factor into the box; the box gets the focus so that the value is
+// checked and stored when the user leaves it.
+void ctlIn::OpenWAFWizard(int box)
+{
+    txtInp[box]->setEnabled(false);
+    emit WAFWizardRequested(Idx2fld(box));
+    txtInp[box]->setEnabled(true);
+    PaintBox(box, WindowColour());
+    txtInp[box]->setFocus();
+}
+
 int ctlIn::BoxOf(QObject* watched) const
 {
     for (int box = 1; box <= BoxCount; ++box)
@@ -599,6 +611,14 @@ bool ctlIn::eventFilter(QObject* watched, QEvent* event)
         }
         break;
     }
+    case QEvent::MouseButtonPress:
+        // Filters see the mouse on a disabled box too; a disabled factor does not apply.
+        if ((box == 1 || box == 5) && txtInp[box]->isEnabled() &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+            OpenWAFWizard(box);
+            return true;
+        }
+        break;
     case QEvent::KeyRelease:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
             FocusNext(box);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panels/clsInCtl.h"
+#include "wizard/clsWAFPanel.h"
 
 #include <QString>
 #include <QWidget>
@@ -19,7 +20,7 @@ class clsTorviUnit;
 // The input panel of one scenario: the simulation type, the low and high fuel models and 21
 // numeric boxes. Values are checked against the run's units catalogue in the displayed unit,
 // shown red when bad, and stored into the scenario's input record in native units.
-class ctlIn : public QWidget {
+class ctlIn : public QWidget, public clsWAFPanel {
     Q_OBJECT
 public:
     static constexpr int BoxCount = 21;
@@ -34,12 +35,12 @@ public:
     void VegType_Init();
     void FuelMdlLow_Init();
     void FuelMdlHi_Init();
-    int GetFuelMdlLow() const;
-    int GetFuelMdlHi() const;
+    int GetFuelMdlLow() const override;
+    int GetFuelMdlHi() const override;
     void SetFuelMdlLow(int number, const QString& caption, const QString& toolTip);
     void SetFuelMdlHi(int number, const QString& caption, const QString& toolTip);
-    void Select_Low_FM();
-    void Select_High_FM();
+    void Select_Low_FM() override;
+    void Select_High_FM() override;
     void txtInp_Init();
 
     // A numeric field (ids 2..5, 7..23): its value in the displayed unit, the shown text, validity.
@@ -54,8 +55,10 @@ public:
     void ValidateShownField(int field);
     // Enables the moisture boxes and disables those of size classes the chosen models lack.
     void ReevaluateMoistures();
-    bool FuelMdlLowIsValid() const { return state.Validated(1); }
-    bool FuelMdlHiIsValid() const { return state.Validated(6); }
+    bool FuelMdlLowIsValid() const override { return state.Validated(1); }
+    bool FuelMdlHiIsValid() const override { return state.Validated(6); }
+    void SetWindRFLow(double factor) override { SetField(2, factor); }
+    void SetWindRFHi(double factor) override { SetField(7, factor); }
 
     // Disabling greys and locks a box, then marks the field valid (validated true) or checks it;
     // enabling unlocks it and checks it again.
@@ -92,6 +95,9 @@ public:
 signals:
     // The simulation type list changed (for the container).
     void VegTypePropertyChanged();
+    // The right button was pressed on a wind reduction factor box (field 2 or 7): the wind
+    // adjustment wizard runs for that field while the box is disabled.
+    void WAFWizardRequested(int field);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -101,6 +107,7 @@ private:
     double DisplayOf(int field, double native) const;
     double NativeOf(int field, double display) const;
     void LeaveBox(int box);
+    void OpenWAFWizard(int box);
     void FocusNext(int box);
     void FocusPrevious(int box);
     void VegTypeChanged();

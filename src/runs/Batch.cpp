@@ -90,14 +90,14 @@ void Batch::SelectBatchFile(bool forInput)
     (forInput ? gBatchIO.fileName : gBatchIO.ofileName) = chosen;
 }
 
-std::string Batch::ProposedOutputName(const std::string& inputName)
+std::string Batch::ProposedOutputName(const std::string& inputName, const std::string& extension)
 {
     std::string folder, file;
     clsUtils::SplitPathAndFile(inputName, folder, file);
     if (file.find(".scn") == std::string::npos)
-        return inputName + ".out";
-    for (std::size_t at = file.find(".scn"); at != std::string::npos; at = file.find(".scn", at + 4))
-        file.replace(at, 4, ".out");
+        return inputName + extension;
+    for (std::size_t at = file.find(".scn"); at != std::string::npos; at = file.find(".scn", at + extension.size()))
+        file.replace(at, 4, extension);
     return folder + file;
 }
 

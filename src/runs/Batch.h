@@ -32,9 +32,9 @@ public:
     // A file dialog for the input (true) or the output (false) file; a cancelled dialog leaves the
     // name as it was.
     void SelectBatchFile(bool forInput);
-    // The input's folder and file name with every ".scn" replaced by ".out"; the input name + ".out"
-    // when it holds no ".scn", so that the output never is the input.
-    static std::string ProposedOutputName(const std::string& inputName);
+    // The input's folder and file name with every ".scn" replaced by the extension (".out"); the
+    // input name + the extension when it holds no ".scn", so that the output never is the input.
+    static std::string ProposedOutputName(const std::string& inputName, const std::string& extension = ".out");
     // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer. A failure is told
     // to the user; the summary of a completed batch is returned for the caller to show.
     Result ProcessBatch();

@@ -197,17 +197,15 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
 
 ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record, std::string& name)
 {
-    switch (NextDataLine()) {
+    const clsLineReader::Result result = NextDataLine();
+    switch (result) {
     case clsLineReader::Result::Line:
         break;
     case clsLineReader::Result::End:
         return ReadResult::EndOfFile;
     case clsLineReader::Result::TooLong:
-        SetError("Line number " + std::to_string(input.LineNumber()) + " of Scenario Input file: " + fileName +
-                 " is longer than " + std::to_string(clsLineReader::MaxLineLength) + " characters");
-        return ReadResult::Malformed;
     case clsLineReader::Result::Failed:
-        SetError("Failed to read Scenario Input file: " + fileName + " (" + input.ErrorText() + ")");
+        SetError(input.ProblemText(result, "Scenario Input file: " + fileName));
         return ReadResult::Malformed;
     }
     TextLines::SplitBlanks(scen_rec, tokens);

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-clsRun::clsRun(clsUserInteraction& userInteraction) : ui(userInteraction)
+clsRun::clsRun(clsUserInteraction& userInteraction) : run_IO(userInteraction), ui(userInteraction)
 {
     InitRun();
     visTab = 0;
@@ -39,6 +39,8 @@ void clsRun::InitRun()
     Project.clear();
     Analyst.clear();
     RDate.clear();
+    run_IO.fileName.clear();
+    unitsIO.fileName.clear();
     IsLoaded = false;
     IsDirty = false;
     globalHCrown = 18000.0;
@@ -85,10 +87,20 @@ bool clsRun::LoadFuelModelFile(const std::string& fileName)
         if (chosen.empty())
             return false;
     }
+    std::string error;
+    if (!AddFuelModels(chosen, error)) {
+        ui.ShowMessage(error);
+        return false;
+    }
+    return true;
+}
+
+bool clsRun::AddFuelModels(const std::string& fileName, std::string& errorText)
+{
     // The loader leaves its message unchanged for a file it cannot open: that failure gets its own.
     defFM.errStr.clear();
-    if (!defFM.LoadFuelModel(chosen)) {
-        ui.ShowMessage(defFM.errStr.empty() ? "Failed to open Fuel Model file: " + chosen : defFM.errStr);
+    if (!defFM.LoadFuelModel(fileName)) {
+        errorText = defFM.errStr.empty() ? "Failed to open Fuel Model file: " + fileName : defFM.errStr;
         return false;
     }
     torvi.FuelModels = defFM.fmColl;

@@ -3,7 +3,9 @@
 #include "engine/FuelModel_IO.h"
 #include "engine/clsTorvi.h"
 #include "runs/ScenarioInput_IO.h"
+#include "runs/TorviRun_IO.h"
 #include "runs/clsIO.h"
+#include "units/Units_IO.h"
 #include "units/clsUnits.h"
 
 #include <array>
@@ -34,6 +36,9 @@ public:
     // Loads a standard or custom fuel model file and hands the collection to the engine. Without a
     // name the user chooses the file; a cancelled choice returns false and changes nothing.
     bool LoadFuelModelFile(const std::string& fileName = "");
+    // Adds the fuel models of a file to the collection and hands it to the engine; false with the
+    // reason in errorText, telling the user nothing.
+    bool AddFuelModels(const std::string& fileName, std::string& errorText);
     // The loaded fuel model with that number, or nullptr (always for numbers of 0 or less).
     clsFuelModel* getSelectedFM(int32_t number) const;
 
@@ -65,6 +70,8 @@ public:
 
     FuelModel_IO defFM;
     ScenarioInput_IO scenIn_IO;
+    Units_IO unitsIO;
+    TorviRun_IO run_IO;
 
 private:
     static std::size_t Slot(int scenario);

@@ -7,6 +7,7 @@
 #include "runs/Batch.h"
 #include "runs/SplitScnBatch.h"
 #include "runs/clsRun.h"
+#include "tables/TableCommand.h"
 
 #include <filesystem>
 #include <iostream>
@@ -24,6 +25,7 @@ constexpr int ExitErrorLines = 3;
 const char* const Usage =
     "Usage: orvane-batch [options] INPUT.scn [OUTPUT.out]\n"
     "       orvane-batch [options] --split INPUT.scn\n"
+    "       orvane-batch --table ... (output tables: orvane-batch --table --help)\n"
     "\n"
     "Runs the fire behaviour calculation over every scenario of a scenario input file and writes\n"
     "one result line per scenario into a scenario output file (by default the input's name with\n"
@@ -200,6 +202,10 @@ int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
 
 int main(int argc, char* argv[])
 {
+    if (TableCommand::Requested(argc, argv)) {
+        ConsoleInteraction ui;
+        return TableCommand::Run(argc, argv, ProgramFolder(argv[0]), ui);
+    }
     std::optional<Options> parsed = ParseArguments(argc, argv);
     if (!parsed)
         return ExitUsage;

@@ -10,6 +10,9 @@
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
+#include "support/BoxColour.h"
+#include "support/MainWindowTestSupport.h"
+#include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
 
 #include <QComboBox>
@@ -35,11 +38,6 @@ int Box(int field)
     return ctlIn::fld2Idx(field);
 }
 
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
-}
-
 }  // namespace
 
 class TestTorviForm : public QObject {
@@ -54,34 +52,15 @@ class TestTorviForm : public QObject {
     ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
     ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
 
-    // Types into a box as a user does: click it, replace its text, leave it with Tab.
     void Type(int scenario, int field, const QString& text)
     {
-        QLineEdit* box = In(scenario).txtInp[Box(field)];
-        form->activateWindow();  // back from a dialog
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QTest::mouseClick(box, Qt::LeftButton);
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Tab);
+        TypeInto(form.get(), In(scenario).txtInp[Box(field)], text);
     }
 
     // Picks a fuel model with the chooser: click the button, click the code, press OK.
     void ChooseModel(QPushButton* button, const QString& code, bool cancel = false)
     {
-        QTimer::singleShot(0, [code, cancel] {
-            auto* chooser = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            QVERIFY(chooser);
-            auto* list = chooser->findChild<QListWidget*>();
-            const auto entry = list->findItems(code, Qt::MatchExactly).first();
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(entry).center());
-            const QString press = cancel ? "Cancel" : "OK";
-            for (auto* b : chooser->findChildren<QPushButton*>())
-                if (b->text() == press)
-                    QTest::mouseClick(b, Qt::LeftButton);
-        });
-        QTest::mouseClick(button, Qt::LeftButton);
+        MainWindowTestSupport::ChooseModel(button, code, cancel);
     }
 
     void PickVegType(int scenario, const QString& type)
@@ -111,18 +90,7 @@ class TestTorviForm : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        ui = RecordingInteraction();
-        run = std::make_unique<clsRun>(ui);
-        QVERIFY(run->defFM.LoadFuelModel(ORVANE_BIN_DIR "/ModelParameters.f"));
-        run->torvi.FuelModels = run->defFM.fmColl;
-        fileDlg = std::make_unique<FileDlg>(ORVANE_BIN_DIR);
-        form = std::make_unique<TorviForm>(*run, *fileDlg, ui, ORVANE_BIN_DIR);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->Start("");
-    }
+    void init() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
 
     void cleanup() { form.reset(); }
 

@@ -126,9 +126,9 @@ TEST_F(FuelModelIO, FailuresNameTheLineAndMergeNothing)
         {"badid.fmd", "ENGLISH\r\nFM5 N 1 0 0 0 0 static 2000 0 0 1 25 8000 8000 Bad\r\n",
          "Fuel Model file {} has a value that is not a number in line number 2: FM5"},
         {"long.fmd", "ENGLISH\r\n" + good + std::string(clsLineReader::MaxLineLength + 1, '1') + "\r\n" + good,
-         "Line number 3 of Fuel Model file {} is longer than 1048576 characters."},
+         "Line number 3 of Fuel Model file: {} is longer than 1048576 characters"},
         {"longunits.fmd", "# units follow\r\n" + std::string(clsLineReader::MaxLineLength + 1, ' ') + "ENGLISH\r\n",
-         "Line number 2 of Fuel Model file {} is longer than 1048576 characters."},
+         "Line number 2 of Fuel Model file: {} is longer than 1048576 characters"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

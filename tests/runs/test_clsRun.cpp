@@ -44,8 +44,12 @@ TEST(clsRun, InitRunResetsTheRunTabsUnitsAndScenarios)
     run.io(2).IsEmpty = false;
     run.io(2).IData.LowInputs.MultiplierROS = 3;
     run.io(2).Name = "x";
+    run.run_IO.fileName = "ridge.run";
+    run.unitsIO.fileName = "metric.unt";
 
     run.InitRun();
+    EXPECT_EQ(run.run_IO.fileName, "");
+    EXPECT_FALSE(run.unitsIO.IsLoaded());
     EXPECT_EQ(run.Name, "");
     EXPECT_FALSE(run.IsDirty);
     EXPECT_FALSE(run.IsLoaded);

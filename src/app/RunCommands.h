@@ -1,0 +1,34 @@
+#pragma once
+
+class TorviForm;
+class UnitsCommands;
+class clsRun;
+class clsUserInteraction;
+
+// The run commands of the File menu (open, save and close a run) and the three save prompts that
+// guard unsaved work before a run is opened or closed and before the program ends.
+class RunCommands {
+public:
+    // File dialogs go through ui, which opens them where the program's file dialog does.
+    RunCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui, UnitsCommands& units);
+
+    void OpenRun();   // mnuOpenRun
+    void SaveRun();   // mnuSaveMain
+    void CloseRun();  // mnuCloseRun
+    // In this order: changed scenario data, changed unit selections, a changed run. With clearing,
+    // each is reset after its question: the dirty scenarios, the units, the run and its fields.
+    void SavePrompts(bool clearing);
+
+private:
+    void ScenarioDataPrompt(bool clearing);
+    void RunDataPrompt(bool clearing);
+    void SaveScenario(int scenario);
+    void ShowRunFields();
+    void ShowLoadedRun();
+    void MarkPanelsClean();
+
+    TorviForm& form;
+    clsRun& run;
+    clsUserInteraction& ui;
+    UnitsCommands& units;
+};

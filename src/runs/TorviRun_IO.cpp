@@ -1,0 +1,350 @@
+#include "runs/TorviRun_IO.h"
+
+#include "app/LabelledRecords.h"
+#include "app/TextLines.h"
+#include "app/clsSafeOutputFile.h"
+#include "app/clsUserInteraction.h"
+#include "app/clsUtils.h"
+#include "runs/clsRun.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+namespace {
+
+struct HeaderRecord {
+    const char* label;
+    std::string clsRun::*field;
+    const char* caption;  // the field's caption in the main window
+};
+
+const std::array<HeaderRecord, 4> HeaderRecords = {{
+    {"Name:", &clsRun::Name, "Run"},
+    {"Date:", &clsRun::RDate, "Date"},
+    {"Project:", &clsRun::Project, "Project"},
+    {"Analyst:", &clsRun::Analyst, "Analyst"},
+}};
+
+// One value of a tab record: a variable (a list position, a whole number) or a range value.
+struct TabValue {
+    int16_t clsRun::*variable;
+    double clsRun::*number;
+};
+
+struct TabRecord {
+    const char* label;
+    const char* missingText;
+    std::vector<TabValue> values;
+};
+
+const std::array<TabRecord, 3> TabRecords = {{
+    {"Tbl Vars:",
+     "Run file is missing Table Vars record",
+     {{&clsRun::tblch_input_var, nullptr},
+      {nullptr, &clsRun::tblch_input_min},
+      {nullptr, &clsRun::tblch_input_max},
+      {nullptr, &clsRun::tblch_input_step},
+      {&clsRun::tblch_page_var, nullptr},
+      {&clsRun::tblch_output_var, nullptr}}},
+    {"Haz Vars:",
+     "Run file is missing Hazard Vars record",
+     {{&clsRun::haz_input_var, nullptr},
+      {nullptr, &clsRun::haz_input_min},
+      {nullptr, &clsRun::haz_input_max},
+      {nullptr, &clsRun::haz_input_step},
+      {&clsRun::haz_page_var, nullptr},
+      {&clsRun::haz_output_var, nullptr}}},
+    {"Fire Vars:",
+     "Run file is missing Fire Vars record",
+     {{&clsRun::fire_ref_var, nullptr}, {&clsRun::fire_page_var, nullptr}}},
+}};
+
+const std::string UnitsLabel = "Unt:";
+const std::string FuelModelsLabel = "Fmd:";
+const std::string ScenariosLabel = "Scn:";
+
+bool HoldsLineBreakOrSeparator(const std::string& text)
+{
+    return text.find(LabelledRecords::Separator) != std::string::npos ||
+           text.find_first_of("\r\n") != std::string::npos;
+}
+
+bool ParseVariable(const std::string& text, int16_t& variable)
+{
+    double value = 0;
+    if (!TextLines::ParseDouble(text, value) || value != std::floor(value) ||
+        value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
+        return false;
+    variable = static_cast<int16_t>(value);
+    return true;
+}
+
+// The bare names of the run's referenced files: its units set, its custom fuel model files (after
+// the standard file loaded at start-up) and the scenario files of scenarios 1 to 4 that have one.
+std::string UnitsName(const clsRun& run)
+{
+    return run.unitsIO.IsLoaded() ? TorviRun_IO::BareName(run.unitsIO.fileName) : "";
+}
+
+std::vector<std::string> FuelModelNames(const clsRun& run)
+{
+    std::vector<std::string> names;
+    for (int i = 1; !run.defFM.FMfileNames(i).empty(); ++i)
+        names.push_back(TorviRun_IO::BareName(run.defFM.FMfileNames(i)));
+    return names;
+}
+
+std::vector<std::string> ScenarioNames(clsRun& run)
+{
+    std::vector<std::string> names;
+    for (int k = 1; k <= clsRun::NumScenarios(); ++k)
+        if (!run.io(k).fileName.empty())
+            names.push_back(TorviRun_IO::BareName(run.io(k).fileName));
+    return names;
+}
+
+}  // namespace
+
+TorviRun_IO::TorviRun_IO(clsUserInteraction& userInteraction) : ui(userInteraction) {}
+
+std::string TorviRun_IO::BareName(const std::string& path)
+{
+    std::string folder, name;
+    clsUtils::SplitPathAndFile(path, folder, name);
+    return name;
+}
+
+bool TorviRun_IO::Fail(const std::string& message)
+{
+    // A line that could not be read is the reason, whatever record was expected there.
+    errStr = readProblem.empty() ? message : readProblem;
+    return false;
+}
+
+bool TorviRun_IO::NextRecord(clsLineReader& in, std::string& record)
+{
+    const clsLineReader::Result result = LabelledRecords::NextRecord(in, record);
+    lineNumber = std::to_string(in.LineNumber());
+    if (result == clsLineReader::Result::TooLong || result == clsLineReader::Result::Failed)
+        readProblem = in.ProblemText(result, "Torvi Run file: " + fileName);
+    return result == clsLineReader::Result::Line;
+}
+
+// ---- loading ---------------------------------------------------------------------------------
+
+bool TorviRun_IO::LoadTorviRun(const std::string& name, clsRun& run)
+{
+    fileName = name;
+    clsLineReader in;
+    if (!in.Open(name)) {
+        fileName.clear();
+        return Fail("Failed to open Torvi Run file: " + name);
+    }
+    std::string folder, file;
+    clsUtils::SplitPathAndFile(name, folder, file);
+    return ReadTorviRun(in, folder.empty() ? "." : folder, run);
+}
+
+bool TorviRun_IO::ReadTorviRun(clsLineReader& in, const std::string& runFolder, clsRun& run)
+{
+    errStr.clear();
+    readProblem.clear();
+    const bool read = ReadRecords(in, runFolder, run);
+    readProblem.clear();
+    return read;
+}
+
+bool TorviRun_IO::ReadRecords(clsLineReader& in, const std::string& runFolder, clsRun& run)
+{
+    if (!ReadHeader(in, run))
+        return false;
+
+    std::vector<std::string> names;
+    if (!ReadFileRecord(in, UnitsLabel, names))
+        return false;
+    for (const std::string& name : names) {
+        const std::string path = Locate(name, runFolder);
+        if (path.empty())
+            return Fail("Cannot locate file: " + name);
+        if (!run.unitsIO.LoadUnits(path, run))
+            return Fail(run.unitsIO.errStr);
+    }
+
+    if (!ReadFileRecord(in, FuelModelsLabel, names))
+        return false;
+    for (const std::string& name : names) {
+        const std::string path = Locate(name, runFolder);
+        if (path.empty())
+            return Fail("Cannot locate file: " + name);
+        std::string error;
+        if (!run.AddFuelModels(path, error))
+            return Fail(error);
+    }
+
+    if (!ReadFileRecord(in, ScenariosLabel, names))
+        return false;
+    LoadScenarios(names, runFolder, run);
+    return ReadTabRecords(in, run);
+}
+
+bool TorviRun_IO::ReadHeader(clsLineReader& in, clsRun& run)
+{
+    std::string record, valueText;
+    for (const HeaderRecord& header : HeaderRecords) {
+        NextRecord(in, record);
+        if (!LabelledRecords::ValueText(record, header.label, valueText))
+            return Fail("Malformed run record: expected " + std::string(header.label) + " at line " +
+                        lineNumber);
+        const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
+        if (LabelledRecords::AnyValue(values))
+            run.*header.field = values.front();
+        else if (header.field == &clsRun::Name)
+            errStr = "Missing run data value at line " + lineNumber;  // told, not fatal
+    }
+    return true;
+}
+
+bool TorviRun_IO::ReadFileRecord(clsLineReader& in, const std::string& label, std::vector<std::string>& names)
+{
+    names.clear();
+    std::string record, valueText;
+    if (!NextRecord(in, record))
+        return Fail("Malformed run record: expected " + label + " at line " + lineNumber);
+    if (!LabelledRecords::ValueText(record, label, valueText))
+        return true;
+    for (const std::string& name : LabelledRecords::SplitValues(valueText))
+        if (!name.empty())
+            names.push_back(name);
+    return true;
+}
+
+std::string TorviRun_IO::Locate(const std::string& name, const std::string& runFolder)
+{
+    const std::string bare = BareName(name);
+    if (bare.empty() || bare == "." || bare == "..")
+        return "";
+    for (const std::string& folder : {runFolder, programDir}) {
+        if (folder.empty())
+            continue;
+        const std::string path = (std::filesystem::path(folder) / bare).string();
+        if (clsUtils::FileExists(path))
+            return path;
+    }
+    return "";
+}
+
+// Scenario k receives the k-th file named. A file that cannot be found or read is told to the user
+// and passed over; the scenarios after it still load.
+void TorviRun_IO::LoadScenarios(const std::vector<std::string>& names, const std::string& runFolder, clsRun& run)
+{
+    const std::size_t count = names.size();
+    const std::size_t scenarios = static_cast<std::size_t>(clsRun::NumScenarios());
+    if (count > scenarios)
+        ui.ShowMessage("Only the first " + std::to_string(scenarios) + " of the " + std::to_string(count) +
+                       "scenarios can be loaded.");
+    for (std::size_t k = 1; k <= std::min(count, scenarios); ++k) {
+        const std::string& name = names[k - 1];
+        clsIO& holder = run.io(static_cast<int>(k));
+        const std::string path = Locate(name, runFolder);
+        bool loaded = false;
+        if (path.empty()) {
+            ui.ShowMessage("Cannot locate file: " + name);
+        } else {
+            const std::string previous = holder.fileName;
+            holder.fileName = path;
+            loaded = holder.LoadInput(true);
+            if (!loaded)
+                holder.fileName = previous;  // the scenario does not come from that file
+        }
+        if (!loaded)
+            ui.ShowMessage("Warning: Scenario file " + name + " was not loaded");
+    }
+}
+
+bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
+{
+    std::string record, valueText;
+    for (const TabRecord& tab : TabRecords) {
+        if (!NextRecord(in, record))
+            return Fail(tab.missingText);
+        const std::string atLine = " at line " + lineNumber;
+        if (!LabelledRecords::ValueText(record, tab.label, valueText))
+            return Fail("Malformed run record: expected " + std::string(tab.label) + atLine);
+        const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
+        if (values.size() < tab.values.size())
+            return Fail("Missing run data value" + atLine);
+        // The whole record is checked before any of it is stored.
+        std::vector<int16_t> variables(tab.values.size());
+        std::vector<double> numbers(tab.values.size());
+        for (std::size_t i = 0; i < tab.values.size(); ++i) {
+            if (values[i].empty())
+                return Fail("Missing run data value" + atLine);
+            const bool valid = tab.values[i].variable ? ParseVariable(values[i], variables[i])
+                                                      : TextLines::ParseDouble(values[i], numbers[i]);
+            if (!valid)
+                return Fail("Invalid run data value" + atLine);
+        }
+        for (std::size_t i = 0; i < tab.values.size(); ++i) {
+            if (tab.values[i].variable)
+                run.*tab.values[i].variable = variables[i];
+            else
+                run.*tab.values[i].number = numbers[i];
+        }
+    }
+    return true;
+}
+
+// ---- saving ----------------------------------------------------------------------------------
+
+bool TorviRun_IO::RunCanBeSaved(clsRun& run)
+{
+    for (const HeaderRecord& header : HeaderRecords)
+        if (HoldsLineBreakOrSeparator(run.*header.field))
+            return Fail("The run's " + std::string(header.caption) +
+                        " holds \"|+|\" or a line break, which a run file cannot store. Please change it "
+                        "before saving the run.");
+    std::vector<std::string> names = FuelModelNames(run);
+    names.push_back(UnitsName(run));
+    for (const std::string& scenario : ScenarioNames(run))
+        names.push_back(scenario);
+    for (const std::string& name : names)
+        if (HoldsLineBreakOrSeparator(name))
+            return Fail("The file name " + name + " holds \"|+|\" or a line break, which a run file cannot store.");
+    return true;
+}
+
+bool TorviRun_IO::SaveTorviRun(const std::string& name, clsRun& run)
+{
+    errStr.clear();
+    if (!RunCanBeSaved(run))
+        return false;
+    fileName = name;
+    clsSafeOutputFile file;
+    if (!file.Open(name)) {
+        fileName.clear();
+        return Fail("Failed to open Torvi Run file: " + name);
+    }
+    auto writeRecord = [&file](const std::string& label, const std::string& valueText) {
+        file.Write(label + valueText + "\r\n");
+    };
+    for (const HeaderRecord& header : HeaderRecords)
+        writeRecord(header.label, run.*header.field);
+    writeRecord(UnitsLabel, UnitsName(run));
+    writeRecord(FuelModelsLabel, LabelledRecords::JoinValues(FuelModelNames(run)));
+    writeRecord(ScenariosLabel, LabelledRecords::JoinValues(ScenarioNames(run)));
+    for (const TabRecord& tab : TabRecords) {
+        std::vector<std::string> values;
+        for (const TabValue& value : tab.values)
+            values.push_back(value.variable ? std::to_string(run.*value.variable)
+                                            : TextLines::GeneralText(run.*value.number, 15));
+        writeRecord(tab.label, LabelledRecords::JoinValues(values));
+    }
+    if (!file.Commit()) {
+        fileName.clear();
+        return Fail("Failed to write Torvi Run file: " + name);
+    }
+    return true;
+}

@@ -1,0 +1,225 @@
+#include "tables/clsPageInputCtl.h"
+
+#include "app/TextLines.h"
+#include "app/clsUserInteraction.h"
+#include "runs/clsRun.h"
+#include "tables/TableVariables.h"
+#include "tables/clsTableViews.h"
+
+#include <cmath>
+
+namespace {
+
+const char* const NoneEntry = "-- None --";
+
+int Scaled(double value, int16_t scale)
+{
+    return static_cast<int>(TextLines::RoundHalfEven(value * scale));
+}
+
+}  // namespace
+
+clsPageInputCtl::clsPageInputCtl(clsTableViews& owner) : views(owner)
+{
+    cmboPageVar.AddItem(NoneEntry, 0);
+    for (const TableVariables::Variable& variable : TableVariables::Variables())
+        cmboPageVar.AddItem(variable.pageText, variable.id);
+}
+
+const TableView* clsPageInputCtl::Bound() const
+{
+    const TableView* view = views.Visible();
+    return view && view->page ? view : nullptr;
+}
+
+void clsPageInputCtl::Reset()
+{
+    varId = 0;
+    displayValue = 0;
+    nativeValue = 0;
+    minimum = 0;
+    maximum = 10;
+    sliderScale = 1;
+    pageStep = 1;
+    valid = false;
+}
+
+void clsPageInputCtl::setPageVar()
+{
+    const TableView* view = Bound();
+    if (!view)
+        return;
+    clsPageInputCtl& control = *view->page;
+    const int position = control.cmboPageVar.Holds(*view->pageVar) ? *view->pageVar : 0;
+    if (control.valid && control.varId > 0 && control.cmboPageVar.index == position) {
+        // The same variable with a value the analyst chose or the scenarios gave: the value is
+        // kept and shown in the catalogue's current unit.
+        const TableVariables::Variable& variable = *TableVariables::FindVariable(control.varId);
+        const int unit = TableVariables::IsConverted(variable) ? (view->pageUnits->*variable.member).GetCurrUnit() : 1;
+        control.ApplyUnit(*view, unit - 1);
+        control.RefreshDisplay();
+        views.RequestRecompute();
+    } else {
+        control.SelectVariable(*view, position);
+    }
+    view->pageUnits->SetUnitsHaveChanged(false);
+}
+
+void clsPageInputCtl::PageVarSelected(int position)
+{
+    if (const TableView* view = Bound())
+        view->page->SelectVariable(*view, position);
+}
+
+void clsPageInputCtl::SelectVariable(const TableView& view, int position)
+{
+    Reset();
+    cmboPageVar.index = cmboPageVar.Holds(position) ? position : 0;
+    *view.pageVar = static_cast<int16_t>(cmboPageVar.index);
+    varId = cmboPageVar.ItemData();
+    cmboPageUnits.Clear();
+    const TableVariables::Variable* variable = TableVariables::FindVariable(varId);
+    if (!variable) {
+        RefreshDisplay();
+        views.RequestRecompute();
+        return;
+    }
+    // The value of the first validated scenario, as its inputs stand now.
+    views.RefreshWorkingCopies();
+    const auto validated = views.Validated();
+    int k = 1;
+    while (k <= 4 && !validated[static_cast<std::size_t>(k - 1)])
+        ++k;
+    const bool found = k <= 4;
+    valid = true;
+    nativeValue = TableVariables::ReadInput(*variable, views.Run().iclone(found ? k : 1));
+
+    clsTorviUnit& member = view.pageUnits->*variable->member;
+    if (variable->fixedLabel)
+        cmboPageUnits.AddItem(variable->fixedLabel, 1);
+    else
+        (view.pageUnits->*variable->fillList)(cmboPageUnits);
+    ApplyUnit(view, variable->fixedLabel ? 0 : member.GetCurrUnit() - 1);
+    RefreshDisplay();
+    if (!found)
+        nativeValue = minimum;
+    views.RequestRecompute();
+}
+
+void clsPageInputCtl::PageUnitSelected(int position)
+{
+    const TableView* view = Bound();
+    if (!view || view->page->cmboPageUnits.Empty())
+        return;
+    view->page->ApplyUnit(*view, position);
+    view->page->RefreshDisplay();
+}
+
+void clsPageInputCtl::ReadLimits(const TableView& view)
+{
+    const clsTorviUnit& member = view.pageUnits->*TableVariables::FindVariable(varId)->member;
+    minimum = member.GetMinDataVal();
+    maximum = member.GetMaxDataVal();
+    pageStep = member.GetPgStep();
+    const int16_t decimals = member.GetPrecision();
+    sliderScale = static_cast<int16_t>(decimals > 0 ? std::lround(std::pow(10.0, decimals)) : 1);
+}
+
+// The display value follows the native value into the chosen unit, rounded to the unit's
+// decimals and kept within its limits; the native value stays as it is.
+void clsPageInputCtl::ApplyUnit(const TableView& view, int position)
+{
+    if (cmboPageUnits.Empty())
+        return;
+    view.pageUnits->SetUnitsHaveChanged(true);
+    cmboPageUnits.index = cmboPageUnits.Holds(position) ? position : 0;
+    const TableVariables::Variable& variable = *TableVariables::FindVariable(varId);
+    clsTorviUnit& member = view.pageUnits->*variable.member;
+    displayValue = nativeValue;
+    if (TableVariables::IsConverted(variable)) {
+        const int16_t unit = cmboPageUnits.ItemData();
+        member.SetCurrUnit(unit);
+        displayValue = TableVariables::FromRecord(variable, member, unit, nativeValue);
+    }
+    ReadLimits(view);
+    const int16_t decimals = member.GetPrecision();
+    displayValue = TextLines::RoundToDecimals(displayValue, decimals);
+    if (displayValue < minimum)
+        displayValue = TextLines::RoundToDecimals(minimum, decimals);
+    if (displayValue > maximum)
+        displayValue = TextLines::RoundToDecimals(maximum, decimals);
+}
+
+double clsPageInputCtl::ToRecord(const TableView& view, double display) const
+{
+    const TableVariables::Variable& variable = *TableVariables::FindVariable(varId);
+    clsTorviUnit& member = view.pageUnits->*variable.member;
+    return TableVariables::ToRecord(variable, member, member.GetCurrUnit(), display);
+}
+
+void clsPageInputCtl::RefreshDisplay()
+{
+    txtPageVal.clear();
+    sliderPageVar = Slider{0, Scaled(maximum, sliderScale), 0, 0, 0, 0};
+    sliderPageVar.minimum = Scaled(minimum, sliderScale);
+    sliderPageVar.tickInterval = sliderPageVar.singleStep = sliderPageVar.pageStep = Scaled(pageStep, sliderScale);
+    sliderPageVar.position = Scaled(displayValue, sliderScale);
+    if (varId > 0)
+        txtPageVal = TextLines::ShortestText(displayValue);
+    valueIsRed = varId >= 1 && !valid;
+    Notify();
+}
+
+void clsPageInputCtl::Notify()
+{
+    if (Changed)
+        Changed();
+}
+
+void clsPageInputCtl::PageValueTyped(const std::string& typed)
+{
+    const TableView* view = Bound();
+    if (!view)
+        return;
+    clsPageInputCtl& control = *view->page;
+    const std::string text = TextLines::NormaliseBlanks(typed);
+    control.valid = false;
+    double value = 0;
+    if (control.varId == 0 || text.empty()) {
+        control.txtPageVal = text;
+    } else if (!TextLines::ParseDouble(text, value)) {
+        control.txtPageVal.clear();
+        control.Notify();
+        views.UI().ShowMessage("Please enter a valid number within the range [" +
+                               TextLines::ShortestText(control.minimum) + " - " +
+                               TextLines::ShortestText(control.maximum) + "]");
+    } else if (value < control.minimum || value > control.maximum) {
+        control.txtPageVal = text;
+        control.valueIsRed = true;
+        control.Notify();
+        if (control.FocusValueBox)
+            control.FocusValueBox();
+        views.UI().ShowMessage("Invalid value: Please enter a value between " +
+                               TextLines::ShortestText(control.minimum) + " and " +
+                               TextLines::ShortestText(control.maximum));
+    } else {
+        control.valid = true;
+        control.nativeValue = control.ToRecord(*view, value);
+        control.displayValue = value;
+        control.RefreshDisplay();
+    }
+    views.RequestRecompute();
+}
+
+void clsPageInputCtl::SliderMoved(int position)
+{
+    const TableView* view = Bound();
+    if (!view || view->page->varId == 0)
+        return;
+    clsPageInputCtl& control = *view->page;
+    control.displayValue = static_cast<double>(position) / control.sliderScale;
+    control.nativeValue = control.ToRecord(*view, control.displayValue);
+    control.valid = true;
+    control.RefreshDisplay();
+    views.RequestRecompute();
+}

@@ -1,0 +1,57 @@
+#include "units/clsGlobalSettings.h"
+
+#include "app/TextLines.h"
+#include "runs/clsRun.h"
+
+clsGlobalSettings::clsGlobalSettings(clsRun& owner)
+    : run(owner), nativeHCrown(owner.globalHCrown), unit(owner.units.globalHCrownUnits.GetCurrUnit())
+{
+    Show();
+}
+
+void clsGlobalSettings::Show()
+{
+    // With a source unit the conversion neither selects a unit nor marks the catalogue changed.
+    const double shown = run.units.CvtHCrown(unit, nativeHCrown, 1);
+    shownText = TextLines::FixedText(shown, run.units.globalHCrownUnits.GetPrecision());
+}
+
+std::string clsGlobalSettings::SpreadDirText() const
+{
+    return std::to_string(run.globalSpreadDirection);
+}
+
+bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
+{
+    if (text == shownText) {
+        native = nativeHCrown;
+        return true;
+    }
+    double typed = 0;
+    if (!TextLines::ParseDouble(text, typed))
+        return false;
+    native = run.units.CvtHCrown(1, typed, unit);
+    return true;
+}
+
+void clsGlobalSettings::ChangeUnit(int16_t newUnit, const std::string& typedText)
+{
+    NativeOf(typedText, nativeHCrown);  // a text that is no number leaves the held value
+    unit = newUnit;
+    Show();
+}
+
+bool clsGlobalSettings::Accept(const std::string& hcrownText, const std::string& spreadDirText)
+{
+    double native = 0;
+    hcrownValid = NativeOf(hcrownText, native);
+    int32_t direction = 0;
+    spreadDirValid = TextLines::ParseInt32(spreadDirText, direction) && direction >= MinSpreadDirection &&
+                     direction <= MaxSpreadDirection;
+    if (!hcrownValid || !spreadDirValid)
+        return false;
+    run.units.globalHCrownUnits.SetCurrUnit(unit);
+    run.globalHCrown = native;
+    run.globalSpreadDirection = static_cast<int16_t>(direction);
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class clsRun;
+
+// What the global settings dialog shows and stores: the run's heat content of crown fuel in the
+// unit chosen in the dialog, and the run's spread direction. The heat content is held in the native
+// unit (kJ/kg) while the dialog is open and only shown in the chosen unit, so that switching units
+// back and forth, or pressing OK without typing, never changes the value by the rounding of what
+// is shown.
+class clsGlobalSettings {
+public:
+    static constexpr int16_t MinSpreadDirection = -180;
+    static constexpr int16_t MaxSpreadDirection = 180;
+
+    // Takes the run's values and the unit currently selected for the heat content.
+    explicit clsGlobalSettings(clsRun& run);
+
+    int16_t HCrownUnit() const { return unit; }
+    // The heat content in the unit shown, with that unit's decimals.
+    const std::string& HCrownText() const { return shownText; }
+    std::string SpreadDirText() const;
+
+    // Shows the heat content in another unit. A number the user has typed over the shown text is
+    // taken first, so that what is converted is what the user sees.
+    void ChangeUnit(int16_t newUnit, const std::string& typedText);
+    // OK: stores the unit, the heat content and the spread direction into the run, but only when
+    // both values are valid (a heat content that is a number, a spread direction that rounds to a
+    // whole number from -180 to 180); false otherwise, with nothing stored.
+    bool Accept(const std::string& hcrownText, const std::string& spreadDirText);
+    // After Accept: which of the two values were valid.
+    bool HCrownValid() const { return hcrownValid; }
+    bool SpreadDirValid() const { return spreadDirValid; }
+
+private:
+    // The native value of the text: the held value while the text is the one shown.
+    bool NativeOf(const std::string& text, double& native);
+    void Show();
+
+    clsRun& run;
+    double nativeHCrown;  // kJ/kg
+    int16_t unit;
+    std::string shownText;
+    bool hcrownValid = true;
+    bool spreadDirValid = true;
+};

@@ -1,0 +1,433 @@
+#include "app/FileDlg.h"
+#include "app/FileDlgInteraction.h"
+#include "app/RunCommands.h"
+#include "app/TextLines.h"
+#include "app/TorviForm.h"
+#include "app/clsLineReader.h"
+#include "panels/ctlIn.h"
+#include "panels/ctlOut.h"
+#include "runs/clsRun.h"
+#include "tables/TablesTab.h"
+#include "tables/ctlRowInput.h"
+#include "units/frmGlobalSettings.h"
+
+#include "support/RecordingInteraction.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+const QString BinDir = ORVANE_BIN_DIR;
+const std::string UserFiles = (std::filesystem::path(ORVANE_BIN_DIR) / "userfiles").string();
+const std::string RunsFixtures =
+    (std::filesystem::path(ORVANE_TEST_FIXTURES).parent_path().parent_path() / "runs" / "fixtures").string();
+
+// Everything the program asks, in the order asked.
+class SequenceInteraction : public RecordingInteraction {
+public:
+    void ShowMessage(const std::string& text) override
+    {
+        events.push_back("message: " + text);
+        RecordingInteraction::ShowMessage(text);
+    }
+    bool AskYesNo(const std::string& text, const std::string& title = "") override
+    {
+        events.push_back("question: " + title);
+        return RecordingInteraction::AskYesNo(text, title);
+    }
+    std::string ChooseFile(const FileRequest& request) override
+    {
+        events.push_back("dialog: " + request.title);
+        return RecordingInteraction::ChooseFile(request);
+    }
+    std::vector<std::string> events;
+};
+
+// The program as its start-up builds it: one file dialog object for every dialog, the run, the
+// standard fuel models, the main window.
+struct Orvane {
+    explicit Orvane(SequenceInteraction& ui, const QString& programDir = BinDir)
+        : fileDlg(programDir.toStdString()), runUi(ui, fileDlg), run(runUi)
+    {
+        run.run_IO.programDir = programDir.toStdString();
+        run.LoadFuelModelFile(std::string(ORVANE_BIN_DIR) + "/ModelParameters.f");
+        form = std::make_unique<TorviForm>(run, fileDlg, ui, programDir);
+        form->show();
+        form->Start("");
+    }
+    ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
+    ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
+
+    FileDlg fileDlg;
+    FileDlgInteraction runUi;
+    clsRun run;
+    std::unique_ptr<TorviForm> form;
+};
+
+const std::string NorthSlope = "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 North slope";
+const std::string Flat = "3 10 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 5 0 0 Flat";
+
+std::string WriteScenario(const TempDir& dir, const std::string& name, const std::string& line)
+{
+    return dir.Write(name, "# a scenario\r\n" + line + "\r\n");
+}
+
+void Trigger(QAction* entry, int scenario = 0)
+{
+    if (scenario)
+        entry->setData(scenario);
+    entry->trigger();
+}
+
+void PickUnit(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// A value typed into a box of a scenario, which is then left: the panel now holds unsaved data.
+void TypeInto(ctlIn& panel, int field, const QString& text)
+{
+    QLineEdit* box = panel.txtInp[ctlIn::fld2Idx(field)];
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Tab);
+}
+
+// The values of the one data line of a scenario file.
+std::vector<std::string> DataValues(const std::string& file)
+{
+    clsLineReader in;
+    in.Open(file);
+    std::string line;
+    while (in.ReadLine(line) == clsLineReader::Result::Line)
+        if (!line.empty() && line[0] != '#')
+            return TextLines::SplitBlanks(line);
+    return {};
+}
+
+std::string RoundedText(double value, int decimals)
+{
+    return TextLines::ShortestText(TextLines::RoundToDecimals(value, decimals));
+}
+
+}  // namespace
+
+class TestRunCommands : public QObject {
+    Q_OBJECT
+
+    SequenceInteraction ui;
+    std::unique_ptr<Orvane> app;
+    std::unique_ptr<TempDir> dir;
+
+private slots:
+    void init()
+    {
+        ui = SequenceInteraction();
+        dir = std::make_unique<TempDir>();
+        app = std::make_unique<Orvane>(ui);
+        QVERIFY(QTest::qWaitForWindowExposed(app->form.get()));
+    }
+
+    void cleanup()
+    {
+        app.reset();
+        dir.reset();
+    }
+
+    // What the analyst saves (names, scenarios, units, tab settings) is what a fresh program shows
+    // after opening the run file.
+    void aSavedRunReopensInAFreshProgram()
+    {
+        ui.chosenFiles = {WriteScenario(*dir, "north.scn", NorthSlope), WriteScenario(*dir, "flat.scn", Flat)};
+        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->form->mnuLoad, 3);
+        PickUnit(app->form->UnitList(app->run.units.ROSOutUnits), 1);  // m/min
+        QTest::keyClicks(app->form->txtRun, "Ridge plan");
+        QTest::keyClicks(app->form->txtAnalyst, "Kim");
+        app->run.tblch_input_var = 3;
+        app->run.haz_input_max = 30;
+        app->run.fire_page_var = 2;
+        ui.chosenFiles = {dir->File("ridge.unt"), dir->File("ridge.run")};
+        Trigger(app->form->mnuSaveUnits);
+        Trigger(app->form->mnuSaveMain);
+        QVERIFY(ui.messages.empty());
+        QCOMPARE(app->form->txtRunFile->text().toStdString(), dir->File("ridge.run"));
+        QVERIFY(!app->run.IsDirty);
+        const std::string saved = ReadBytes(dir->File("ridge.run"));
+        QVERIFY(saved.find("Name:Ridge plan\r\n") != std::string::npos);
+        QVERIFY(saved.find("\r\nUnt:ridge.unt\r\nFmd:\r\nScn:north.scn|+|flat.scn\r\nTbl Vars:3|+|") != std::string::npos);
+
+        SequenceInteraction freshUi;
+        Orvane fresh(freshUi);
+        fresh.form->TabStrip1->setCurrentIndex(1);  // the output table is the visible view
+        freshUi.chosenFiles = {dir->File("ridge.run")};
+        Trigger(fresh.form->mnuOpenRun);
+        QCOMPARE(freshUi.events, std::vector<std::string>{"dialog: Load Torvi run data"});
+        QCOMPARE(freshUi.fileRequests[0].filter, std::string("Torvi run files (*.run)|*.run"));
+        QCOMPARE(freshUi.fileRequests[0].initDir, UserFiles);
+        QCOMPARE(fresh.form->txtRun->text(), QString("Ridge plan"));
+        QCOMPARE(fresh.form->txtAnalyst->text(), QString("Kim"));
+        QCOMPARE(fresh.form->txtRunFile->text().toStdString(), dir->File("ridge.run"));
+        QCOMPARE(fresh.In(1).cmdLowFM->text(), QString("FM5"));
+        QCOMPARE(fresh.In(2).cmdLowFM->text(), QString("FM10"));  // saved from scenario C
+        QCOMPARE(fresh.In(3).cmdLowFM->text(), QString("Low FM"));
+        QCOMPARE(fresh.form->scenarioButton[2]->toolTip(), QString(" Flat"));
+        QCOMPARE(fresh.form->UnitList(fresh.run.units.ROSOutUnits)->currentText(), QString("m/min"));
+        QCOMPARE(fresh.Out(1).txtROS->text().toStdString(),
+                 RoundedText(fresh.run.io(1).OData.RateOfSpread * 0.335281011, 2));
+        QVERIFY(!fresh.Out(2).GetFireType().isEmpty());
+        QCOMPARE(fresh.run.tblch_input_var, int16_t(3));
+        QCOMPARE(fresh.run.haz_input_max, 30.0);
+        QCOMPARE(fresh.run.fire_page_var, int16_t(2));
+        // The visible table view shows the restored row variable (list position 3).
+        QCOMPARE(fresh.form->tablesTab->tblRowInput->cmboRowVar->currentText(), QString("Live herb  moisture"));
+        QVERIFY(fresh.run.IsLoaded);
+
+        // Nothing was changed since: leaving asks nothing.
+        Trigger(fresh.form->mnuExit);
+        QCOMPARE(freshUi.events.size(), std::size_t(1));
+        QVERIFY(!fresh.form->isVisible());
+    }
+
+    void aRunIsNamedBeforeItIsSaved()
+    {
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.events, std::vector<std::string>{"message: Please name your run before saving it."});
+
+        QTest::keyClicks(app->form->txtRun, "Hill|+|top");
+        Trigger(app->form->mnuSaveMain);
+        QVERIFY(ui.fileRequests.empty());
+        QCOMPARE(ui.messages.back(), std::string("The run's Run holds \"|+|\" or a line break, which a run file "
+                                                 "cannot store. Please change it before saving the run."));
+    }
+
+    // Scenario data first (once per dirty scenario), then unit selections, then the run, and only
+    // then the file dialog.
+    void theSavePromptsComeInTheirOrder()
+    {
+        TypeInto(app->In(2), 11, "6");
+        TypeInto(app->In(4), 21, "12");
+        PickUnit(app->form->UnitList(app->run.units.FLenOutUnits), 1);
+        app->run.IsLoaded = true;
+        QTest::keyClicks(app->form->txtProject, "Thinning");
+        Trigger(app->form->mnuOpenRun);
+        QCOMPARE(ui.events, (std::vector<std::string>{"question: Scenario data changed", "question: Scenario data changed",
+                                                      "question: Unit selections changed",
+                                                      "question: Torvi Run data changed", "dialog: Load Torvi run data"}));
+        QCOMPARE(ui.questions, (std::vector<std::string>{
+                                   "Data in Scenario B has changed. Would you like to Save changes?",
+                                   "Data in Scenario D has changed. Would you like to Save changes?",
+                                   "Unit selections have changed.\r\nWould you like to save these changes?",
+                                   "Would you like to save changes made to this run?"}));
+        // All answered No and the dialog cancelled: the run is closed.
+        QVERIFY(app->form->txtProject->text().isEmpty());
+        QVERIFY(app->In(2).txtInp[ctlIn::fld2Idx(11)]->text().isEmpty());
+        QCOMPARE(app->form->UnitList(app->run.units.FLenOutUnits)->currentIndex(), 0);
+        QCOMPARE(app->run.units.FLenOutUnits.GetCurrUnit(), int16_t(1));
+    }
+
+    void closingAChangedRunAsksAndEmptiesTheRunFields()
+    {
+        WriteScenario(*dir, "flat.scn", Flat);
+        const std::string runFile = dir->Write(
+            "hill.run", "Name:Hill\r\nDate:June\r\nProject:Ridge\r\nAnalyst:Kim\r\nUnt:\r\nFmd:\r\nScn:flat.scn\r\n"
+                        "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0\r\nFire Vars:0|+|0\r\n");
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuOpenRun);
+        QCOMPARE(app->form->txtProject->text(), QString("Ridge"));
+        QTest::keyClicks(app->form->txtRun, " top");
+        QCOMPARE(app->run.Name, std::string("Hill top"));
+        Trigger(app->form->mnuCloseRun);
+        QCOMPARE(ui.questions, std::vector<std::string>{"Would you like to save changes made to this run?"});
+        QCOMPARE(ui.questionTitles, std::vector<std::string>{"Torvi Run data changed"});
+        for (QLineEdit* box : {app->form->txtRun, app->form->txtRDate, app->form->txtAnalyst, app->form->txtProject,
+                               app->form->txtRunFile})
+            QVERIFY(box->text().isEmpty());
+        QCOMPARE(app->In(1).cmdLowFM->text(), QString("Low FM"));
+        QVERIFY(app->run.Name.empty());
+        QVERIFY(!app->run.IsLoaded);
+
+        // Yes saves the run under its own file name.
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuOpenRun);
+        QTest::keyClicks(app->form->txtAnalyst, " Lee");
+        ui.answers = {true};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuCloseRun);
+        QCOMPARE(ui.fileRequests.back().title, std::string("Save Torvi run data"));
+        QCOMPARE(ui.fileRequests.back().fileName, runFile);
+        QVERIFY(ui.fileRequests.back().save);
+        QVERIFY(ReadBytes(runFile).find("Analyst:Kim Lee\r\n") != std::string::npos);
+    }
+
+    // What a run file that fails half-way did load is shown, and it is not taken for that file.
+    void aRunThatFailsToLoadShowsWhatItRead()
+    {
+        WriteScenario(*dir, "flat.scn", Flat);
+        ui.chosenFiles = {dir->Write("bad.run", "Name:Hill\r\nDate:\r\nProject:\r\nAnalyst:\r\nUnt:\r\nFmd:\r\n"
+                                                "Scn:flat.scn\r\nTbl Vars:9|+|0\r\n")};
+        Trigger(app->form->mnuOpenRun);
+        QCOMPARE(ui.messages, std::vector<std::string>{"Missing run data value at line 8"});
+        QCOMPARE(app->form->txtRun->text(), QString("Hill"));
+        QCOMPARE(app->In(1).cmdLowFM->text(), QString("FM10"));
+        QVERIFY(app->form->txtRunFile->text().isEmpty());
+        QVERIFY(!app->run.IsLoaded);
+    }
+
+    void exitWithNothingChangedAsksNothing()
+    {
+        Trigger(app->form->mnuExit);
+        QVERIFY(ui.events.empty());
+        QVERIFY(!app->form->isVisible());
+    }
+
+    // The close box guards unsaved work as Exit does. An unnamed scenario that the user wants to
+    // keep is named first, so the answer Yes does save it.
+    void theCloseBoxAsksTheSavePrompts()
+    {
+        TypeInto(app->In(2), 21, "8");
+        ui.answers = {true};
+        ui.texts = {"Windy flat"};
+        ui.chosenFiles = {dir->File("windy.scn")};
+        app->form->close();
+        QCOMPARE(ui.events, (std::vector<std::string>{"question: Scenario data changed", "dialog: Save scenario input data"}));
+        QCOMPARE(ui.textPrompts, std::vector<std::string>{"Please enter a name for this scenario | Scenario name | "});
+        QVERIFY(!app->form->isVisible());
+        const std::vector<std::string> saved = DataValues(dir->File("windy.scn"));
+        QCOMPARE(saved.size(), std::size_t(26));
+        QCOMPARE(saved[21], std::string("8"));
+        QCOMPARE(saved[24] + " " + saved[25], std::string("Windy flat"));
+    }
+
+    void unitsSetCommands()
+    {
+        ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat), UserFiles + "/metric.unt"};
+        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->form->mnuOpenUnits);
+        const auto& request = ui.fileRequests.back();
+        QCOMPARE(request.title, std::string("Load Torvi units set"));
+        QCOMPARE(request.filter, std::string("Torvi units set files (*.unt)|*.unt"));
+        QVERIFY(request.flags & FileDlg::cdlOFNFileMustExist);
+        clsUnits& units = app->run.units;
+        QCOMPARE(app->form->UnitList(units.ROSOutUnits)->currentText(), QString("m/min"));
+        QCOMPARE(app->form->UnitList(units.OpenWindSpdInUnits)->currentText(), QString("km/hr"));
+        QCOMPARE(app->form->UnitList(units.CanopyBDInUnits)->currentText(), QString("kg/m3"));
+        // 5 mi/hr shown as 5 × 1.609348854 = 8.05 km/hr, one decimal.
+        QCOMPARE(app->In(1).txtInp[ctlIn::fld2Idx(21)]->text(), QString("8"));
+        QCOMPARE(app->Out(1).txtROS->text().toStdString(),
+                 RoundedText(app->run.io(1).OData.RateOfSpread * 0.335281011, 2));
+        QVERIFY(!units.UnitsChanged());
+
+        // A faulty set is refused whole.
+        ui.chosenFiles = {dir->Write("bad.unt", "MAIN HCROWN: 2\r\nMAIN IN: 2|+|1|+|1|+|9\r\n")};
+        Trigger(app->form->mnuOpenUnits);
+        QCOMPARE(ui.messages.back(), std::string("Invalid unit data value at line 2"));
+        QCOMPARE(app->form->UnitList(units.OpenWindSpdInUnits)->currentText(), QString("km/hr"));
+        QCOMPARE(app->run.unitsIO.fileName, UserFiles + "/metric.unt");
+
+        PickUnit(app->form->UnitList(units.HPUAOutUnits), 0);
+        ui.chosenFiles = {dir->File("mine.unt")};
+        Trigger(app->form->mnuSaveUnits);
+        QCOMPARE(ui.fileRequests.back().title, std::string("Save Torvi units set"));
+        QCOMPARE(ui.fileRequests.back().fileName, UserFiles + "/metric.unt");
+        QCOMPARE(ui.fileRequests.back().initDir, UserFiles + "/");  // the folder of the proposed file
+        QVERIFY(ui.fileRequests.back().flags & FileDlg::cdlOFNOverwritePrompt);
+        QVERIFY(ReadBytes(dir->File("mine.unt")).find("MAIN OUT: 1|+|2|+|2|+|2|+|2|+|2|+|2|+|2|+|2|+|2|+|2|+|1|+|2|+|2\r\n") !=
+                std::string::npos);
+
+        PickUnit(app->form->UnitList(units.FLenOutUnits), 0);
+        Trigger(app->form->mnuCloseUnits);
+        QCOMPARE(ui.questions.back(), "Unit selections have changed in the loaded unit set file " + dir->File("mine.unt") +
+                                          ".\r\nWould you like to save these changes?");
+        QCOMPARE(ui.questionTitles.back(), std::string("Unit selections changed"));
+        QCOMPARE(app->form->UnitList(units.ROSOutUnits)->currentText(), QString("ch/hr"));
+        QCOMPARE(app->In(1).txtInp[ctlIn::fld2Idx(21)]->text(), QString("5"));
+        QVERIFY(!app->run.unitsIO.IsLoaded());
+    }
+
+    // Custom fuel models, batch and splitting open their dialogs where every dialog does: in
+    // userfiles first, then in the folder last chosen.
+    void toolDialogsShareTheProgramsFileDialog()
+    {
+        ui.chosenFiles = {RunsFixtures + "/custom.fmd"};
+        Trigger(app->form->mnuCustomFM);
+        QCOMPARE(ui.fileRequests[0].title, std::string("Load custom fuel model"));
+        QCOMPARE(ui.fileRequests[0].initDir, UserFiles);
+        QVERIFY(app->run.getSelectedFM(250));
+
+        const std::string batchFile = dir->Write("three.scn", ReadBytes(RunsFixtures + "/batch_three.scn"));
+        ui.chosenFiles = {batchFile};
+        Trigger(app->form->mnuBatch);
+        QCOMPARE(ui.fileRequests[1].title, std::string("Select scenario input file"));
+        QCOMPARE(ui.fileRequests[1].initDir, RunsFixtures + "/");
+        QVERIFY(std::filesystem::exists(dir->File("three.out")));
+        QVERIFY(ui.messages.back().rfind("Generated ", 0) == 0);
+
+        ui.chosenFiles = {batchFile};
+        Trigger(app->form->mnuSplitScn);
+        QCOMPARE(ui.fileRequests[2].title, std::string("Select scenario input batch file"));
+        QCOMPARE(ui.fileRequests[2].initDir, dir->path.string() + "/");
+        QVERIFY(std::filesystem::exists(dir->File("North.scn")));
+    }
+
+    void globalSettingsRecalculateEveryScenario()
+    {
+        ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat), WriteScenario(*dir, "north.scn", NorthSlope)};
+        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->form->mnuLoad, 2);
+        const QString headFire = app->Out(2).txtROS->text();
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<frmGlobalSettings*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->txtSpreadDir->setText("90");
+            QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+        });
+        Trigger(app->form->mnuGlobalSettings);
+        QCOMPARE(app->run.globalSpreadDirection, int16_t(90));
+        for (int i : {1, 2}) {
+            clsTorviInputs record = app->run.io(i).IData;
+            QCOMPARE(record.SpreadDirection, 90);
+            bool success = false;
+            const clsTorviOutputs expected = app->run.torvi.CalculateTorviOutputs(record, success);
+            QCOMPARE(app->Out(i).txtROS->text().toStdString(), RoundedText(expected.RateOfSpread, 2));
+        }
+        QVERIFY(app->Out(2).txtROS->text() != headFire);  // the flank spreads slower than the head
+    }
+
+    void theMoistureProgramIsStartedFromTheProgramsFolder()
+    {
+        TempDir programDir;
+        const std::string marker = programDir.File("started");
+        programDir.Write("Moisture", "#!/bin/sh\necho \"$#\" > \"" + marker + "\"\n");
+        std::filesystem::permissions(programDir.File("Moisture"), std::filesystem::perms::owner_all);
+        SequenceInteraction toolUi;
+        Orvane tools(toolUi, QString::fromStdString(programDir.path.string()));
+        Trigger(tools.form->mnuFBATables);
+        QTRY_VERIFY(QFile::exists(QString::fromStdString(marker)));
+        QTRY_COMPARE(ReadBytes(marker), std::string("0\n"));  // no arguments
+        std::filesystem::remove(marker);
+        QTest::mouseClick(tools.form->btnFBA, Qt::LeftButton);
+        QTRY_VERIFY(QFile::exists(QString::fromStdString(marker)));
+        QVERIFY(toolUi.messages.empty());
+
+        std::filesystem::remove(programDir.File("Moisture"));
+        Trigger(tools.form->mnuFBATables);
+        QCOMPARE(toolUi.messages, std::vector<std::string>{"Cannot the locate Moisture.exe file. This program must "
+                                                           "reside in the same directory as Torvit."});
+    }
+};
+
+QTEST_MAIN(TestRunCommands)
+#include "gui_RunCommands.moc"
