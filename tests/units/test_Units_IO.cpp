@@ -216,6 +216,15 @@ TEST(Units_IO, FilesThatCannotBeOpened)
     EXPECT_FALSE(f.io.LoadUnits(missing, f.run));
     EXPECT_EQ(f.io.errStr, "Failed to open Units file: " + missing);
     EXPECT_FALSE(f.io.IsLoaded());
+    EXPECT_FALSE(f.io.LoadUnits(f.dir.path.string(), f.run));  // a folder is not a file to open
+    EXPECT_EQ(f.io.errStr, "Failed to open Units file: " + f.dir.path.string());
+    // Lines that cannot be read: the process's memory at offset 0, a line over 1 MiB.
+    EXPECT_FALSE(f.io.LoadUnits("/proc/self/mem", f.run));
+    EXPECT_EQ(f.io.errStr, "Failed to read Units file: /proc/self/mem (Input/output error)");
+    const std::string huge = f.dir.Write("huge.unt", "# set\r\n" + std::string(2 << 20, ' ') + NativeFile());
+    EXPECT_FALSE(f.io.LoadUnits(huge, f.run));
+    EXPECT_EQ(f.io.errStr, "Line number 2 of Units file: " + huge + " is longer than 1048576 characters");
+    EXPECT_FALSE(f.io.IsLoaded());
 
     f.run.units.CvtROS(2, 1);
     const std::string unwritable = f.dir.File("no folder/set.unt");
