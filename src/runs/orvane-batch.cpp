@@ -151,21 +151,6 @@ std::string Absolute(const std::string& name)
     return error ? name : path.lexically_normal().string();
 }
 
-// Custom fuel models, with messages that name the file.
-bool LoadFuelModelFiles(clsRun& run, ConsoleInteraction& ui, const std::vector<std::string>& files)
-{
-    for (const std::string& file : files) {
-        run.defFM.errStr.clear();
-        if (!run.defFM.LoadFuelModel(file)) {
-            ui.ShowMessage(run.defFM.errStr.empty() ? "Failed to open Fuel Model file: " + file
-                                                    : run.defFM.ErrorWithFileName());
-            return false;
-        }
-    }
-    run.torvi.FuelModels = run.defFM.fmColl;
-    return true;
-}
-
 int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)
 {
     Batch batch(run, ui);
@@ -227,8 +212,9 @@ int main(int argc, char* argv[])
     clsRun run(ui);
     if (!Module1::CheckAndLoadModelParameters(ProgramFolder(argv[0]), run, ui))
         return ExitFailure;
-    if (!LoadFuelModelFiles(run, ui, options.fuelModelFiles))
-        return ExitFailure;
+    for (const std::string& file : options.fuelModelFiles)
+        if (!run.LoadFuelModelFile(file))
+            return ExitFailure;
     run.globalHCrown = options.hcrown;
     run.globalSpreadDirection = options.spreadDirection;
     return options.split ? RunSplit(run, ui, options) : RunBatch(run, ui, options);
