@@ -3,6 +3,7 @@
 #include "app/RunCommands.h"
 #include "app/TextLines.h"
 #include "app/TorviForm.h"
+#include "app/clsLineReader.h"
 #include "panels/ctlIn.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
@@ -22,7 +23,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -108,9 +108,10 @@ void TypeInto(ctlIn& panel, int field, const QString& text)
 // The values of the one data line of a scenario file.
 std::vector<std::string> DataValues(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    clsLineReader in;
+    in.Open(file);
     std::string line;
-    while (TextLines::ReadLine(in, line))
+    while (in.ReadLine(line) == clsLineReader::Result::Line)
         if (!line.empty() && line[0] != '#')
             return TextLines::SplitBlanks(line);
     return {};
