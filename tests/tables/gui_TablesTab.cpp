@@ -14,6 +14,7 @@
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
 
+#include "support/BoxColour.h"
 #include "support/MainWindowTestSupport.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
@@ -47,11 +48,6 @@ using MainWindowTestSupport::Choose;
 
 const char* const Grass = "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0";
 const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0";
-
-QColor Background(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Active, QPalette::Base);
-}
 
 }  // namespace
 
