@@ -1,10 +1,8 @@
 #include "app/CRC.h"
 
-#include "app/TextLines.h"
+#include "app/clsLineReader.h"
 
 #include <array>
-#include <filesystem>
-#include <fstream>
 
 namespace CRC {
 
@@ -40,18 +38,18 @@ uint32_t FinishCrc(uint32_t crc)
 uint32_t FileCrc(const std::string& fileName, clsUserInteraction& ui)
 {
     uint32_t crc = MakeCrcTable(0xEDB88320u, 0xFFFFFFFFu);
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(fileName, error))
-        in.open(fileName, std::ios::binary);
-    if (!in.is_open()) {
-        ui.ShowMessage("Failed to compute CRC for " + fileName);
-        return 0xFFFFFFFFu;
-    }
+    // Every byte counts: a byte-order mark is part of the file being checked.
+    clsLineReader in;
+    bool readable = in.Open(fileName, false);
     std::string line;
-    while (TextLines::ReadLine(in, line))
+    while (readable) {
+        const clsLineReader::Result result = in.ReadLine(line);
+        if (result == clsLineReader::Result::End)
+            break;
+        readable = result == clsLineReader::Result::Line;  // a line too long to check fails as well
         crc = UpdateCrc(line, crc);
-    if (in.bad()) {
+    }
+    if (!readable) {
         ui.ShowMessage("Failed to compute CRC for " + fileName);
         return 0xFFFFFFFFu;
     }

@@ -1,23 +1,22 @@
 #include "app/LabelledRecords.h"
 
-#include "app/TextLines.h"
 #include "runs/ScenarioGrid.h"
 
 namespace LabelledRecords {
 
-bool NextRecord(std::istream& in, std::string& record, int64_t& lineNumber)
+clsLineReader::Result NextRecord(clsLineReader& in, std::string& record)
 {
     std::string line;
-    while (TextLines::ReadLine(in, line)) {
-        ++lineNumber;
+    clsLineReader::Result result;
+    while ((result = in.ReadLine(line)) == clsLineReader::Result::Line) {
         const std::string_view text = ScenarioGrid::StripBlanks(line);
         if (text.empty() || text.front() == '#')
             continue;
         record = line.substr(line.find_first_not_of(" \t"));
-        return true;
+        return result;
     }
     record.clear();
-    return false;
+    return result;
 }
 
 bool ValueText(std::string_view record, std::string_view label, std::string& valueText)

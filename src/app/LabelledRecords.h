@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdint>
-#include <istream>
+#include "app/clsLineReader.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +13,10 @@ namespace LabelledRecords {
 
 inline constexpr std::string_view Separator = "|+|";
 
-// Reads up to the next record line and returns it without its leading blanks (trailing blanks are
-// kept: a label may end in one). False at the end of the file, with record "".
-bool NextRecord(std::istream& in, std::string& record, int64_t& lineNumber);
+// Reads up to the next record line and gives it without its leading blanks (trailing blanks are
+// kept: a label may end in one). At the end of the file, or at a line that cannot be read, record
+// is "" and the result says which.
+clsLineReader::Result NextRecord(clsLineReader& in, std::string& record);
 
 // The record's value text: what follows the label's length from the start, stripped of blanks.
 // False when the record does not contain the label.

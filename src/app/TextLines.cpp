@@ -7,31 +7,6 @@
 
 namespace TextLines {
 
-bool ReadLine(std::istream& in, std::string& line)
-{
-    line.clear();
-    std::streambuf* buffer = in.rdbuf();
-    using traits = std::char_traits<char>;
-    auto c = buffer->sbumpc();
-    if (traits::eq_int_type(c, traits::eof())) {
-        in.setstate(std::ios::eofbit);
-        return false;
-    }
-    while (!traits::eq_int_type(c, traits::eof())) {
-        const char ch = traits::to_char_type(c);
-        if (ch == '\n')
-            return true;
-        if (ch == '\r') {
-            if (traits::eq_int_type(buffer->sgetc(), traits::to_int_type('\n')))
-                buffer->sbumpc();
-            return true;
-        }
-        line.push_back(ch);
-        c = buffer->sbumpc();
-    }
-    return true;
-}
-
 static bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -77,16 +52,44 @@ std::vector<std::string> SplitBlanks(std::string_view text)
     return {views.begin(), views.end()};
 }
 
+// An optional sign, digits with an optional point (at least one digit), an optional exponent with
+// an optional sign. Anything else ("inf", "nan", "0x1p3", "+-1", "1,5") is not a number of ours.
+static bool IsDecimalNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    const auto sign = [&] {
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+    };
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+            ++i;
+        return i - from;
+    };
+    sign();
+    std::size_t mantissaDigits = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        sign();
+        if (digits() == 0)
+            return false;
+    }
+    return i == text.size();
+}
+
 bool ParseDouble(std::string_view text, double& value)
 {
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty() || text.front() == '+')
+    if (!IsDecimalNumber(text))
         return false;
-    // from_chars accepts "inf" and "nan", which are not numbers to any of our files.
-    for (char c : text)
-        if (!(std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-' || c == 'e' || c == 'E'))
-            return false;
+    if (text.front() == '+')
+        text.remove_prefix(1);  // from_chars takes a sign only in the exponent
     double parsed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(parsed))
@@ -150,7 +153,10 @@ std::string GeneralText(double value, int significantDigits)
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);
-    return WithBasicExponent(buffer, result.ptr);
+    std::string text = WithBasicExponent(buffer, result.ptr);
+    // Next to the largest double, rounding up can pass it: such a text would not read back.
+    double readBack = 0;
+    return std::fabs(value) < 1e308 || ParseDouble(text, readBack) ? text : ShortestText(value);
 }
 
 std::string FixedText(double value, int decimals)

@@ -1,17 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Line and number handling shared by every file reader. Lines end at CR LF, LF or CR;
-// numbers are read without regard to the process locale.
+// Line and number handling shared by every file reader (which read their lines through
+// clsLineReader); numbers are read without regard to the process locale.
 namespace TextLines {
-
-// Reads the next physical line without its terminator; false at end of file.
-bool ReadLine(std::istream& in, std::string& line);
 
 // Each run of spaces and tabs becomes one space; leading and trailing blanks are removed.
 std::string NormaliseBlanks(std::string_view text);
@@ -21,7 +17,8 @@ std::vector<std::string> SplitBlanks(std::string_view text);
 // The same into views of the text, reusing the vector's storage: for readers of many lines.
 void SplitBlanks(std::string_view text, std::vector<std::string_view>& values);
 
-// The whole text must be a finite decimal number (an optional sign, digits, a point, an exponent).
+// The whole text must be a finite decimal number: an optional sign, digits with an optional point,
+// an optional exponent with an optional sign ("1E+20" as our writers write it, "1e-3").
 bool ParseDouble(std::string_view text, double& value);
 
 // A number rounded to the nearest whole number, halves to the even neighbour; false when the
@@ -35,7 +32,8 @@ double RoundHalfEven(double value);
 // ("0.05", "3", "100000", "1E-05", "1.5E+20").
 std::string ShortestText(double value);
 
-// The value rounded to that many significant digits, without trailing zeros ("0.4", "1", "1E-05").
+// The value rounded to that many significant digits, without trailing zeros ("0.4", "1", "1E-05"),
+// or the shortest text when the rounded one would pass the largest double.
 std::string GeneralText(double value, int significantDigits);
 
 // The value with a fixed number of decimals, a leading zero before the point and no thousands

@@ -33,6 +33,8 @@ void ToolCommands::GlobalSettings()
         return;
     for (int i = 1; i <= clsRun::NumScenarios(); ++i)
         form.CalculateOutput(i);
+    // A table or chart on screen was computed with the previous settings.
+    form.SelectTab(run.visTab);
 }
 
 void ToolCommands::RunBatch()

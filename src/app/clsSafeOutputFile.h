@@ -1,30 +1,54 @@
 #pragma once
 
-#include <fstream>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
-// An output file that replaces its target only when it is committed: the text goes to a
-// temporary file beside the target, which is renamed over the target at Commit. A file
-// that is abandoned (Discard, or destruction before Commit) leaves the previous target intact.
+// An output file that replaces its target only when it is committed, so that a save that fails at
+// any point leaves the previous file as it was. The text goes to a temporary file of a unique name
+// beside the target, created exclusively and never through a link; Commit flushes it to the disk
+// and renames it over the target. A file that is abandoned (Discard, a failure, or destruction
+// before Commit) is removed. Temporaries left by a run that was killed are removed by a later save
+// into the same folder, once no process holds them any more.
+//
+// Only a regular file (or a link to one) is ever replaced: a folder, a device, a pipe or a dangling
+// link at the target is refused at Open.
 class clsSafeOutputFile {
 public:
+    // Temporaries of a run that ended without removing its own are left this long (seconds) before
+    // a save removes them: a run that has just created one has not locked it yet.
+    static constexpr int StaleAfterSeconds = 60;
+
     clsSafeOutputFile() = default;
     clsSafeOutputFile(const clsSafeOutputFile&) = delete;
     clsSafeOutputFile& operator=(const clsSafeOutputFile&) = delete;
     ~clsSafeOutputFile();
 
+    // False, with the reason in ErrorText, when the temporary file cannot be created or the target
+    // is not a regular file.
     bool Open(const std::string& target);
-    bool IsOpen() const { return out.is_open(); }
-    void Write(const std::string& text) { out << text; }
+    bool IsOpen() const { return fd >= 0; }
+    void Write(std::string_view text);
     // False once a write has failed.
-    bool Good() const { return out.is_open() && out.good(); }
-    // Flushes, closes and renames the temporary file over the target; false when any write failed.
+    bool Good() const { return fd >= 0 && errorText.empty(); }
+    // Writes out the rest, syncs the file and renames it over the target; false (and the target
+    // untouched) when anything failed.
     bool Commit();
     void Discard();
     const std::string& Target() const { return target; }
+    const std::string& ErrorText() const { return errorText; }
 
 private:
-    std::ofstream out;
+    bool Flush();
+    bool Fail(int error);
+    void RemoveStaleTemporaries(const std::string& folder);
+    bool CreateTemporary(const std::string& folder, const std::string& targetName, uint32_t mode);
+
+    int fd = -1;
     std::string target;
     std::string temporary;
+    std::string pending;       // written text not yet handed to the system
+    std::string errorText;     // the first failure of this file
+    std::optional<std::string> cleanedFolder;  // whose stale temporaries were last removed
 };

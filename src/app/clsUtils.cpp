@@ -12,6 +12,12 @@ bool clsUtils::FileExists(const std::string& path)
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
+bool clsUtils::PathExists(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
 bool clsUtils::KeyExistsInCollection(const clsFuelModels& collection, const std::string& key)
 {
     return collection.MemberIsPresent(key);

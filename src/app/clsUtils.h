@@ -29,6 +29,8 @@ public:
 
     // True when a regular file of that name exists.
     static bool FileExists(const std::string& path);
+    // True when anything at all is at the path: a file, a folder, a device, a pipe, a dangling link.
+    static bool PathExists(const std::string& path);
     static bool KeyExistsInCollection(const clsFuelModels& collection, const std::string& key);
     // Positions count from 1.
     static bool ItemExistInCollection(const clsFuelModels& collection, std::size_t position);

@@ -3,7 +3,6 @@
 #include "app/TextLines.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 // Conversions into the record's internal units, indexed by the unit indicator (0 ENGLISH, 1 METRIC).
@@ -36,38 +35,52 @@ bool FuelModel_IO::AlreadyLoaded(const std::string& fileName) const
            std::find(loadedFileNames.begin(), loadedFileNames.end(), fileName) != loadedFileNames.end();
 }
 
-bool FuelModel_IO::Fail(const std::string& message)
+std::string FuelModel_IO::ErrorWithFileName() const
+{
+    return errStrNamesFile ? errStr : errStr + " of Fuel Model file " + currentFileName;
+}
+
+bool FuelModel_IO::Fail(const std::string& message, bool namesFile)
 {
     errStr = message;
-    file.close();
+    errStrNamesFile = namesFile;
+    file.Close();
     return false;
 }
 
-// The next line that is neither blank nor a comment, normalised; false at end of file.
-bool FuelModel_IO::ReadModelLine(std::string& line)
+// The next line that is neither blank nor a comment, normalised.
+clsLineReader::Result FuelModel_IO::ReadModelLine(std::string& line)
 {
     std::string raw;
-    while (TextLines::ReadLine(file, raw)) {
-        ++lineCounter;
+    for (;;) {
+        const clsLineReader::Result result = file.ReadLine(raw);
+        if (result != clsLineReader::Result::Line)
+            return result;
         line = TextLines::NormaliseBlanks(raw);
         if (!line.empty() && line[0] != '#')
-            return true;
+            return result;
     }
-    return false;
+}
+
+// A line that could not be read ends the load with the reason.
+bool FuelModel_IO::FailToRead(clsLineReader::Result result)
+{
+    return Fail(file.ProblemText(result, "Fuel Model file: " + currentFileName));
 }
 
 bool FuelModel_IO::ReadUnitIndicator()
 {
     std::string line;
-    if (!ReadModelLine(line))
-        return false;
-    const std::string units = UpperCase(line);
+    const clsLineReader::Result result = ReadModelLine(line);
+    if (result == clsLineReader::Result::TooLong || result == clsLineReader::Result::Failed)
+        return FailToRead(result);
+    const std::string units = result == clsLineReader::Result::Line ? UpperCase(line) : "";
     if (units == "ENGLISH")
         unitIndex = 0;
     else if (units == "METRIC")
         unitIndex = 1;
     else
-        return false;
+        return Fail("Fuel Model file " + currentFileName + " is missing a unit indicator.");
     return true;
 }
 
@@ -76,14 +89,14 @@ bool FuelModel_IO::ReadNumber(const std::string& text, double& value)
     if (TextLines::ParseDouble(text, value))
         return true;
     return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
-                std::to_string(lineCounter) + ": " + text);
+                LineNumberText() + ": " + text);
 }
 
 bool FuelModel_IO::FillModel(const std::vector<std::string>& values, clsFuelModel& model)
 {
     if (!TextLines::ParseInt32(values[0], model.fuelModelID))
         return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
-                    std::to_string(lineCounter) + ": " + values[0]);
+                    LineNumberText() + ": " + values[0]);
     model.fuelModelCode = values[1];
     double* const loads[] = {&model.load1Hr, &model.load10Hr, &model.load100Hr, &model.loadLiveHerb,
                              &model.loadLiveWoody};
@@ -117,24 +130,19 @@ bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
     if (AlreadyLoaded(fileName))
         return true;
     currentFileName = fileName;
-    lineCounter = 0;
-    file.close();
-    file.clear();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error))
-        return false;
-    file.open(fileName, std::ios::binary);
-    if (!file.is_open())
+    // A file that cannot be opened leaves errStr as it was; the caller names the failure.
+    if (!file.Open(fileName))
         return false;
     if (!ReadUnitIndicator())
-        return Fail("Fuel Model file " + fileName + " is missing a unit indicator.");
+        return false;
 
     clsFuelModels local;
     std::string line;
-    while (ReadModelLine(line)) {
+    clsLineReader::Result result;
+    while ((result = ReadModelLine(line)) == clsLineReader::Result::Line) {
         std::vector<std::string> values = TextLines::SplitBlanks(line);
         if (values.size() < valuesPerModel)
-            return Fail("Wrong number of values in line number " + std::to_string(lineCounter));
+            return Fail("Wrong number of values in line number " + LineNumberText(), false);
         for (std::string& value : values)
             if (value == "N/A")
                 value = "1";
@@ -144,11 +152,13 @@ bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
         const std::string key = std::to_string(model->fuelModelID);
         if (local.MemberIsPresent(key) || fmColl->MemberIsPresent(key))
             return Fail("Duplicate fuel model: number(" + key + ") code(" + model->fuelModelCode + ")\r\n\r\n" +
-                        fileName + " contains a fuel model at line " + std::to_string(lineCounter) +
+                        fileName + " contains a fuel model at line " + LineNumberText() +
                         " which was previously loaded.");
         local.AddSorted(std::move(model), key);
     }
-    file.close();
+    if (result != clsLineReader::Result::End)
+        return FailToRead(result);
+    file.Close();
 
     if (fmColl->Count() > 0) {
         for (std::size_t position = 1; position <= local.Count(); ++position)

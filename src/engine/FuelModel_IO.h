@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/clsLineReader.h"
 #include "engine/clsFuelModels.h"
 
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,21 +17,26 @@ public:
     bool LoadFuelModel(const std::string& fileName);
     // The loaded file name at a 0-based position, or "".
     std::string FMfileNames(int index) const;
+    // errStr of the last failed load, naming the file where errStr names only the line: for messages
+    // that stand without the context of the file the user just chose.
+    std::string ErrorWithFileName() const;
 
     std::shared_ptr<clsFuelModels> fmColl;
     std::string errStr;
 
 private:
+    clsLineReader::Result ReadModelLine(std::string& line);
+    bool FailToRead(clsLineReader::Result result);
     bool ReadUnitIndicator();
-    bool ReadModelLine(std::string& line);
     bool FillModel(const std::vector<std::string>& values, clsFuelModel& model);
     bool ReadNumber(const std::string& text, double& value);
-    bool Fail(const std::string& message);
+    bool Fail(const std::string& message, bool namesFile = true);
     bool AlreadyLoaded(const std::string& fileName) const;
+    std::string LineNumberText() const { return std::to_string(file.LineNumber()); }
 
     std::vector<std::string> loadedFileNames;
     std::string currentFileName;
     int unitIndex = 0;
-    int lineCounter = 0;
-    std::ifstream file;
+    bool errStrNamesFile = true;
+    clsLineReader file;
 };

@@ -155,28 +155,38 @@ bool Batch::ValidateBatchRecord(std::string& failingKey) const
     return true;
 }
 
-bool Batch::WriteErrorLine(int recordNumber, const std::string& key, Result& result)
+bool Batch::WriteErrorLine(const std::string& line, Result& result)
 {
     ++result.errors;
-    return gScenOut.WriteOutLine("#-- Input Error: record #" + std::to_string(recordNumber) + " contains invalid " +
-                                 key + " data: " + run.scenIn_IO.scen_rec);
+    return gScenOut.WriteOutLine(line);
 }
 
-// One record just read (or refused by the reader for a value that is no number).
-bool Batch::HandleRecord(int recordNumber, Result& result)
+// One record just read (or refused by the reader for a value that is no number). A record that
+// does not give a result is an error line, never a line of zeros that would pass for a fire too
+// wet to spread.
+bool Batch::HandleRecord(int64_t recordNumber, Result& result)
 {
-    if (!run.scenIn_IO.invalidKey.empty())
-        return WriteErrorLine(recordNumber, run.scenIn_IO.invalidKey, result);
-    ApplyBatchSettings();
-    std::string failingKey;
-    if (!ValidateBatchRecord(failingKey))
-        return WriteErrorLine(recordNumber, failingKey, result);
+    const std::string record = "record #" + std::to_string(recordNumber);
+    std::string failingKey = run.scenIn_IO.invalidKey;
+    if (failingKey.empty()) {
+        ApplyBatchSettings();
+        ValidateBatchRecord(failingKey);
+    }
+    if (!failingKey.empty())
+        return WriteErrorLine("#-- Input Error: " + record + " contains invalid " + failingKey +
+                                  " data: " + run.scenIn_IO.scen_rec,
+                              result);
     bool success = false;
     gBatchIO.OData = run.torvi.CalculateTorviOutputs(gBatchIO.IData, success);
+    if (!success)
+        return WriteErrorLine("#-- Calculation Error: " + record + ": CalculateTorviOutputs Failure[" +
+                                  std::to_string(gBatchIO.OData.ErrorNumber) + "] " + gBatchIO.OData.ErrorDescription,
+                              result);
     ++result.datasets;
     return gScenOut.SaveNextScenOutp(gBatchIO.OData, gBatchIO.Name);
 }
 
+// The output could not be written: the writer's reason; the previous output file stays.
 Batch::Result Batch::Abort()
 {
     gScenOut.AbandonScenOutpFile();
@@ -186,48 +196,59 @@ Batch::Result Batch::Abort()
     return {};
 }
 
+// The input could not be read to its end: the reader's reason, naming the file; nothing is written,
+// so that no output passes for the whole input.
+Batch::Result Batch::InputFailed()
+{
+    const std::string message =
+        run.scenIn_IO.ErrorWithFileName() + "\r\nNothing was written to " + gBatchIO.ofileName + ".";
+    gScenOut.AbandonScenOutpFile();
+    run.scenIn_IO.CloseScenInpFile();
+    ui.SetBusy(false);
+    ui.ShowMessage(message);
+    return {};
+}
+
+// An output that is the input, or something other than a file, is never written over.
+bool Batch::RefuseOutput()
+{
+    const std::string& output = gBatchIO.ofileName;
+    std::string reason;
+    if (SameFile(gBatchIO.fileName, output))
+        reason = " is the scenario input file being read.";
+    else if (clsUtils::PathExists(output) && !clsUtils::FileExists(output))
+        reason = " is not a regular file.";
+    if (reason.empty())
+        return false;
+    ui.ShowMessage("The output file " + output + reason + " Please choose another output file.");
+    return true;
+}
+
 Batch::Result Batch::ProcessBatch()
 {
-    const std::string& input = gBatchIO.fileName;
-    const std::string& output = gBatchIO.ofileName;
-    if (SameFile(input, output)) {
-        ui.ShowMessage("The output file " + output +
-                       " is the scenario input file being read. Please choose another output file.");
+    if (RefuseOutput())
         return {};
-    }
     ui.SetBusy(true);
-    Result result;
-    auto summary = [&]() -> Result& {
-        ui.SetBusy(false);
-        result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + output +
-                         "\r\nEncountered " + std::to_string(result.errors) + " errors.";
-        return result;
-    };
-
     const bool first = gBatchIO.LoadInput(false);
     if (!first && run.scenIn_IO.invalidKey.empty())
-        return summary();  // the reader's message has been shown
-    if (first && run.scenIn_IO.scen_rec.empty()) {
-        run.scenIn_IO.CloseScenInpFile();  // no data line: nothing to process
-        result.completed = true;
-        return summary();
-    }
-    if (!gScenOut.OpenScenOutpFile(output))
+        return InputFailed();
+    if (!gScenOut.OpenScenOutpFile(gBatchIO.ofileName))
         return Abort();
-    int recordNumber = 1;
-    if (!HandleRecord(recordNumber, result))
-        return Abort();
-    while (gBatchIO.LoadNextInput() || !run.scenIn_IO.invalidKey.empty()) {
-        if (!HandleRecord(++recordNumber, result))
+    Result result;
+    // An input without any data line gives an output of the headers alone.
+    bool more = !run.scenIn_IO.scen_rec.empty();
+    for (int64_t recordNumber = 1; more; ++recordNumber) {
+        if (!HandleRecord(recordNumber, result))
             return Abort();
+        more = gBatchIO.LoadNextInput() || !run.scenIn_IO.invalidKey.empty();
     }
-    // The reader stopped at the end of the file, or at a line it could not read, which it names.
-    const std::string stoppedBecause = run.scenIn_IO.errStr;
+    if (!run.scenIn_IO.errStr.empty())
+        return InputFailed();  // a line the reader could not read ended the input early
     if (!gScenOut.CloseScenOutpFile())
         return Abort();
-    result.completed = stoppedBecause.empty();
-    summary();
-    if (!result.completed)
-        result.summary += "\r\n" + stoppedBecause;
+    ui.SetBusy(false);
+    result.completed = true;
+    result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + gBatchIO.ofileName +
+                     "\r\nEncountered " + std::to_string(result.errors) + " errors.";
     return result;
 }

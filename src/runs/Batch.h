@@ -13,15 +13,15 @@ class clsTorviUnit;
 
 // Batch processing: the engine over every scenario of a scenario input file, one result line or
 // error line per scenario in a scenario output file. It keeps its own scenario holder and never
-// touches the run's four scenarios. The output file replaces an existing one only when the batch
-// has written it completely.
+// touches the run's four scenarios. The output file is replaced only by a batch that read its whole
+// input and wrote every line: a batch that fails leaves the previous output file as it was.
 class Batch {
 public:
     struct Result {
-        bool completed = false;  // every record was read and its line written
-        int datasets = 0;
-        int errors = 0;
-        std::string summary;     // what to show the user at the end; "" after an abort or a refusal
+        bool completed = false;  // every record was read and its line written to the output file
+        int64_t datasets = 0;    // result lines
+        int64_t errors = 0;      // error lines: records out of range, not numbers, or not calculated
+        std::string summary;     // what to show the user at the end; "" when the batch failed
     };
 
     Batch(clsRun& run, clsUserInteraction& ui);
@@ -35,8 +35,8 @@ public:
     // The input's folder and file name with every ".scn" replaced by the extension (".out"); the
     // input name + the extension when it holds no ".scn", so that the output never is the input.
     static std::string ProposedOutputName(const std::string& inputName, const std::string& extension = ".out");
-    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer. Messages on the
-    // way go to the user; the summary is returned for the caller to show.
+    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer. A failure is told
+    // to the user; the summary of a completed batch is returned for the caller to show.
     Result ProcessBatch();
     // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
     void ApplyBatchSettings();
@@ -55,9 +55,11 @@ private:
         double max;
     };
     static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
-    bool HandleRecord(int recordNumber, Result& result);
-    bool WriteErrorLine(int recordNumber, const std::string& key, Result& result);
+    bool HandleRecord(int64_t recordNumber, Result& result);
+    bool WriteErrorLine(const std::string& line, Result& result);
+    bool RefuseOutput();
     Result Abort();
+    Result InputFailed();
 
     clsRun& run;
     clsUserInteraction& ui;

@@ -102,14 +102,23 @@ double ScenarioInput_IO::FieldValue(const clsTorviInputs& record, int index)
     return field.whole ? *field.whole : *field.real;
 }
 
+std::string ScenarioInput_IO::ErrorWithFileName() const
+{
+    return errStrNamesFile ? errStr : errStr + " of Scenario Input file: " + fileName;
+}
+
+void ScenarioInput_IO::SetError(const std::string& message, bool namesFile)
+{
+    errStr = message;
+    errStrNamesFile = namesFile;
+}
+
 bool ScenarioInput_IO::OpenForReading(const std::string& name)
 {
     CloseScenInpFile();
     fileName = name;
-    lineNumber = 0;
-    input.open(name, std::ios::binary);
-    if (!input.is_open()) {
-        errStr = "Failed to open Scenario Input file: " + name;
+    if (!input.Open(name)) {
+        SetError("Failed to open Scenario Input file: " + name);
         return false;
     }
     return true;
@@ -119,9 +128,8 @@ bool ScenarioInput_IO::OpenForWriting(const std::string& name)
 {
     CloseScenInpFile();
     fileName = name;
-    lineNumber = 0;
     if (!output.Open(name)) {
-        errStr = "Failed to open Scenario Input file: " + name;
+        SetError("Failed to open Scenario Input file: " + name);
         return false;
     }
     output.Write("#" + header + "\r\n#" + std::string(header.size(), '-') + "\r\n");
@@ -130,35 +138,37 @@ bool ScenarioInput_IO::OpenForWriting(const std::string& name)
 
 bool ScenarioInput_IO::CloseScenInpFile()
 {
-    input.close();
-    input.clear();
+    input.Close();
     if (!output.IsOpen())
         return true;
-    if (!output.Commit()) {
-        errStr = "Failed to write Scenario Input file: " + fileName;
-        return false;
-    }
-    return true;
+    return output.Commit() || WriteFailed();
+}
+
+bool ScenarioInput_IO::WriteFailed()
+{
+    SetError("Failed to write Scenario Input file: " + fileName + " (" + output.ErrorText() + ")");
+    return false;
 }
 
 bool ScenarioInput_IO::NotOpen()
 {
-    errStr = NotOpenText;
+    SetError(NotOpenText);
     return false;
 }
 
-// Reads up to the next line that is neither blank nor a comment; false at the end of the file.
-bool ScenarioInput_IO::NextDataLine()
+// Reads up to the next line that is neither blank nor a comment.
+clsLineReader::Result ScenarioInput_IO::NextDataLine()
 {
     scen_rec.clear();
-    while (TextLines::ReadLine(input, line)) {
-        ++lineNumber;
+    for (;;) {
+        const clsLineReader::Result result = input.ReadLine(line);
+        if (result != clsLineReader::Result::Line)
+            return result;
         scen_rec = ScenarioGrid::StripBlanks(line);
         if (!scen_rec.empty() && scen_rec.front() != '#')
-            return true;
+            return result;
         scen_rec.clear();
     }
-    return false;
 }
 
 bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
@@ -169,8 +179,8 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
         const Field& field = Fields[static_cast<std::size_t>(i)];
         if (!StoreToken(token, field, FieldOf(filled, i))) {
             invalidKey = field.key;
-            errStr = "Invalid " + invalidKey + " value " + std::string(token) + " in line number " + std::to_string(lineNumber) +
-                     " of Scenario Input file: " + fileName;
+            SetError("Invalid " + invalidKey + " value " + std::string(token) + " in line number " +
+                     std::to_string(input.LineNumber()) + " of Scenario Input file: " + fileName);
             return false;
         }
     }
@@ -187,11 +197,20 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
 
 ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record, std::string& name)
 {
-    if (!NextDataLine())
+    const clsLineReader::Result result = NextDataLine();
+    switch (result) {
+    case clsLineReader::Result::Line:
+        break;
+    case clsLineReader::Result::End:
         return ReadResult::EndOfFile;
+    case clsLineReader::Result::TooLong:
+    case clsLineReader::Result::Failed:
+        SetError(input.ProblemText(result, "Scenario Input file: " + fileName));
+        return ReadResult::Malformed;
+    }
     TextLines::SplitBlanks(scen_rec, tokens);
     if (tokens.size() < FieldCount) {
-        errStr = "Wrong number of values in line number " + std::to_string(lineNumber);
+        SetError("Wrong number of values in line number " + std::to_string(input.LineNumber()), false);
         return ReadResult::Malformed;
     }
     if (!FillRecord(record))
@@ -204,7 +223,7 @@ ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record
 
 bool ScenarioInput_IO::FetchFirstScenInp(const std::string& name, clsTorviInputs& record, std::string& scenarioName)
 {
-    errStr.clear();
+    SetError("");
     scen_rec.clear();
     invalidKey.clear();
     if (!OpenForReading(name))
@@ -214,10 +233,10 @@ bool ScenarioInput_IO::FetchFirstScenInp(const std::string& name, clsTorviInputs
 
 bool ScenarioInput_IO::FetchNextScenInp(clsTorviInputs& record, std::string& scenarioName)
 {
-    errStr.clear();
+    SetError("");
     scen_rec.clear();
     invalidKey.clear();
-    if (!input.is_open())
+    if (!input.IsOpen())
         return NotOpen();
     return ReadRecord(record, scenarioName) == ReadResult::Record;
 }
@@ -238,17 +257,13 @@ bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::stri
     ScenarioGrid::AppendColumn(text, name);
     text += "\r\n";
     output.Write(text);
-    if (!output.Good()) {
-        errStr = "Failed to write Scenario Input file: " + fileName;
-        return false;
-    }
-    return true;
+    return output.Good() || WriteFailed();
 }
 
 bool ScenarioInput_IO::SaveFirstScenInp(const std::string& name, const clsTorviInputs& record,
                                         const std::string& scenarioName)
 {
-    errStr.clear();
+    SetError("");
     return OpenForWriting(name) && WriteRecord(record, scenarioName);
 }
 
@@ -264,7 +279,7 @@ bool ScenarioInput_IO::SaveScenInp(const std::string& name, const clsTorviInputs
 
 bool ScenarioInput_IO::SaveNextScenInp(const clsTorviInputs& record, const std::string& scenarioName)
 {
-    errStr.clear();
+    SetError("");
     if (!output.IsOpen())
         return NotOpen();
     return WriteRecord(record, scenarioName);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/clsLineReader.h"
 #include "app/clsSafeOutputFile.h"
 #include "engine/clsTorviInputs.h"
 
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +39,9 @@ public:
     static double FieldValue(const clsTorviInputs& record, int index);
     // The text of writer line 1 after its "#".
     const std::string& Header() const { return header; }
+    // errStr, naming the file where errStr names only the line: for messages that stand without the
+    // context of the file the user just chose (batch summaries, the command line).
+    std::string ErrorWithFileName() const;
 
     std::string errStr;
     // The last line read, stripped of blanks; "" at the end of the file.
@@ -50,18 +53,20 @@ public:
 private:
     enum class ReadResult { Record, EndOfFile, Malformed };
     ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
-    bool NextDataLine();
+    clsLineReader::Result NextDataLine();
+    void SetError(const std::string& message, bool namesFile = true);
     bool FillRecord(clsTorviInputs& record);
     bool OpenForReading(const std::string& name);
     bool OpenForWriting(const std::string& name);
     bool WriteRecord(const clsTorviInputs& record, const std::string& name);
+    bool WriteFailed();
     bool NotOpen();
 
     std::string header;
-    std::ifstream input;
+    clsLineReader input;
     clsSafeOutputFile output;
     std::string fileName;
+    bool errStrNamesFile = true;
     std::string line;
     std::vector<std::string_view> tokens;  // of scen_rec
-    int lineNumber = 0;
 };

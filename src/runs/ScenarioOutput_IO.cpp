@@ -78,15 +78,17 @@ bool ScenarioOutput_IO::NotOpen()
     return false;
 }
 
+bool ScenarioOutput_IO::WriteFailed()
+{
+    errStr = "Failed to write Scenario Output file: " + fileName + " (" + output.ErrorText() + ")";
+    return false;
+}
+
 bool ScenarioOutput_IO::WriteLine(const std::string& text)
 {
     output.Write(text);
     output.Write("\r\n");
-    if (!output.Good()) {
-        errStr = "Failed to write Scenario Output file: " + fileName;
-        return false;
-    }
-    return true;
+    return output.Good() || WriteFailed();
 }
 
 bool ScenarioOutput_IO::OpenScenOutpFile(const std::string& name)
@@ -144,9 +146,5 @@ bool ScenarioOutput_IO::CloseScenOutpFile()
 {
     if (!output.IsOpen())
         return true;
-    if (!output.Commit()) {
-        errStr = "Failed to write Scenario Output file: " + fileName;
-        return false;
-    }
-    return true;
+    return output.Commit() || WriteFailed();
 }

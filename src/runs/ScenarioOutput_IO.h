@@ -38,6 +38,7 @@ public:
 
 private:
     bool WriteLine(const std::string& text);
+    bool WriteFailed();
     bool NotOpen();
 
     std::string unitLabels[FieldCount];

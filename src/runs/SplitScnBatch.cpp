@@ -6,14 +6,35 @@
 #include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
+
+constexpr std::size_t FileNameMax = 255;  // bytes, the limit of the file systems we write to
+const std::string Extension = ".scn";
 
 bool SameExistingFile(const std::string& a, const std::string& b)
 {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error);
+}
+
+// At most that many bytes, never cut inside a UTF-8 character.
+std::string ShortenTo(std::string text, std::size_t bytes)
+{
+    if (text.size() <= bytes)
+        return text;
+    std::size_t cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    text.resize(cut);
+    return text;
+}
+
+std::string FileNameOf(const std::string& stem, const std::string& suffix)
+{
+    return ShortenTo(stem, FileNameMax - suffix.size() - Extension.size()) + suffix + Extension;
 }
 
 }  // namespace
@@ -32,84 +53,97 @@ void SplitScnBatch::SelectSplitFile()
     gSplitIO.fileName = ui.ChooseFile(request);
 }
 
-std::string SplitScnBatch::SplitFileName(const std::string& scenarioName, int counter)
+std::string SplitScnBatch::SplitFileName(const std::string& scenarioName, int64_t counter)
 {
-    std::string name(ScenarioGrid::StripBlanks(scenarioName + ".scn"));
-    if (ScenarioGrid::StripBlanks(scenarioName).empty())
-        name = "scenario-" + std::to_string(counter) + ".scn";
-    for (char& c : name)
-        if (c == '/' || c == '\\')
+    std::string stem(ScenarioGrid::StripBlanks(scenarioName));
+    if (stem.empty())
+        stem = "scenario-" + std::to_string(counter);
+    for (char& c : stem) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '/' || c == '\\' || code < 0x20 || code == 0x7F)
             c = '_';
-    return name;
+    }
+    return FileNameOf(stem, "");
 }
 
-// The split file's path; a record named like the batch file itself gets "-split" before ".scn", so
-// that the batch file is never written over while it is read.
-std::string SplitScnBatch::TargetPath(const std::string& folder, const std::string& fileName) const
+// The split file's path: the file name, or, when an earlier record of this split or the batch file
+// itself has it, the file name with the next free number ("North-2.scn").
+std::string SplitScnBatch::TargetPath(const std::string& folder, const std::string& fileName)
 {
-    const std::string path = folder + fileName;
-    if (!SameExistingFile(path, gSplitIO.fileName))
-        return path;
-    const std::string stem = fileName.substr(0, fileName.size() - 4);
-    return folder + stem + "-split.scn";
+    const std::string stem = fileName.substr(0, fileName.size() - Extension.size());
+    int64_t& number = lastNumber[fileName];
+    for (std::string candidate = fileName;;) {
+        const std::string path = folder + candidate;
+        if (!writtenThisSplit.count(path) && !SameExistingFile(path, gSplitIO.fileName))
+            return path;
+        number = std::max<int64_t>(number, 1) + 1;
+        candidate = FileNameOf(stem, "-" + std::to_string(number));
+    }
 }
 
-bool SplitScnBatch::WriteRecord(const std::string& folder, bool replaceExisting, Result& result)
+bool SplitScnBatch::WriteRecord(const std::string& folder, bool replaceExisting, int64_t recordNumber,
+                                Result& result)
 {
-    const std::string path = TargetPath(folder, SplitFileName(gSplitIO.Name, result.files));
-    if (!replaceExisting && !writtenThisSplit.count(path) && clsUtils::FileExists(path)) {
+    const std::string fileName = SplitFileName(gSplitIO.Name, result.files);
+    const std::string path = TargetPath(folder, fileName);
+    if (clsUtils::PathExists(path) && !clsUtils::FileExists(path)) {
+        ui.ShowMessage("The scenario file " + path + " is not a regular file and is not replaced.");
+        return false;
+    }
+    if (!replaceExisting && clsUtils::PathExists(path)) {
         ui.ShowMessage("The scenario file " + path + " already exists and is not replaced.");
+        result.refusedExisting = true;
         return false;
     }
     if (!gSplitOut.SaveScenInp(path, gSplitIO.IData, gSplitIO.Name)) {
-        ui.ShowMessage("Error saving scenario file " + path);
+        ui.ShowMessage("Error saving scenario file " + path + "\r\n" + gSplitOut.errStr);
         return false;
     }
     writtenThisSplit.insert(path);
     ++result.files;
+    if (path != folder + fileName)
+        result.renamedRecords.push_back("Record #" + std::to_string(recordNumber) + " was written to " +
+                                        path.substr(folder.size()) + ", as " + fileName + " was taken.");
     return true;
 }
 
 // A record the reader refused: it is left out, and the summary says why.
 void SplitScnBatch::NoteUnreadRecord(Result& result) const
 {
-    result.unreadRecords.push_back(run.scenIn_IO.errStr);
-    result.completed = false;
+    result.unreadRecords.push_back(run.scenIn_IO.ErrorWithFileName());
 }
 
 SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting)
 {
     writtenThisSplit.clear();
+    lastNumber.clear();
     Result result;
-    result.completed = true;
     std::string folder, batchName;
     clsUtils::SplitPathAndFile(gSplitIO.fileName, folder, batchName);
 
     bool read = gSplitIO.LoadInput(false);
-    if (!read && run.scenIn_IO.invalidKey.empty())
-        result.completed = false;  // the reader's message has been shown
-    else if (read && run.scenIn_IO.scen_rec.empty())
-        run.scenIn_IO.CloseScenInpFile();  // no data line
-    else {
-        for (;;) {
-            if (!read)
-                NoteUnreadRecord(result);
-            else if (!WriteRecord(folder, replaceExisting, result)) {
-                run.scenIn_IO.CloseScenInpFile();
-                result.completed = false;
-                result.summary.clear();
-                return result;
-            }
-            read = gSplitIO.LoadNextInput();
-            if (!read && run.scenIn_IO.invalidKey.empty())
-                break;
-        }
-        if (!run.scenIn_IO.errStr.empty())
-            NoteUnreadRecord(result);  // a line with too few values ended the reading
+    if (!read && run.scenIn_IO.invalidKey.empty()) {
+        ui.ShowMessage(run.scenIn_IO.ErrorWithFileName());
+        return result;
     }
+    bool more = !run.scenIn_IO.scen_rec.empty();  // false for a file without any data line
+    for (int64_t recordNumber = 1; more; ++recordNumber) {
+        if (!read)
+            NoteUnreadRecord(result);
+        else if (!WriteRecord(folder, replaceExisting, recordNumber, result)) {
+            run.scenIn_IO.CloseScenInpFile();
+            return result;
+        }
+        read = gSplitIO.LoadNextInput();
+        more = read || !run.scenIn_IO.invalidKey.empty();
+    }
+    result.completed = run.scenIn_IO.errStr.empty();
+    if (!result.completed)
+        NoteUnreadRecord(result);  // a line the reader could not read ended the split
     result.summary = "Generated " + std::to_string(result.files) + " scenario input files from " + gSplitIO.fileName;
-    for (const std::string& reason : result.unreadRecords)
-        result.summary += "\r\n" + reason;
+    for (const auto* notes : {&result.unreadRecords, &result.renamedRecords})
+        for (const std::string& note : *notes)
+            result.summary += "\r\n" + note;
     return result;
 }
 

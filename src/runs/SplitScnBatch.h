@@ -3,6 +3,8 @@
 #include "runs/ScenarioInput_IO.h"
 #include "runs/clsIO.h"
 
+#include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,13 +14,17 @@ class clsUserInteraction;
 
 // Batch splitting: one scenario input file per record of a batch file, named after the scenario and
 // written beside the batch file. It keeps its own holder and never touches the run's four scenarios.
+// Every record reaches a file of its own: a file name that an earlier record of the same split (or
+// the batch file itself) has taken gets a number.
 class SplitScnBatch {
 public:
     struct Result {
-        bool completed = false;  // every record was read and written
-        int files = 0;
-        std::string summary;     // "" when the splitting stopped at a file it could not write
+        bool completed = false;  // the whole batch file was read and every record read was written
+        int64_t files = 0;       // files written
+        std::string summary;     // "" when the splitting failed before its end
         std::vector<std::string> unreadRecords;  // why each line left out could not be read
+        std::vector<std::string> renamedRecords; // records whose file name was taken before them
+        bool refusedExisting = false;            // stopped at a file that exists and is not replaced
     };
 
     SplitScnBatch(clsRun& run, clsUserInteraction& ui);
@@ -28,8 +34,9 @@ public:
     // A file dialog for the batch file; cancelling leaves gSplitIO.fileName empty.
     void SelectSplitFile();
     // The scenario's name + ".scn", or "scenario-" + counter + ".scn" for a record without a name.
-    // Folder separators in a name become "_", so that every file lands beside the batch file.
-    static std::string SplitFileName(const std::string& scenarioName, int counter);
+    // Folder separators and control characters in a name become "_", so that every file lands
+    // beside the batch file, and a name too long for a file name is shortened.
+    static std::string SplitFileName(const std::string& scenarioName, int64_t counter);
     // Splits gSplitIO.fileName. Without replaceExisting, a file that exists before the split is not
     // replaced: the split stops there with a message.
     Result SplitFile(bool replaceExisting = true);
@@ -38,11 +45,12 @@ public:
     ScenarioInput_IO gSplitOut;
 
 private:
-    std::string TargetPath(const std::string& folder, const std::string& fileName) const;
-    bool WriteRecord(const std::string& folder, bool replaceExisting, Result& result);
+    std::string TargetPath(const std::string& folder, const std::string& fileName);
+    bool WriteRecord(const std::string& folder, bool replaceExisting, int64_t recordNumber, Result& result);
     void NoteUnreadRecord(Result& result) const;
 
     clsRun& run;
     clsUserInteraction& ui;
     std::set<std::string> writtenThisSplit;
+    std::map<std::string, int64_t> lastNumber;  // of each file name taken in this split
 };

@@ -11,7 +11,6 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 
 namespace {
@@ -120,13 +119,18 @@ std::string TorviRun_IO::BareName(const std::string& path)
 
 bool TorviRun_IO::Fail(const std::string& message)
 {
-    errStr = message;
+    // A line that could not be read is the reason, whatever record was expected there.
+    errStr = readProblem.empty() ? message : readProblem;
     return false;
 }
 
-bool TorviRun_IO::NextRecord(std::istream& in, std::string& record)
+bool TorviRun_IO::NextRecord(clsLineReader& in, std::string& record)
 {
-    return LabelledRecords::NextRecord(in, record, lineNumber);
+    const clsLineReader::Result result = LabelledRecords::NextRecord(in, record);
+    lineNumber = std::to_string(in.LineNumber());
+    if (result == clsLineReader::Result::TooLong || result == clsLineReader::Result::Failed)
+        readProblem = in.ProblemText(result, "Torvi Run file: " + fileName);
+    return result == clsLineReader::Result::Line;
 }
 
 // ---- loading ---------------------------------------------------------------------------------
@@ -134,8 +138,8 @@ bool TorviRun_IO::NextRecord(std::istream& in, std::string& record)
 bool TorviRun_IO::LoadTorviRun(const std::string& name, clsRun& run)
 {
     fileName = name;
-    std::ifstream in(name, std::ios::binary);
-    if (!in.is_open()) {
+    clsLineReader in;
+    if (!in.Open(name)) {
         fileName.clear();
         return Fail("Failed to open Torvi Run file: " + name);
     }
@@ -144,10 +148,17 @@ bool TorviRun_IO::LoadTorviRun(const std::string& name, clsRun& run)
     return ReadTorviRun(in, folder.empty() ? "." : folder, run);
 }
 
-bool TorviRun_IO::ReadTorviRun(std::istream& in, const std::string& runFolder, clsRun& run)
+bool TorviRun_IO::ReadTorviRun(clsLineReader& in, const std::string& runFolder, clsRun& run)
 {
     errStr.clear();
-    lineNumber = 0;
+    readProblem.clear();
+    const bool read = ReadRecords(in, runFolder, run);
+    readProblem.clear();
+    return read;
+}
+
+bool TorviRun_IO::ReadRecords(clsLineReader& in, const std::string& runFolder, clsRun& run)
+{
     if (!ReadHeader(in, run))
         return false;
 
@@ -179,29 +190,29 @@ bool TorviRun_IO::ReadTorviRun(std::istream& in, const std::string& runFolder, c
     return ReadTabRecords(in, run);
 }
 
-bool TorviRun_IO::ReadHeader(std::istream& in, clsRun& run)
+bool TorviRun_IO::ReadHeader(clsLineReader& in, clsRun& run)
 {
     std::string record, valueText;
     for (const HeaderRecord& header : HeaderRecords) {
         NextRecord(in, record);
         if (!LabelledRecords::ValueText(record, header.label, valueText))
             return Fail("Malformed run record: expected " + std::string(header.label) + " at line " +
-                        std::to_string(lineNumber));
+                        lineNumber);
         const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
         if (LabelledRecords::AnyValue(values))
             run.*header.field = values.front();
         else if (header.field == &clsRun::Name)
-            errStr = "Missing run data value at line " + std::to_string(lineNumber);  // told, not fatal
+            errStr = "Missing run data value at line " + lineNumber;  // told, not fatal
     }
     return true;
 }
 
-bool TorviRun_IO::ReadFileRecord(std::istream& in, const std::string& label, std::vector<std::string>& names)
+bool TorviRun_IO::ReadFileRecord(clsLineReader& in, const std::string& label, std::vector<std::string>& names)
 {
     names.clear();
     std::string record, valueText;
     if (!NextRecord(in, record))
-        return Fail("Malformed run record: expected " + label + " at line " + std::to_string(lineNumber));
+        return Fail("Malformed run record: expected " + label + " at line " + lineNumber);
     if (!LabelledRecords::ValueText(record, label, valueText))
         return true;
     for (const std::string& name : LabelledRecords::SplitValues(valueText))
@@ -253,13 +264,13 @@ void TorviRun_IO::LoadScenarios(const std::vector<std::string>& names, const std
     }
 }
 
-bool TorviRun_IO::ReadTabRecords(std::istream& in, clsRun& run)
+bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
 {
     std::string record, valueText;
     for (const TabRecord& tab : TabRecords) {
         if (!NextRecord(in, record))
             return Fail(tab.missingText);
-        const std::string atLine = " at line " + std::to_string(lineNumber);
+        const std::string atLine = " at line " + lineNumber;
         if (!LabelledRecords::ValueText(record, tab.label, valueText))
             return Fail("Malformed run record: expected " + std::string(tab.label) + atLine);
         const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);

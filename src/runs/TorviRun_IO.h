@@ -1,10 +1,9 @@
 #pragma once
 
-#include <cstdint>
-#include <istream>
 #include <string>
 #include <vector>
 
+class clsLineReader;
 class clsRun;
 class clsUserInteraction;
 
@@ -20,8 +19,8 @@ public:
     // Reads the run file into the run. What was read before a failure stays in the run; the reason
     // of a failure is left in errStr.
     bool LoadTorviRun(const std::string& fileName, clsRun& run);
-    // The same from an open stream; runFolder is where referenced files are looked for first.
-    bool ReadTorviRun(std::istream& in, const std::string& runFolder, clsRun& run);
+    // The same from a file already opened; runFolder is where referenced files are looked for first.
+    bool ReadTorviRun(clsLineReader& in, const std::string& runFolder, clsRun& run);
     // Writes the run; the previous file is replaced only once the new one is complete. A run whose
     // text fields or file names a run file cannot hold is refused (errStr), and nothing is written.
     bool SaveTorviRun(const std::string& fileName, clsRun& run);
@@ -40,17 +39,20 @@ public:
     std::string programDir;
 
 private:
-    bool NextRecord(std::istream& in, std::string& record);
+    bool ReadRecords(clsLineReader& in, const std::string& runFolder, clsRun& run);
+    bool NextRecord(clsLineReader& in, std::string& record);
     bool Fail(const std::string& message);
-    bool ReadHeader(std::istream& in, clsRun& run);
+    bool ReadHeader(clsLineReader& in, clsRun& run);
     // The values of an optional file record ("Unt:", "Fmd:", "Scn:"): none when the line carries
     // another label (that line is then passed over). False at the end of the file.
-    bool ReadFileRecord(std::istream& in, const std::string& label, std::vector<std::string>& names);
+    bool ReadFileRecord(clsLineReader& in, const std::string& label, std::vector<std::string>& names);
     // The path of a referenced file, or "" after telling the user it cannot be found.
     std::string Locate(const std::string& name, const std::string& runFolder);
     void LoadScenarios(const std::vector<std::string>& names, const std::string& runFolder, clsRun& run);
-    bool ReadTabRecords(std::istream& in, clsRun& run);
+    bool ReadTabRecords(clsLineReader& in, clsRun& run);
 
     clsUserInteraction& ui;
-    int64_t lineNumber = 0;
+    std::string lineNumber;  // of the record last read, as messages give it
+    std::string readProblem; // why a line of the file could not be read, "" while all could
+
 };

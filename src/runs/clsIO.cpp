@@ -41,8 +41,11 @@ bool clsIO::SaveInput()
 bool clsIO::LoadInput(bool closeAfter)
 {
     bool fetched = scenIn_IO.FetchFirstScenInp(fileName, IData, Name);
-    if (!closeAfter && (fetched || !scenIn_IO.invalidKey.empty()))
+    if (!closeAfter) {
+        if (!fetched && scenIn_IO.invalidKey.empty())
+            scenIn_IO.CloseScenInpFile();
         return fetched;
+    }
     if (fetched && scenIn_IO.scen_rec.empty()) {
         // A file without a data line leaves the record as it was: there is nothing to load.
         ui.ShowMessage("No scenario found in Scenario Input file: " + fileName);

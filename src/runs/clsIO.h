@@ -23,9 +23,11 @@ public:
     // Writes the scenario to fileName; false with the reason in the file object's errStr.
     bool SaveInput();
     // Reads the first record of fileName. With closeAfter the file is closed again and a failure is
-    // shown to the user; a file without any data line is such a failure. Without it the file stays open for LoadNextInput after a record was read,
-    // and also after a record whose values are not all numbers (false, no message: the caller reads
-    // the file object's invalidKey and errStr and may go on reading).
+    // shown to the user; a file without any data line is such a failure. Without it (the batch
+    // tools) nothing is shown: the caller reports a failure from the file object's errStr, naming
+    // the file. The file stays open for LoadNextInput after a record was read, and also after a
+    // record whose values are not all numbers (false: the caller reads the file object's
+    // invalidKey and errStr and may go on reading).
     bool LoadInput(bool closeAfter);
     // The next record of the file LoadInput left open; the file is closed when nothing more can be
     // read from it.

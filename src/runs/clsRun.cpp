@@ -100,7 +100,7 @@ bool clsRun::AddFuelModels(const std::string& fileName, std::string& errorText)
     // The loader leaves its message unchanged for a file it cannot open: that failure gets its own.
     defFM.errStr.clear();
     if (!defFM.LoadFuelModel(fileName)) {
-        errorText = defFM.errStr.empty() ? "Failed to open Fuel Model file: " + fileName : defFM.errStr;
+        errorText = defFM.errStr.empty() ? "Failed to open Fuel Model file: " + fileName : defFM.ErrorWithFileName();
         return false;
     }
     torvi.FuelModels = defFM.fmColl;

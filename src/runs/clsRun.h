@@ -37,7 +37,8 @@ public:
     // name the user chooses the file; a cancelled choice returns false and changes nothing.
     bool LoadFuelModelFile(const std::string& fileName = "");
     // Adds the fuel models of a file to the collection and hands it to the engine; false with the
-    // reason in errorText, telling the user nothing.
+    // reason in errorText (naming the file where the loader names only the line), telling the user
+    // nothing.
     bool AddFuelModels(const std::string& fileName, std::string& errorText);
     // The loaded fuel model with that number, or nullptr (always for numbers of 0 or less).
     clsFuelModel* getSelectedFM(int32_t number) const;

@@ -20,6 +20,7 @@ namespace {
 constexpr int ExitSuccess = 0;
 constexpr int ExitFailure = 1;
 constexpr int ExitUsage = 2;
+constexpr int ExitErrorLines = 3;
 
 const char* const Usage =
     "Usage: orvane-batch [options] INPUT.scn [OUTPUT.out]\n"
@@ -39,8 +40,12 @@ const char* const Usage =
     "  --help                  show this help\n"
     "  --version               show the version\n"
     "\n"
-    "Exit status: 0 when every scenario was read and written, 1 when something failed, 2 for a\n"
-    "command-line error. Summaries go to standard output, messages to standard error.\n";
+    "Exit status:\n"
+    "  0  every scenario gave a result line (or, with --split, a file)\n"
+    "  1  the run failed: nothing was written, or (with --split) it stopped before the end\n"
+    "  2  a command-line error\n"
+    "  3  the run completed, but some scenarios gave error lines (or, with --split, were left out)\n"
+    "The summary of a completed run goes to standard output, messages to standard error.\n";
 
 // Our messages end lines with CR LF; a terminal wants LF.
 std::string ForTerminal(std::string text)
@@ -158,9 +163,10 @@ int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)
         return ExitFailure;
     }
     const Batch::Result result = batch.ProcessBatch();
-    if (!result.summary.empty())
-        std::cout << ForTerminal(result.summary) << '\n';
-    return result.completed ? ExitSuccess : ExitFailure;
+    if (!result.completed)
+        return ExitFailure;
+    std::cout << ForTerminal(result.summary) << '\n';
+    return result.errors > 0 ? ExitErrorLines : ExitSuccess;
 }
 
 int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
@@ -170,9 +176,11 @@ int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
     const SplitScnBatch::Result result = split.SplitFile(options.force);
     if (!result.summary.empty())
         std::cout << ForTerminal(result.summary) << '\n';
-    else if (!options.force)
+    if (result.refusedExisting)
         ui.ShowMessage("Use --force to replace existing files.");
-    return result.completed ? ExitSuccess : ExitFailure;
+    if (!result.completed)
+        return ExitFailure;
+    return result.unreadRecords.empty() ? ExitSuccess : ExitErrorLines;
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "tables/ChartTemplate_IO.h"
 
 #include "app/TextLines.h"
+#include "app/clsLineReader.h"
 
 #include <charconv>
-#include <fstream>
 #include <functional>
 #include <map>
 
@@ -92,21 +92,22 @@ const std::map<std::string, Setter>& Settings()
 bool ChartTemplate_IO::LoadTemplate(const std::string& fileName, clsChartTemplate& chartTemplate)
 {
     errStr.clear();
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
+    clsLineReader file;
+    if (!file.Open(fileName)) {
         errStr = "Failed to open Chart template file: " + fileName;
         return false;
     }
     clsChartTemplate look = chartTemplate;
     std::string line;
-    for (int lineNumber = 1; TextLines::ReadLine(file, line); ++lineNumber) {
+    clsLineReader::Result result;
+    while ((result = file.ReadLine(line)) == clsLineReader::Result::Line) {
         const std::string text = TextLines::NormaliseBlanks(line);
         if (text.empty() || text[0] == '#')
             continue;
         const auto equals = text.find('=');
         const std::string key = TextLines::NormaliseBlanks(text.substr(0, equals));
         const auto setting = Settings().find(key);
-        const std::string where = " in line number " + std::to_string(lineNumber) + " of " + fileName;
+        const std::string where = " in line number " + std::to_string(file.LineNumber()) + " of " + fileName;
         if (equals == std::string::npos || setting == Settings().end()) {
             errStr = "Unknown chart template setting" + where;
             return false;
@@ -116,8 +117,8 @@ bool ChartTemplate_IO::LoadTemplate(const std::string& fileName, clsChartTemplat
             return false;
         }
     }
-    if (file.bad()) {
-        errStr = "Failed to read Chart template file: " + fileName;
+    if (result != clsLineReader::Result::End) {
+        errStr = file.ProblemText(result, "Chart template file: " + fileName);
         return false;
     }
     chartTemplate = look;

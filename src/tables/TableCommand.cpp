@@ -189,8 +189,10 @@ bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input
     ScenarioInput_IO& reader = run.scenIn_IO;
     batch.gBatchIO.fileName = input;
     bool read = batch.gBatchIO.LoadInput(false);
-    if (!read && reader.invalidKey.empty())
-        return false;  // the reader's message has been shown
+    if (!read && reader.invalidKey.empty()) {
+        ui.ShowMessage(reader.ErrorWithFileName());
+        return false;
+    }
     for (int i = 1; i <= clsRun::NumScenarios(); ++i) {
         if (read && reader.scen_rec.empty())
             break;  // no more data lines
@@ -208,7 +210,7 @@ bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input
         read = batch.gBatchIO.LoadNextInput();
         if (!read && reader.invalidKey.empty()) {
             if (!reader.errStr.empty()) {
-                ui.ShowMessage(reader.errStr);  // a line it cannot read
+                ui.ShowMessage(reader.ErrorWithFileName());  // a line it cannot read
                 return false;
             }
             break;

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <span>
 #include <utility>
 #include <vector>
@@ -93,26 +92,30 @@ bool Units_IO::SaveUnits(const std::string& name, clsRun& run)
 
 bool Units_IO::LoadUnits(const std::string& name, clsRun& run)
 {
-    std::ifstream in(name, std::ios::binary);
-    if (!in.is_open()) {
+    clsLineReader in;
+    if (!in.Open(name)) {
         errStr = "Failed to open Units file: " + name;
         return false;
     }
-    if (!ReadUnits(in, run))
+    if (!ReadUnits(in, name, run))
         return false;
     fileName = name;
     return true;
 }
 
-bool Units_IO::ReadUnits(std::istream& in, clsRun& run)
+bool Units_IO::ReadUnits(clsLineReader& in, const std::string& name, clsRun& run)
 {
     // Every unit is read and checked before the first is applied.
     std::vector<std::pair<clsTorviUnit*, int16_t>> units;
-    int64_t lineNumber = 0;
     std::string line, valueText;
     for (const Record& record : Records) {
         const std::string label = record.label;
-        LabelledRecords::NextRecord(in, line, lineNumber);
+        const clsLineReader::Result read = LabelledRecords::NextRecord(in, line);
+        const int64_t lineNumber = in.LineNumber();
+        if (read == clsLineReader::Result::TooLong || read == clsLineReader::Result::Failed) {
+            errStr = in.ProblemText(read, "Units file: " + name);
+            return false;
+        }
         if (!LabelledRecords::ValueText(line, label, valueText)) {
             errStr = "Malformed unit record: expected " + label + " at line " + std::to_string(lineNumber);
             return false;

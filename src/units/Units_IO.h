@@ -1,8 +1,8 @@
 #pragma once
 
-#include <istream>
 #include <string>
 
+class clsLineReader;
 class clsRun;
 
 // Reads and writes units set files (".unt"): the display unit chosen for every selectable quantity
@@ -17,9 +17,8 @@ public:
     // Reads the file into the run's catalogues. On failure nothing changes, fileName included, and
     // errStr names the record and its line.
     bool LoadUnits(const std::string& fileName, clsRun& run);
-    // The same from an open stream, for a file already opened or a text in memory; fileName is left
-    // alone.
-    bool ReadUnits(std::istream& in, clsRun& run);
+    // The same from a file already opened, described in messages as name; fileName is left alone.
+    bool ReadUnits(clsLineReader& in, const std::string& name, clsRun& run);
 
     bool IsLoaded() const { return !fileName.empty(); }
     // True when any of the run's seven catalogues reports a changed display unit.

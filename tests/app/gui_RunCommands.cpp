@@ -3,6 +3,7 @@
 #include "app/RunCommands.h"
 #include "app/TextLines.h"
 #include "app/TorviForm.h"
+#include "app/clsLineReader.h"
 #include "panels/ctlIn.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
@@ -22,7 +23,6 @@
 #include <QtTest>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 namespace {
@@ -108,9 +108,10 @@ void TypeInto(ctlIn& panel, int field, const QString& text)
 // The values of the one data line of a scenario file.
 std::vector<std::string> DataValues(const std::string& file)
 {
-    std::ifstream in(file, std::ios::binary);
+    clsLineReader in;
+    in.Open(file);
     std::string line;
-    while (TextLines::ReadLine(in, line))
+    while (in.ReadLine(line) == clsLineReader::Result::Line)
         if (!line.empty() && line[0] != '#')
             return TextLines::SplitBlanks(line);
     return {};
@@ -387,6 +388,7 @@ private slots:
         Trigger(app->form->mnuLoad, 1);
         Trigger(app->form->mnuLoad, 2);
         const QString headFire = app->Out(2).txtROS->text();
+        app->form->TabStrip1->setCurrentIndex(1);  // the output table is on screen
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<frmGlobalSettings*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -403,6 +405,8 @@ private slots:
             QCOMPARE(app->Out(i).txtROS->text().toStdString(), RoundedText(expected.RateOfSpread, 2));
         }
         QVERIFY(app->Out(2).txtROS->text() != headFire);  // the flank spreads slower than the head
+        // The visible table was computed again with the new direction.
+        QCOMPARE(app->run.iclone(1).SpreadDirection, int16_t(90));
     }
 
     void theMoistureProgramIsStartedFromTheProgramsFolder()

@@ -2,6 +2,7 @@
 #include "app/Module1.h"
 #include "app/TextLines.h"
 #include "app/TorviForm.h"
+#include "app/clsLineReader.h"
 #include "app/clsSingleInstance.h"
 #include "engine/clsTorvi.h"
 #include "panels/ctlIn.h"
@@ -305,11 +306,12 @@ private slots:
         QCOMPARE(ui.fileRequests.back().title, std::string("Save scenario input data"));
         QVERIFY(ui.fileRequests.back().save);
         QVERIFY(!In(1).Events().IsDirty());
-        std::ifstream saved(path, std::ios::binary);
+        clsLineReader saved;
+        QVERIFY(saved.Open(path));
         std::string header, rule, data;
-        TextLines::ReadLine(saved, header);
-        TextLines::ReadLine(saved, rule);
-        TextLines::ReadLine(saved, data);
+        saved.ReadLine(header);
+        saved.ReadLine(rule);
+        saved.ReadLine(data);
         QCOMPARE(QString::fromStdString(data).simplified(),
                  QString("2 10 0.1 1 1 1 10 0.4 1 1 1 6 8 10 0 100 0.15 6 1 100 0 20 20 0 Ridge top"));
     }

@@ -45,6 +45,19 @@ TEST_F(StartUp, AMissingFileEndsTheProgramAfterTwoMessages)
     EXPECT_EQ(run.defFM.fmColl->Count(), 0u);
 }
 
+TEST_F(StartUp, AFileThatCannotBeReadEndsTheProgramAfterTwoMessages)
+{
+    // A folder in its place, and a file whose reading fails (the process's memory at offset 0).
+    std::filesystem::create_directory(programDir.path / "ModelParameters.f");
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), run, ui));
+    std::filesystem::remove(programDir.path / "ModelParameters.f");
+    std::filesystem::create_symlink("/proc/self/mem", programDir.path / "ModelParameters.f");
+    EXPECT_FALSE(Module1::CheckAndLoadModelParameters(programDir.path.string(), run, ui));
+    const std::string failed = "Failed to compute CRC for ModelParameters.f";
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{failed, reinstall, failed, reinstall}));
+    EXPECT_EQ(run.defFM.fmColl->Count(), 0u);
+}
+
 TEST_F(StartUp, AChangedFileEndsTheProgramBeforeAnyModelLoads)
 {
     std::string bytes = ReadBytes(standardFile);

@@ -2,18 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-TEST(TextLines, EveryLineEndingEndsALine)
-{
-    std::istringstream in("one\r\ntwo\nthree\rfour\r\n\r\nlast");
-    std::vector<std::string> lines;
-    std::string line;
-    while (TextLines::ReadLine(in, line))
-        lines.push_back(line);
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four", "", "last"}));
-}
-
 TEST(TextLines, BlanksAreNormalised)
 {
     EXPECT_EQ(TextLines::NormaliseBlanks(" \t a \t\t b  c\t "), "a b c");
@@ -30,13 +18,35 @@ TEST(TextLines, NumbersMustBeWhole)
     for (const Case& c : {Case{"3.0", true, 3.0}, Case{"+2.5", true, 2.5}, Case{"-0.5", true, -0.5},
                           Case{".25", true, 0.25}, Case{"1e3", true, 1000}, Case{"", false, 0},
                           Case{"3.0abc", false, 0}, Case{"nan", false, 0}, Case{"inf", false, 0},
-                          Case{"1,5", false, 0}, Case{"++1", false, 0}, Case{"1e999", false, 0}}) {
+                          Case{"1,5", false, 0}, Case{"++1", false, 0}, Case{"1e999", false, 0},
+                          Case{"1e+1", true, 10}, Case{"1E+20", true, 1e20}, Case{"-2.5E-05", true, -2.5e-5},
+                          Case{"+-1", false, 0}, Case{"-+1", false, 0}, Case{"1e", false, 0}, Case{"1e+", false, 0},
+                          Case{".", false, 0}, Case{"-", false, 0}, Case{"1e+-2", false, 0}, Case{"0x10", false, 0},
+                          Case{"1.", true, 1}, Case{"e5", false, 0}}) {
         double value = -99;
         EXPECT_EQ(TextLines::ParseDouble(c.text, value), c.ok) << c.text;
         if (c.ok)
             EXPECT_EQ(value, c.value) << c.text;
         else
             EXPECT_EQ(value, -99) << c.text;
+    }
+}
+
+TEST(TextLines, EveryNumberOurWritersWriteReadsBack)
+{
+    for (double value : {1e15, 1e20, -2.5e300, 1.7976931348623157e308, 5e-324, 1.5e-7, 0.1 + 0.2, 123456789012345678.0,
+                         1e14, 99999999999999.9, -0.0}) {
+        double read = 0;
+        const std::string shortest = TextLines::ShortestText(value);
+        ASSERT_TRUE(TextLines::ParseDouble(shortest, read)) << shortest;
+        EXPECT_EQ(read, value) << shortest;
+        // The scenario file's 15 significant digits: reading the text and writing it again gives it back.
+        const std::string general = TextLines::GeneralText(value, 15);
+        ASSERT_TRUE(TextLines::ParseDouble(general, read)) << general;
+        EXPECT_EQ(TextLines::GeneralText(read, 15), general);
+        const std::string fixed = TextLines::FixedText(value, 2);
+        ASSERT_TRUE(TextLines::ParseDouble(fixed, read)) << fixed;
+        EXPECT_EQ(TextLines::FixedText(read, 2), fixed);
     }
 }
 

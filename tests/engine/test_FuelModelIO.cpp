@@ -125,6 +125,10 @@ TEST_F(FuelModelIO, FailuresNameTheLineAndMergeNothing)
          "Fuel Model file {} has a value that is not a number in line number 3: zero"},
         {"badid.fmd", "ENGLISH\r\nFM5 N 1 0 0 0 0 static 2000 0 0 1 25 8000 8000 Bad\r\n",
          "Fuel Model file {} has a value that is not a number in line number 2: FM5"},
+        {"long.fmd", "ENGLISH\r\n" + good + std::string(clsLineReader::MaxLineLength + 1, '1') + "\r\n" + good,
+         "Line number 3 of Fuel Model file: {} is longer than 1048576 characters"},
+        {"longunits.fmd", "# units follow\r\n" + std::string(clsLineReader::MaxLineLength + 1, ' ') + "ENGLISH\r\n",
+         "Line number 2 of Fuel Model file: {} is longer than 1048576 characters"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -138,6 +142,26 @@ TEST_F(FuelModelIO, FailuresNameTheLineAndMergeNothing)
         EXPECT_FALSE(reader.fmColl->MemberIsPresent("302"));
     }
     EXPECT_EQ(reader.FMfileNames(1), "");
+}
+
+TEST_F(FuelModelIO, AByteOrderMarkIsSkippedAndMessagesOfOurOwnNameTheFile)
+{
+    ASSERT_TRUE(reader.LoadFuelModel(dir.Write("marked.fmd", "\xEF\xBB\xBF" + customFile.substr(customFile.find("english")))));
+    EXPECT_EQ(Numbers(), (std::vector<int32_t>{300, 301}));
+
+    const std::string path = dir.Write("short.fmd", "ENGLISH\r\n1 2 3\r\n");
+    EXPECT_FALSE(reader.LoadFuelModel(path));
+    EXPECT_EQ(reader.errStr, "Wrong number of values in line number 2");
+    EXPECT_EQ(reader.ErrorWithFileName(), "Wrong number of values in line number 2 of Fuel Model file " + path);
+}
+
+TEST_F(FuelModelIO, AFolderOrAFileThatCannotBeReadLoadsNothing)
+{
+    EXPECT_FALSE(reader.LoadFuelModel(dir.path.string()));
+    EXPECT_EQ(reader.errStr, "");  // not opened: the caller names the failure
+    EXPECT_FALSE(reader.LoadFuelModel("/proc/self/mem"));
+    EXPECT_EQ(reader.errStr, "Failed to read Fuel Model file: /proc/self/mem (Input/output error)");
+    EXPECT_EQ(reader.fmColl->Count(), 0u);
 }
 
 TEST_F(FuelModelIO, AFileIsReadOnlyOnce)

@@ -2,7 +2,10 @@
 
 #include "RunsTestSupport.h"
 #include "runs/clsRun.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingInteraction.h"
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -185,38 +188,60 @@ TEST_F(BatchTest, ARecordWithLettersIsAnErrorAndTheBatchGoesOn)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(BatchTest, ALineWithTooFewValuesEndsTheBatchAndSaysSo)
+TEST_F(BatchTest, AnInputThatCannotBeReadToItsEndWritesNothing)
 {
-    const Batch::Result result = Process({"# comment", Record("A"), "3 1 0.4", Record("C")});
-    EXPECT_EQ(Output(), Headers() + ZeroLine + "A               \r\n");
-    EXPECT_EQ(result.summary, Summary(1, 0) + "\r\nWrong number of values in line number 3");
-    EXPECT_FALSE(result.completed);
+    // The previous output stays: a part of the input must not pass for the whole of it.
+    struct Case {
+        std::vector<std::string> lines;
+        std::string message;
+    };
+    const std::string input = folder.File("in.scn");
+    const Case cases[] = {
+        {{"# comment", Record("A"), "3 1 0.4", Record("C")}, "Wrong number of values in line number 3 of Scenario Input file: " + input},
+        {{"3 1", Record("B")}, "Wrong number of values in line number 1 of Scenario Input file: " + input},
+        {{Record("A"), std::string(clsLineReader::MaxLineLength + 1, '3')},
+         "Line number 2 of Scenario Input file: " + input + " is longer than 1048576 characters"},
+    };
+    for (const Case& c : cases) {
+        ui.messages.clear();
+        folder.Write("out.out", "previous\r\n");
+        const Batch::Result result = Process(c.lines);
+        EXPECT_EQ(ui.messages, std::vector<std::string>{c.message + "\r\nNothing was written to " + folder.File("out.out") + "."});
+        EXPECT_EQ(result.summary, "");
+        EXPECT_FALSE(result.completed);
+        EXPECT_EQ(Output(), "previous\r\n");
+        EXPECT_EQ(ui.busyChanges.back(), false);
+    }
 }
 
-TEST_F(BatchTest, AnInputWithoutDataProcessesNothing)
+TEST_F(BatchTest, AnInputWithoutDataGivesTheHeadersAlone)
 {
+    folder.Write("out.out", "previous\r\n");
     batch.gBatchIO.IData.VegType = 3;  // a record left from an earlier batch
     batch.gBatchIO.Name = " stale";
     const Batch::Result result = Process({"# nothing here", ""});
     EXPECT_EQ(result.summary, Summary(0, 0));
     EXPECT_TRUE(result.completed);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("out.out")));
+    EXPECT_EQ(Output(), Headers());
 }
 
-TEST_F(BatchTest, AnUnreadableInputIsReportedThenSummarised)
+TEST_F(BatchTest, AnInputThatCannotBeOpenedOrReadIsReportedWithoutSummary)
 {
-    batch.gBatchIO.fileName = folder.File("absent.scn");
-    batch.gBatchIO.ofileName = folder.File("out.out");
-    Batch::Result result = batch.ProcessBatch();
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Input file: " + folder.File("absent.scn")}));
-    EXPECT_EQ(result.summary, Summary(0, 0));
-    EXPECT_FALSE(result.completed);
-
-    ui.messages.clear();
-    result = Process({"3 1", Record("B")});
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Wrong number of values in line number 1"}));
-    EXPECT_EQ(result.summary, Summary(0, 0));
-    EXPECT_FALSE(std::filesystem::exists(folder.File("out.out")));
+    for (const std::string& input : {folder.File("absent.scn"), folder.path.string()}) {
+        ui.messages.clear();
+        batch.gBatchIO.fileName = input;
+        batch.gBatchIO.ofileName = folder.File("out.out");
+        const Batch::Result result = batch.ProcessBatch();
+        EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Input file: " + input +
+                                                         "\r\nNothing was written to " + folder.File("out.out") + "."}));
+        EXPECT_EQ(result.summary, "");
+        EXPECT_FALSE(result.completed);
+        EXPECT_FALSE(std::filesystem::exists(folder.File("out.out")));
+    }
+    batch.gBatchIO.fileName = "/proc/self/mem";
+    batch.ProcessBatch();
+    EXPECT_EQ(ui.messages.back(), "Failed to read Scenario Input file: /proc/self/mem (Input/output error)"
+                                  "\r\nNothing was written to " + folder.File("out.out") + ".");
 }
 
 TEST_F(BatchTest, AnOutputThatCannotBeCreatedAbortsWithoutSummary)
@@ -232,6 +257,44 @@ TEST_F(BatchTest, AnOutputThatCannotBeCreatedAbortsWithoutSummary)
     std::string name;
     EXPECT_FALSE(run.scenIn_IO.FetchNextScenInp(record, name));  // the input was closed
     EXPECT_EQ(run.scenIn_IO.errStr, "Scenario input file is not open");
+}
+
+TEST_F(BatchTest, AnOutputThatFailsHalfWayKeepsThePreviousFile)
+{
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += Record("A") + "\r\n";
+    batch.gBatchIO.fileName = folder.Write("in.scn", text);
+    batch.gBatchIO.ofileName = folder.Write("out.out", "previous\r\n");
+    Batch::Result result;
+    {
+        FileSizeLimit full(20000);  // a third of the output
+        result = batch.ProcessBatch();
+    }
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Failed to write Scenario Output file: " + folder.File("out.out") +
+                                                    " (File too large)"});
+    EXPECT_EQ(result.summary, "");
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(Output(), "previous\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 2);
+}
+
+TEST_F(BatchTest, AnOutputThatIsNoRegularFileIsRefused)
+{
+    const std::string input = folder.Write("in.scn", Record("A") + "\r\n");
+    ASSERT_EQ(mkfifo(folder.File("pipe.out").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", folder.path / "null.out");
+    for (const char* name : {"pipe.out", "null.out"}) {
+        ui.messages.clear();
+        batch.gBatchIO.fileName = input;
+        batch.gBatchIO.ofileName = folder.File(name);
+        const Batch::Result result = batch.ProcessBatch();
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"The output file " + folder.File(name) +
+                                                        " is not a regular file. Please choose another output file."});
+        EXPECT_FALSE(result.completed);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path / "pipe.out"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "null.out"));
 }
 
 TEST_F(BatchTest, TheOutputIsNeverTheInput)
@@ -284,12 +347,24 @@ TEST_F(BatchTest, TheConiferTypeAndTheGlobalSettingsReachTheEngine)
     EXPECT_EQ(Output(), ReadWhole(folder.File("direct.out")));
 }
 
-TEST_F(BatchTest, AnEngineFailureIsWrittenLikeAnyRecord)
+TEST_F(BatchTest, ARecordTheEngineCannotCalculateIsAnErrorLine)
 {
-    const Batch::Result result = Process({Record("Missing model", {{1, "99"}})});
-    EXPECT_EQ(Output(), Headers() + ZeroLine + "Missing model   \r\n");
-    EXPECT_EQ(batch.gBatchIO.OData.ErrorNumber, 3002);
-    EXPECT_EQ(result.summary, Summary(1, 0));
+    // An unknown fuel model, a simulation type outside 1 to 3, and a calculation that fails: none of
+    // them may pass for a fire too wet to spread.
+    const std::string crash = "1 148 0.3 1 1 1 162 0.9 1 1 1 34 2 37 118 172 0.9 35 13 94 2 56 20 105 Crash";
+    const Batch::Result result =
+        Process({Record("Missing model", {{1, "99"}}), Record("Type four", {{0, "4"}}), Record("Fine"), crash});
+    EXPECT_EQ(Output(), Headers() +
+                            "#-- Calculation Error: record #1: CalculateTorviOutputs Failure[3002] LOW: Fuel model #99 "
+                            "is missing from the Fuel Models collection.\r\n"
+                            "#-- Calculation Error: record #2: CalculateTorviOutputs Failure[2001] Invalid VegType: 4\r\n" +
+                            ZeroLine + "Fine            \r\n"
+                            "#-- Calculation Error: record #4: CalculateTorviOutputs Failure[4000] Program crashed: "
+                            "#91 Object variable or With block variable not set\r\n");
+    EXPECT_EQ(result.summary, Summary(1, 3));
+    EXPECT_EQ(result.datasets, 1);
+    EXPECT_EQ(result.errors, 3);
+    EXPECT_TRUE(result.completed);
 }
 
 TEST_F(BatchTest, TheBatchCommandAsksForTheFilesAndShowsTheSummary)

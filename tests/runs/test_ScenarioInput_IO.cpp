@@ -1,6 +1,7 @@
 #include "runs/ScenarioInput_IO.h"
 
 #include "RunsTestSupport.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +176,7 @@ TEST(ScenarioInput_IO, TooFewValuesNameThePhysicalLine)
     const std::string first = folder.Write("first.scn", header + "\r\n   \r\n" + shortLine + "\r\n");
     EXPECT_FALSE(io.FetchFirstScenInp(first, r, name));
     EXPECT_EQ(io.errStr, "Wrong number of values in line number 5");
+    EXPECT_EQ(io.ErrorWithFileName(), "Wrong number of values in line number 5 of Scenario Input file: " + first);
     EXPECT_EQ(io.scen_rec, shortLine);
     EXPECT_EQ(name, "kept");
     EXPECT_EQ(r.HighInputs.fuelModelID, 4);
@@ -186,6 +188,31 @@ TEST(ScenarioInput_IO, TooFewValuesNameThePhysicalLine)
     EXPECT_EQ(io.errStr, "Wrong number of values in line number 3");
     EXPECT_EQ(io.invalidKey, "");
     io.CloseScenInpFile();
+}
+
+TEST(ScenarioInput_IO, LinesThatCannotBeReadEndTheReadingAndSayWhy)
+{
+    TempFolder folder;
+    ScenarioInput_IO io;
+    clsTorviInputs r = RidgeTop();
+    std::string name = "kept";
+    const std::string longLine = std::string(clsLineReader::MaxLineLength, '1') + " 2";
+    const std::string file = folder.Write("long.scn", DataLine() + "\r\n" + longLine + "\r\n" + DataLine() + "\r\n");
+    ASSERT_TRUE(io.FetchFirstScenInp(file, r, name));
+    EXPECT_FALSE(io.FetchNextScenInp(r, name));
+    EXPECT_EQ(io.errStr, "Line number 2 of Scenario Input file: " + file + " is longer than 1048576 characters");
+    EXPECT_EQ(io.invalidKey, "");
+    io.CloseScenInpFile();
+
+    r = RidgeTop();
+    name = "kept";
+    EXPECT_FALSE(io.FetchFirstScenInp("/proc/self/mem", r, name));
+    EXPECT_EQ(io.errStr, "Failed to read Scenario Input file: /proc/self/mem (Input/output error)");
+    io.CloseScenInpFile();
+    EXPECT_FALSE(io.FetchFirstScenInp(folder.path.string(), r, name));  // a folder is not a file to open
+    EXPECT_EQ(io.errStr, "Failed to open Scenario Input file: " + folder.path.string());
+    EXPECT_EQ(name, "kept");
+    EXPECT_EQ(r.HighInputs.fuelModelID, 4);
 }
 
 TEST(ScenarioInput_IO, AValueThatIsNoNumberRejectsTheWholeLine)
@@ -261,6 +288,20 @@ TEST(ScenarioInput_IO, FailuresToOpenAndOperationsWithoutAFile)
     EXPECT_EQ(io.errStr, "Failed to open Scenario Input file: " + unwritable);
 }
 
+TEST(ScenarioInput_IO, ASaveThatFailsHalfWayKeepsThePreviousFile)
+{
+    TempFolder folder;
+    const std::string file = folder.Write("kept.scn", "previous scenario\r\n");
+    ScenarioInput_IO io;
+    {
+        FileSizeLimit full(500);  // within the header lines
+        EXPECT_FALSE(io.SaveScenInp(file, RidgeTop(), "Ridge top"));
+    }
+    EXPECT_EQ(io.errStr, "Failed to write Scenario Input file: " + file + " (File too large)");
+    EXPECT_EQ(ReadWhole(file), "previous scenario\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+}
+
 TEST(ScenarioInput_IO, SavingThenReadingKeepsEveryValueButFractionalMoistures)
 {
     TempFolder folder;
@@ -305,6 +346,35 @@ TEST(ScenarioInput_IO, SavingThenReadingKeepsEveryValueButFractionalMoistures)
     EXPECT_EQ(read.VegType, 3);
     EXPECT_EQ(name, "");
     io.CloseScenInpFile();
+}
+
+TEST(ScenarioInput_IO, LargeAndTinyValuesAndAByteOrderMarkReadBack)
+{
+    TempFolder folder;
+    ScenarioInput_IO io;
+    clsTorviInputs big = RidgeTop();
+    big.CanopyBulkDensity = 1e20;  // written "1E+20"
+    big.CanopyBaseHeight = 1e15;
+    big.CrownFuelLoad = 2.5e-7;
+    big.OpenWindSpeed = 1.7976931348623157e308;
+    const std::string file = folder.File("big.scn");
+    ASSERT_TRUE(io.SaveScenInp(file, big, "Big"));
+    const std::string text = ReadWhole(file);
+    EXPECT_NE(text.find("1E+20           1E+15           2.5E-07         "), std::string::npos) << text;
+
+    // As a spreadsheet program saves it, with a byte-order mark.
+    const std::string marked = folder.Write("marked.scn", "\xEF\xBB\xBF" + text);
+    for (const std::string& name : {file, marked}) {
+        clsTorviInputs read;
+        std::string scenario;
+        ASSERT_TRUE(io.FetchFirstScenInp(name, read, scenario)) << io.errStr;
+        io.CloseScenInpFile();
+        EXPECT_EQ(scenario, " Big");
+        EXPECT_EQ(read.CanopyBulkDensity, 1e20);
+        EXPECT_EQ(read.CanopyBaseHeight, 1e15);
+        EXPECT_EQ(read.CrownFuelLoad, 2.5e-7);
+        EXPECT_EQ(read.OpenWindSpeed, 1.7976931348623157e308);
+    }
 }
 
 TEST(ScenarioInput_IO, OpeningAnotherFileClosesTheOneBeingWritten)

@@ -1,6 +1,7 @@
 #include "runs/ScenarioOutput_IO.h"
 
 #include "RunsTestSupport.h"
+#include "support/FileSizeLimit.h"
 #include "units/clsUnits.h"
 
 #include <gtest/gtest.h>
@@ -135,6 +136,21 @@ TEST(ScenarioOutput_IO, AnAbandonedFileLeavesThePreviousOneInPlace)
     EXPECT_EQ(ReadWhole(file), "previous results\r\n");
     io.AbandonScenOutpFile();
     EXPECT_FALSE(io.IsOpen());
+    EXPECT_EQ(ReadWhole(file), "previous results\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
+}
+
+TEST(ScenarioOutput_IO, ASaveThatFailsHalfWayKeepsThePreviousFile)
+{
+    TempFolder folder;
+    const std::string file = folder.Write("kept.out", "previous results\r\n");
+    clsUnits units;
+    ScenarioOutput_IO io(units);
+    {
+        FileSizeLimit full(400);  // within the header lines
+        EXPECT_FALSE(io.SaveScenOutp(file, Every234(), "new"));
+    }
+    EXPECT_EQ(io.errStr, "Failed to write Scenario Output file: " + file + " (File too large)");
     EXPECT_EQ(ReadWhole(file), "previous results\r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
 }

@@ -2,6 +2,7 @@
 
 #include "RunsTestSupport.h"
 #include "runs/clsRun.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingInteraction.h"
 
 #include <gtest/gtest.h>
@@ -96,18 +97,21 @@ TEST_F(SplitTest, UnnamedRecordsCountTheFilesWrittenSoFar)
     EXPECT_EQ(SplitScnBatch::SplitFileName("", 7), "scenario-7.scn");
 }
 
-TEST_F(SplitTest, TwoRecordsNamedAlikeLeaveTheLaterOne)
+TEST_F(SplitTest, TwoRecordsNamedAlikeReachFilesOfTheirOwn)
 {
     const SplitScnBatch::Result result = Split(Record("Same", "3", "5") + Record("Same", "3", "9"), false);
-    EXPECT_EQ(result.summary, Summary(2));
-    EXPECT_EQ(ReadWhole(folder.File("Same.scn")), Single(Record("Same", "3", "9")));
+    EXPECT_EQ(result.summary, Summary(2) + "\r\nRecord #2 was written to Same-2.scn, as Same.scn was taken.");
+    EXPECT_EQ(ReadWhole(folder.File("Same.scn")), Single(Record("Same", "3", "5")));
+    EXPECT_EQ(ReadWhole(folder.File("Same-2.scn")), Single(Record("Same", "3", "9")));
 }
 
 TEST_F(SplitTest, ALineWithTooFewValuesEndsTheSplitAndSaysSo)
 {
     const SplitScnBatch::Result result = Split(Record("A") + Record("B") + "1 2 3\r\n" + Record("D"));
-    EXPECT_EQ(result.summary, Summary(2) + "\r\nWrong number of values in line number 3");
+    EXPECT_EQ(result.summary,
+              Summary(2) + "\r\nWrong number of values in line number 3 of Scenario Input file: " + folder.File("batch.scn"));
     EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.files, 2);
     EXPECT_FALSE(std::filesystem::exists(folder.File("D.scn")));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -118,22 +122,28 @@ TEST_F(SplitTest, ARecordWithLettersIsLeftOutAndNamed)
     const std::string file = folder.File("batch.scn");
     EXPECT_EQ(result.summary, Summary(1) + "\r\nInvalid SIMT value x in line number 1 of Scenario Input file: " + file +
                                   "\r\nInvalid OWND value fast in line number 3 of Scenario Input file: " + file);
-    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(result.unreadRecords.size(), 2u);
     EXPECT_EQ(result.files, 1);
     EXPECT_EQ(FileCount(), 2u);
 }
 
 TEST_F(SplitTest, UnreadableOrEmptyBatchFiles)
 {
-    split.gSplitIO.fileName = folder.File("absent.scn");
-    SplitScnBatch::Result result = split.SplitFile();
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Input file: " + folder.File("absent.scn")}));
-    EXPECT_EQ(result.summary, "Generated 0 scenario input files from " + folder.File("absent.scn"));
+    for (const std::string& batch : {folder.File("absent.scn"), folder.path.string()}) {
+        ui.messages.clear();
+        split.gSplitIO.fileName = batch;
+        const SplitScnBatch::Result result = split.SplitFile();
+        EXPECT_EQ(ui.messages, (std::vector<std::string>{"Failed to open Scenario Input file: " + batch}));
+        EXPECT_EQ(result.summary, "");
+        EXPECT_FALSE(result.completed);
+    }
 
     ui.messages.clear();
-    result = Split("1 2\r\n" + Record("B"));
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Wrong number of values in line number 1"}));
-    EXPECT_EQ(result.summary, Summary(0));
+    SplitScnBatch::Result result = Split("1 2\r\n" + Record("B"));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Wrong number of values in line number 1 of Scenario Input file: " +
+                                                     folder.File("batch.scn")}));
+    EXPECT_EQ(result.summary, "");
 
     ui.messages.clear();
     result = Split("# nothing\r\n");
@@ -147,17 +157,43 @@ TEST_F(SplitTest, ARecordNamedLikeTheBatchFileDoesNotOverwriteIt)
 {
     const std::string content = Record("batch") + Record("Other");
     const SplitScnBatch::Result result = Split(content);
-    EXPECT_EQ(result.summary, Summary(2));
+    EXPECT_EQ(result.summary, Summary(2) + "\r\nRecord #1 was written to batch-2.scn, as batch.scn was taken.");
     EXPECT_EQ(ReadWhole(folder.File("batch.scn")), content);
-    EXPECT_EQ(ReadWhole(folder.File("batch-split.scn")), Single(Record("batch")));
+    EXPECT_EQ(ReadWhole(folder.File("batch-2.scn")), Single(Record("batch")));
 }
 
-TEST_F(SplitTest, NamesWithFolderSeparatorsStayBesideTheBatchFile)
+TEST_F(SplitTest, MadeUpNamesThatClashGetANumberAndEveryRecordItsFile)
 {
-    Split(Record("../../escape") + Record("a\\b"));
-    EXPECT_TRUE(std::filesystem::exists(folder.File(".._.._escape.scn")));
-    EXPECT_TRUE(std::filesystem::exists(folder.File("a_b.scn")));
-    EXPECT_EQ(FileCount(), 3u);
+    const SplitScnBatch::Result result =
+        Split(Record("../../escape") + Record("a\\b") + Record("a/b") + Record("a_b") + Record("a_b-2") + Record("") +
+              Record("scenario-5") + Record(std::string("bell\x07") + "\x7F"));
+    const std::vector<std::string> expected = {".._.._escape.scn", "a_b.scn",    "a_b-2.scn",      "a_b-3.scn",
+                                               "a_b-2-2.scn",      "scenario-5.scn", "scenario-5-2.scn", "bell__.scn"};
+    for (const std::string& name : expected)
+        EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
+    EXPECT_EQ(result.files, 8);
+    EXPECT_EQ(FileCount(), 9u);
+    EXPECT_EQ(result.summary, Summary(8) +
+                                  "\r\nRecord #3 was written to a_b-2.scn, as a_b.scn was taken."
+                                  "\r\nRecord #4 was written to a_b-3.scn, as a_b.scn was taken."
+                                  "\r\nRecord #5 was written to a_b-2-2.scn, as a_b-2.scn was taken."
+                                  "\r\nRecord #7 was written to scenario-5-2.scn, as scenario-5.scn was taken.");
+}
+
+TEST_F(SplitTest, ANameTooLongForAFileIsShortened)
+{
+    // 300 bytes of two-byte letters: the file name keeps whole letters within 255 bytes.
+    std::string longName;
+    for (int i = 0; i < 150; ++i)
+        longName += "\xC3\xA9";
+    const SplitScnBatch::Result result = Split(Record(longName) + Record(longName));
+    const std::string first = longName.substr(0, 250) + ".scn";
+    const std::string second = longName.substr(0, 248) + "-2.scn";
+    EXPECT_EQ(result.files, 2);
+    EXPECT_EQ(ReadWhole(folder.File(first)), Single(Record(longName)));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(second)));
+    EXPECT_EQ(SplitScnBatch::SplitFileName(" " + longName, 0), first);
+    EXPECT_EQ(SplitScnBatch::SplitFileName(std::string(300, 'x'), 0), std::string(251, 'x') + ".scn");
 }
 
 TEST_F(SplitTest, WithoutReplacingAnExistingFileStopsTheSplit)
@@ -180,9 +216,26 @@ TEST_F(SplitTest, WithoutReplacingAnExistingFileStopsTheSplit)
 TEST_F(SplitTest, AFileThatCannotBeWrittenStopsTheSplit)
 {
     std::filesystem::create_directory(folder.File("Blocked.scn"));  // a folder in the way
-    const SplitScnBatch::Result result = Split(Record("First") + Record("Blocked") + Record("Last"));
+    SplitScnBatch::Result result = Split(Record("First") + Record("Blocked") + Record("Last"));
     EXPECT_EQ(result.summary, "");
-    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error saving scenario file " + folder.File("Blocked.scn")}));
+    EXPECT_FALSE(result.completed);
+    EXPECT_FALSE(result.refusedExisting);
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"The scenario file " + folder.File("Blocked.scn") +
+                                                     " is not a regular file and is not replaced."}));
     EXPECT_TRUE(std::filesystem::exists(folder.File("First.scn")));
     EXPECT_FALSE(std::filesystem::exists(folder.File("Last.scn")));
+
+    // Full half-way through the first file: the previous file of that name stays as it was.
+    ui.messages.clear();
+    folder.Write("First.scn", "previous\r\n");
+    split.gSplitIO.fileName = folder.Write("batch.scn", Record("First") + Record("Second"));
+    {
+        FileSizeLimit full(500);
+        result = split.SplitFile();
+    }
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"Error saving scenario file " + folder.File("First.scn") +
+                                                     "\r\nFailed to write Scenario Input file: " +
+                                                     folder.File("First.scn") + " (File too large)"}));
+    EXPECT_EQ(ReadWhole(folder.File("First.scn")), "previous\r\n");
+    EXPECT_EQ(FileCount(), 3u);  // the batch file, First.scn and the folder: no temporary left
 }

@@ -268,6 +268,22 @@ TEST(TorviRun_IO, FaultyRecordsFailTheLoadNamingTheLine)
     }
 }
 
+TEST(TorviRun_IO, AFileThatCannotBeReadIsNamedNotMistakenForARecord)
+{
+    RunFixture f;
+    EXPECT_FALSE(f.io.LoadTorviRun(f.runFolder.path.string(), f.run));  // a folder is not a file to open
+    EXPECT_EQ(f.io.errStr, "Failed to open Torvi Run file: " + f.runFolder.path.string());
+    EXPECT_FALSE(f.io.LoadTorviRun("/proc/self/mem", f.run));
+    EXPECT_EQ(f.io.errStr, "Failed to read Torvi Run file: /proc/self/mem (Input/output error)");
+    const std::string huge = f.runFolder.Write("huge.run", "Name:Hill\r\n" + std::string(2 << 20, 'x') + "\r\n");
+    EXPECT_FALSE(f.io.LoadTorviRun(huge, f.run));
+    EXPECT_EQ(f.io.errStr, "Line number 2 of Torvi Run file: " + huge + " is longer than 1048576 characters");
+    // A later failure of another kind is told as itself.
+    f.run.Name = "with |+| inside";
+    EXPECT_FALSE(f.io.RunCanBeSaved(f.run));
+    EXPECT_EQ(f.io.errStr.rfind("The run's ", 0), 0u);
+}
+
 TEST(TorviRun_IO, AMissingNameIsToldButDoesNotFailTheLoad)
 {
     RunFixture f;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -20,11 +22,13 @@ const std::string Tool = std::string(ORVANE_BIN_DIR) + "/orvane-batch";
 
 class OrvaneBatch : public ::testing::Test {
 protected:
-    // Runs the tool from the test folder with these arguments (already quoted where needed).
-    ToolRun Start(const std::string& arguments, const std::string& tool = Tool) const
+    // Runs the tool from the test folder with these arguments (already quoted where needed), its
+    // standard input fed by a command when one is given.
+    ToolRun Start(const std::string& arguments, const std::string& tool = Tool, const std::string& feed = "") const
     {
-        const std::string command = "cd '" + folder.path.string() + "' && '" + tool + "' " + arguments + " > '" +
-                                    capture.File("out") + "' 2> '" + capture.File("err") + "'";
+        const std::string command = "cd '" + folder.path.string() + "' && " + (feed.empty() ? "" : feed + " | ") + "'" +
+                                    tool + "' " + arguments + " > '" + capture.File("out") + "' 2> '" +
+                                    capture.File("err") + "'";
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadWhole(capture.File("out")), ReadWhole(capture.File("err"))};
     }
@@ -49,7 +53,7 @@ TEST_F(OrvaneBatch, ProcessesTheThreeRecordExampleIntoTheProposedFile)
 {
     Copy("batch_three.scn", "fires.scn");
     const ToolRun run = Start("fires.scn");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.status, 3) << run.err;  // completed, with an error line
     EXPECT_EQ(run.out, "Generated 2 output datasets to " + folder.File("fires.out") + "\nEncountered 1 errors.\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadWhole(folder.File("fires.out")), ReadWhole(Fixture("batch_three_expected.out")));
@@ -66,8 +70,34 @@ TEST_F(OrvaneBatch, AnExistingOutputIsReplacedOnlyWithForce)
     EXPECT_EQ(ReadWhole(folder.File("results.out")), "keep me\r\n");
 
     run = Start("--force fires.scn results.out");
-    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.status, 3) << run.err;
     EXPECT_EQ(ReadWhole(folder.File("results.out")), ReadWhole(Fixture("batch_three_expected.out")));
+
+    // An input without data lines: the output is replaced by what was generated, the headers alone.
+    folder.Write("empty.scn", "# nothing yet\r\n");
+    run = Start("--force empty.scn results.out");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Generated 0 output datasets to " + folder.File("results.out") + "\nEncountered 0 errors.\n");
+    const std::string expected = ReadWhole(Fixture("batch_three_expected.out"));
+    EXPECT_EQ(ReadWhole(folder.File("results.out")), expected.substr(0, expected.find("\r\n0 ") + 2));
+}
+
+TEST_F(OrvaneBatch, AnythingAtTheOutputPathCountsAndOnlyARegularFileIsReplaced)
+{
+    Copy("batch_three.scn", "fires.scn");
+    ASSERT_EQ(mkfifo(folder.File("pipe.out").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", folder.path / "null.out");
+    for (const std::string options : {"", "--force "}) {
+        for (const char* name : {"pipe.out", "null.out"}) {
+            const ToolRun run = Start(options + "fires.scn " + name);
+            EXPECT_EQ(run.status, 1) << options << name;
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(run.err, "The output file " + folder.File(name) +
+                                   " is not a regular file. Please choose another output file.\n");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.path / "pipe.out"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "null.out"));
 }
 
 TEST_F(OrvaneBatch, TheInputIsNeverTheOutput)
@@ -84,24 +114,78 @@ TEST_F(OrvaneBatch, TheInputIsNeverTheOutput)
     EXPECT_TRUE(std::filesystem::exists(folder.File("plain.out")));
 }
 
-TEST_F(OrvaneBatch, FailuresEndWithANonZeroStatus)
+TEST_F(OrvaneBatch, TheExitStatusTellsWhetherEveryRecordGaveAResult)
 {
+    folder.Write("good.scn", Record("A") + Record("B"));
+    ToolRun run = Start("good.scn");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Generated 2 output datasets to " + folder.File("good.out") + "\nEncountered 0 errors.\n");
+
+    // A record the engine cannot calculate is an error line, as an input error is.
+    folder.Write("unknown.scn", Record("A") + Record("B", "99"));
+    run = Start("unknown.scn");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out, "Generated 1 output datasets to " + folder.File("unknown.out") + "\nEncountered 1 errors.\n");
+    EXPECT_NE(ReadWhole(folder.File("unknown.out"))
+                  .find("\r\n#-- Calculation Error: record #2: CalculateTorviOutputs Failure[3002] LOW: Fuel model #99 "
+                        "is missing from the Fuel Models collection.\r\n"),
+              std::string::npos);
+}
+
+TEST_F(OrvaneBatch, AFailedRunWritesNothingAndPrintsNoSummary)
+{
+    folder.Write("cut.out", "previous\r\n");
     folder.Write("cut.scn", Record("A") + "3 1 0.4\r\n" + Record("C"));
-    ToolRun run = Start("cut.scn");
+    ToolRun run = Start("--force cut.scn");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "Generated 1 output datasets to " + folder.File("cut.out") +
-                           "\nEncountered 0 errors.\nWrong number of values in line number 2\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Wrong number of values in line number 2 of Scenario Input file: " + folder.File("cut.scn") +
+                           "\nNothing was written to " + folder.File("cut.out") + ".\n");
+    EXPECT_EQ(ReadWhole(folder.File("cut.out")), "previous\r\n");
 
     run = Start("absent.scn");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Failed to open Scenario Input file: " + folder.File("absent.scn") + "\n");
-    EXPECT_EQ(run.out, "Generated 0 output datasets to " + folder.File("absent.out") + "\nEncountered 0 errors.\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Failed to open Scenario Input file: " + folder.File("absent.scn") + "\nNothing was written to " +
+                           folder.File("absent.out") + ".\n");
 
     folder.Write("good.scn", Record("A"));
     run = Start("good.scn missing/folder/x.out");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "Failed to open Scenario Output file: " + folder.File("missing/folder/x.out") + "\n");
+}
+
+TEST_F(OrvaneBatch, FilesThatCannotBeReadAreReportedNotCrashedOn)
+{
+    std::filesystem::create_directory(folder.File("d.scn"));
+    folder.Write("a.scn", Record("A"));
+    const std::string dir = folder.File("d.scn");
+    const std::pair<std::string, std::string> cases[] = {
+        {"d.scn", "Failed to open Scenario Input file: " + dir + "\nNothing was written to " + folder.File("d.out") + ".\n"},
+        {"--split d.scn", "Failed to open Scenario Input file: " + dir + "\n"},
+        {"--fuel-models /proc/self/mem a.scn", "Failed to read Fuel Model file: /proc/self/mem (Input/output error)\n"},
+        {"--fuel-models d.scn a.scn", "Failed to open Fuel Model file: " + dir + "\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const ToolRun run = Start(arguments);
+        EXPECT_EQ(run.status, 1) << arguments;
+        EXPECT_EQ(run.err, message) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.File("a.out")));
+}
+
+TEST_F(OrvaneBatch, AHugeLineIsRefusedWithoutBeingHeldInMemory)
+{
+    // 256 MiB of short tokens on one line, from a pipe.
+    const ToolRun run = Start("/dev/stdin huge.out", Tool, "head -c 268435456 /dev/zero | tr '\\0' '1'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Line number 1 of Scenario Input file: /dev/stdin is longer than 1048576 characters\nNothing "
+                       "was written to " + folder.File("huge.out") + ".\n");
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(usage.ru_maxrss, 128 * 1024) << "kilobytes at most of any program run";
 }
 
 TEST_F(OrvaneBatch, SplitsIntoTheInputFolder)
@@ -122,13 +206,47 @@ TEST_F(OrvaneBatch, SplitsIntoTheInputFolder)
     EXPECT_EQ(run.status, 0) << run.err;
 }
 
+TEST_F(OrvaneBatch, SplittingGivesEveryRecordAFileAndCountsTheFilesWritten)
+{
+    const std::string longName(300, 'L');
+    folder.Write("batch.scn", Record("a/b") + Record("a\\b") + Record("a_b") + Record(longName) + "3 1\r\n");
+    ToolRun run = Start("--split batch.scn");
+    EXPECT_EQ(run.status, 1);  // the last line could not be read
+    EXPECT_EQ(run.out, "Generated 4 scenario input files from " + folder.File("batch.scn") +
+                           "\nWrong number of values in line number 5 of Scenario Input file: " + folder.File("batch.scn") +
+                           "\nRecord #2 was written to a_b-2.scn, as a_b.scn was taken."
+                           "\nRecord #3 was written to a_b-3.scn, as a_b.scn was taken.\n");
+    EXPECT_EQ(run.err, "");
+    for (const std::string& name : {std::string("a_b.scn"), std::string("a_b-2.scn"), std::string("a_b-3.scn"),
+                                    std::string(251, 'L') + ".scn"})
+        EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
+
+    // A folder where a file would go stops the split without hinting at --force.
+    std::filesystem::create_directory(folder.File("North.scn"));
+    folder.Write("north.scn", Record("North"));
+    run = Start("--split north.scn");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "The scenario file " + folder.File("North.scn") + " is not a regular file and is not replaced.\n");
+
+    // Records left out for values that are not numbers: the split completes, with errors.
+    folder.Write("letters.scn", Record("One") + Record("Two", "x"));
+    run = Start("--split letters.scn");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.out, "Generated 1 scenario input files from " + folder.File("letters.scn") +
+                           "\nInvalid FMlow value x in line number 2 of Scenario Input file: " + folder.File("letters.scn") +
+                           "\n");
+}
+
 TEST_F(OrvaneBatch, CustomFuelModelsAndGlobalSettings)
 {
     folder.Write("custom.scn", Record("Custom grass", "250", "4"));
     ToolRun run = Start("custom.scn");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 3);
     const std::string withoutModel = ReadWhole(folder.File("custom.out"));
-    EXPECT_EQ(withoutModel.substr(withoutModel.rfind("\r\n", withoutModel.size() - 3) + 2, 2), "0 ");
+    EXPECT_EQ(withoutModel.substr(withoutModel.rfind("\r\n", withoutModel.size() - 3) + 2),
+              "#-- Calculation Error: record #1: CalculateTorviOutputs Failure[3002] LOW: Fuel model #250 is missing "
+              "from the Fuel Models collection.\r\n");
 
     run = Start("--force --fuel-models '" + Fixture("custom.fmd") + "' --hcrown 20000 --spread-direction 90 custom.scn");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -140,6 +258,11 @@ TEST_F(OrvaneBatch, CustomFuelModelsAndGlobalSettings)
     run = Start("--fuel-models nowhere.fmd custom.scn");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Failed to open Fuel Model file: " + folder.File("nowhere.fmd") + "\n");
+
+    folder.Write("short.fmd", "ENGLISH\r\n1 2 3\r\n");
+    run = Start("--fuel-models short.fmd custom.scn");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Wrong number of values in line number 2 of Fuel Model file " + folder.File("short.fmd") + "\n");
 }
 
 TEST_F(OrvaneBatch, CommandLineErrorsHelpAndVersion)
@@ -163,6 +286,7 @@ TEST_F(OrvaneBatch, CommandLineErrorsHelpAndVersion)
     ToolRun run = Start("--help");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("Usage: orvane-batch [options] INPUT.scn [OUTPUT.out]\n", 0), 0u);
+    EXPECT_NE(run.out.find("  3  the run completed, but some scenarios gave error lines"), std::string::npos);
     run = Start("--version");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("orvane-batch ", 0), 0u);
@@ -178,4 +302,10 @@ TEST_F(OrvaneBatch, RefusesToRunWithoutItsModelParameters)
     EXPECT_EQ(run.err, "Failed to compute CRC for ModelParameters.f\n"
                        "The model parameters file has been changed. Torvi must be reinstalled.\n");
     EXPECT_FALSE(std::filesystem::exists(folder.File("a.out")));
+
+    // One that cannot be read: the same messages, not a crash.
+    std::filesystem::create_symlink("/proc/self/mem", folder.path / "ModelParameters.f");
+    const ToolRun unreadable = Start("a.scn", lonely);
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.err, run.err);
 }

@@ -65,6 +65,10 @@ TEST(ChartTemplate_IO, AFaultyFileLeavesTheLookAsItWas)
     clsChartTemplate look;
     EXPECT_FALSE(reader.LoadTemplate(folder.File("absent.oc2"), look));
     EXPECT_EQ(reader.errStr, "Failed to open Chart template file: " + folder.File("absent.oc2"));
+    EXPECT_FALSE(reader.LoadTemplate(folder.path.string(), look));
+    EXPECT_EQ(reader.errStr, "Failed to open Chart template file: " + folder.path.string());
+    EXPECT_FALSE(reader.LoadTemplate("/proc/self/mem", look));
+    EXPECT_EQ(reader.errStr, "Failed to read Chart template file: /proc/self/mem (Input/output error)");
 }
 
 TEST(ChartTemplate_IO, TheShippedTemplateReads)

@@ -158,7 +158,7 @@ TEST_F(TableCommand, WritesNothingWhenNoTableCanBeComputed)
     Write("short.scn", Grass + " A\r\n3 1 0.4\r\n");
     run = Run("--row SLOP --range 0:10:5 --output FLIN short.scn");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Wrong number of values in line number 3\n");
+    EXPECT_EQ(run.err, "Wrong number of values in line number 3 of Scenario Input file: " + folder.File("short.scn") + "\n");
 }
 
 TEST_F(TableCommand, ReplacesAnExistingTableOnlyWithForce)

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -153,8 +152,7 @@ TEST(Units_IO, CommentsBlankLinesBlanksAndAnyLineEndAreRead)
             }
         }
         Fixture g;
-        std::istringstream in(converted);
-        ASSERT_TRUE(g.io.ReadUnits(in, g.run)) << g.io.errStr;
+        ASSERT_TRUE(g.io.LoadUnits(g.dir.Write("ending.unt", converted), g.run)) << g.io.errStr;
         EXPECT_EQ(g.run.units.CanopyBDInUnits.GetCurrUnit(), 2);
         EXPECT_EQ(g.run.haz_units.CROSOutUnits.GetCurrUnit(), 5);
         EXPECT_EQ(g.run.haz_units.ROSOutUnits.GetCurrUnit(), 1);
@@ -206,8 +204,7 @@ TEST(Units_IO, AFileEndingAfterTheMainRecordsFailsOnTheTableRecord)
 {
     Fixture f;
     const std::string text = NativeFile().substr(0, NativeFile().find("TBLC")) + "# end of main\r\n\r\n";
-    std::istringstream in(text);
-    EXPECT_FALSE(f.io.ReadUnits(in, f.run));
+    EXPECT_FALSE(f.io.LoadUnits(f.dir.Write("cut.unt", text), f.run));
     EXPECT_EQ(f.io.errStr, "Malformed unit record: expected TBLC HCROWN:  at line 5");
     EXPECT_FALSE(f.io.IsLoaded());
 }
@@ -218,6 +215,15 @@ TEST(Units_IO, FilesThatCannotBeOpened)
     const std::string missing = f.dir.File("none.unt");
     EXPECT_FALSE(f.io.LoadUnits(missing, f.run));
     EXPECT_EQ(f.io.errStr, "Failed to open Units file: " + missing);
+    EXPECT_FALSE(f.io.IsLoaded());
+    EXPECT_FALSE(f.io.LoadUnits(f.dir.path.string(), f.run));  // a folder is not a file to open
+    EXPECT_EQ(f.io.errStr, "Failed to open Units file: " + f.dir.path.string());
+    // Lines that cannot be read: the process's memory at offset 0, a line over 1 MiB.
+    EXPECT_FALSE(f.io.LoadUnits("/proc/self/mem", f.run));
+    EXPECT_EQ(f.io.errStr, "Failed to read Units file: /proc/self/mem (Input/output error)");
+    const std::string huge = f.dir.Write("huge.unt", "# set\r\n" + std::string(2 << 20, ' ') + NativeFile());
+    EXPECT_FALSE(f.io.LoadUnits(huge, f.run));
+    EXPECT_EQ(f.io.errStr, "Line number 2 of Units file: " + huge + " is longer than 1048576 characters");
     EXPECT_FALSE(f.io.IsLoaded());
 
     f.run.units.CvtROS(2, 1);
