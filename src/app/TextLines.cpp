@@ -34,15 +34,16 @@ std::string NormaliseBlanks(std::string_view text)
 void SplitBlanks(std::string_view text, std::vector<std::string_view>& values)
 {
     values.clear();
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i]))
-            ++i;
-        if (i > start)
-            values.push_back(text.substr(start, i - start));
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        while (p != end && IsBlank(*p))
+            ++p;
+        const char* const start = p;
+        while (p != end && !IsBlank(*p))
+            ++p;
+        if (p != start)
+            values.emplace_back(start, static_cast<std::size_t>(p - start));
     }
 }
 
@@ -235,11 +236,13 @@ static bool AppendScaledFixedText(std::string& text, double value, int decimals)
     if (decimals < 0 || decimals > 9 || !(std::fabs(value) < Limit))
         return false;
     const double scaled = std::fabs(value) * ExactPowersOfTen[decimals];
-    const double whole = std::floor(scaled);
-    const double fraction = scaled - whole;
-    if (!(scaled < Limit) || std::fabs(fraction - 0.5) < 0x1p-20)
+    if (!(scaled < Limit))
         return false;
-    const auto rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    const auto whole = static_cast<uint64_t>(scaled);  // exact: below 2^31, towards zero
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) < 0x1p-20)
+        return false;
+    const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     char digits[24];
     char* const last = digits + sizeof digits;
     char* first = last;

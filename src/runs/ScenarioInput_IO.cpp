@@ -196,6 +196,7 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record, int64_t lineNumber)
 bool ScenarioInput_IO::ReadDataLine(std::string_view dataLine, int64_t lineNumber, clsTorviInputs& record,
                                     std::string& name)
 {
+    invalidKey.clear();
     TextLines::SplitBlanks(dataLine, tokens);
     if (tokens.size() < FieldCount) {
         SetError("Wrong number of values in line number " + std::to_string(lineNumber), false);
