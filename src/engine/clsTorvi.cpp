@@ -606,8 +606,10 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         scale = 0;
     R.FireIntensityScale = scale.Value();
 
-    R.Low.FlameLength = ByramFlameLength(L.FirelineIntensity).Value();
-    const Real byram = ByramFlameLength(intensity);
+    const Real lowFlameLength = ByramFlameLength(L.FirelineIntensity);
+    R.Low.FlameLength = lowFlameLength.Value();
+    // Without a crown fire the fire's intensity is the surface fire's: the same power again.
+    const Real byram = intensity == Real(L.FirelineIntensity) ? lowFlameLength : ByramFlameLength(intensity);
     if (s.VegType == 2) {
         const Real thomas = ThomasFlameLength(intensity);
         R.High.FlameLength = thomas.Value();
