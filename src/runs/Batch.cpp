@@ -9,9 +9,14 @@
 #include "runs/clsBatchWorker.h"
 #include "runs/clsRun.h"
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -123,7 +128,7 @@ void Batch::RunBatch()
         SelectBatchFile(false);
     if (gBatchIO.ofileName.empty())
         return;
-    const Result result = ProcessBatch();
+    const Result result = ProcessBatch(DefaultJobs());
     if (!result.summary.empty())
         ui.ShowMessage(result.summary);
 }
@@ -305,6 +310,17 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
         spare.push_back(std::move(chunk));
     }
     return ending == clsLineReader::Result::End ? Outcome::Completed : Outcome::InputFailed;
+}
+
+int Batch::DefaultJobs()
+{
+#if defined(__linux__)
+    // A process confined to some processors (taskset, a cluster's allocation) uses only those.
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::max(1, CPU_COUNT(&set));
+#endif
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
 Batch::Result Batch::ProcessBatch(int jobs)

@@ -51,6 +51,8 @@ public:
     // number of workers. A failure is told to the user; the summary of a completed batch is
     // returned for the caller to show.
     Result ProcessBatch(int jobs = 1);
+    // The workers a batch uses when nobody says: one for each processor this process may run on.
+    static int DefaultJobs();
     // Told after every few hundred records: the records done, and the bytes of the input read of
     // how many (-1 when the input is no file of known size).
     std::function<void(int64_t records, int64_t bytesRead, int64_t bytesTotal)> OnProgress;

@@ -14,9 +14,7 @@
 #include <filesystem>
 #include <iostream>
 #include <string_view>
-#include <thread>
 
-#include <sched.h>
 #include <unistd.h>
 #include <optional>
 #include <string>
@@ -143,17 +141,8 @@ public:
 
 constexpr int MaxJobs = 1024;
 
-// The processors this process may run on.
-int ProcessorCount()
-{
-    cpu_set_t set;
-    if (sched_getaffinity(0, sizeof set, &set) == 0)
-        return std::max(1, CPU_COUNT(&set));
-    return std::max(1u, std::thread::hardware_concurrency());
-}
-
 struct Options {
-    int jobs = ProcessorCount();
+    int jobs = Batch::DefaultJobs();
     bool split = false;
     bool force = false;
     bool help = false;
