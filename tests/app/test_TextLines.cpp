@@ -1,5 +1,7 @@
 #include "app/TextLines.h"
 
+#include "support/SplitMix.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -98,22 +100,6 @@ TEST(TextLines, FixedDecimals)
 
 namespace {
 
-// splitmix64, for texts and values that are the same on every machine.
-class Draw {
-public:
-    uint64_t Next()
-    {
-        uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-    int Int(int low, int high) { return low + static_cast<int>(Next() % static_cast<uint64_t>(high - low + 1)); }
-
-private:
-    uint64_t state = 99;
-};
-
 // What the library's exact conversions give, as the reader and writer promise.
 bool LibraryDouble(std::string_view text, double& value)
 {
@@ -144,7 +130,7 @@ TEST(TextLines, NumbersReadAsTheLibraryReadsThem)
                                       "1234567890123456789", "12345678901234567891", "0.1", "-0", "-0.0e5",
                                       "1e22", "1e23", "3e-22", "3e-23", "123456.7e-20", "4.35", "0.000000000000000000001",
                                       "+.5", "5.", "1E+300", "1e-320", "2.2250738585072014e-308", "17.9e307"};
-    Draw draw;
+    SplitMix draw(99);
     for (int i = 0; i < 200000; ++i) {
         std::string text = draw.Int(0, 9) == 0 ? "-" : draw.Int(0, 20) == 0 ? "+" : "";
         const int whole = draw.Int(0, 12);
@@ -179,7 +165,7 @@ TEST(TextLines, FixedDecimalsAsTheLibraryWritesThem)
     std::vector<double> values = {0.125, 0.375, 2.5, 3.5, -2.5, 1.005, 2.675, 0.0005, 0.0015, -0.004, -0.0,
                                   2147483647.4, 2147483648.6, 1e15 + 0.5, 4503599627370497.0, 1e300, -1e-300,
                                   std::nextafter(0.125, 1.0), std::nextafter(0.125, 0.0), 999.9995, 99.995};
-    Draw draw;
+    SplitMix draw(99);
     for (int i = 0; i < 200000; ++i) {
         const double magnitude = std::ldexp(1.0, draw.Int(-30, 40));
         const double value = magnitude * static_cast<double>(draw.Next() >> 11) / 9007199254740992.0;

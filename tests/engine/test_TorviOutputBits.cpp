@@ -11,6 +11,7 @@
 // some of its fields). One engine object calculates the whole set, one call after another, so work
 // it keeps between calls is exercised the way the batch and the tables use it.
 #include "TorviTestSupport.h"
+#include "support/SplitMix.h"
 
 #include <array>
 #include <map>
@@ -50,26 +51,15 @@ private:
     uint64_t hash = 0xcbf29ce484222325ull;
 };
 
-// splitmix64: the same numbers on every platform.
-class Draw {
+class Draw : public SplitMix {
 public:
-    uint64_t Next()
-    {
-        uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-    int Int(int low, int high) { return low + static_cast<int>(Next() % static_cast<uint64_t>(high - low + 1)); }
+    Draw() : SplitMix(20240611) {}
     bool Chance(int percent) { return Int(1, 100) <= percent; }
     // A value from low to high in steps of step.
     double Stepped(double low, double high, double step)
     {
         return low + step * Int(0, static_cast<int>((high - low) / step + 0.5));
     }
-
-private:
-    uint64_t state = 20240611;
 };
 
 void AddTempSet(Checksum& sum, const clsTorviTempSet& set)

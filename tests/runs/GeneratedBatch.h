@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/SplitMix.h"
+
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -15,25 +17,15 @@
 // wet to burn). No line has too few values: every record gives a line of the output.
 namespace GeneratedBatch {
 
-class Draw {
+class Draw : public SplitMix {
 public:
-    uint64_t Next()
-    {
-        uint64_t z = (state += 0x9e3779b97f4a7c15ull);
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
-        return z ^ (z >> 31);
-    }
-    int Int(int low, int high) { return low + static_cast<int>(Next() % static_cast<uint64_t>(high - low + 1)); }
+    Draw() : SplitMix(4242) {}
     bool Chance(int perMille) { return Int(1, 1000) <= perMille; }
     template <std::size_t N>
     const char* Pick(const char* const (&texts)[N])
     {
         return texts[Next() % N];
     }
-
-private:
-    uint64_t state = 4242;
 };
 
 inline const int StandardModels[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  101,
