@@ -7,6 +7,7 @@ packages=(
   libqt6gui6  # with the image format plugins that read the GIF and JPEG pictures
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
+  parallel  # GNU parallel: the test that runs batch chunks as a cluster would
 )
 missing=()
 for p in "${packages[@]}"; do

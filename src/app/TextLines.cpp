@@ -1,6 +1,7 @@
 #include "app/TextLines.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <cmath>
 #include <limits>
@@ -33,15 +34,16 @@ std::string NormaliseBlanks(std::string_view text)
 void SplitBlanks(std::string_view text, std::vector<std::string_view>& values)
 {
     values.clear();
-    std::size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && IsBlank(text[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < text.size() && !IsBlank(text[i]))
-            ++i;
-        if (i > start)
-            values.push_back(text.substr(start, i - start));
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end) {
+        while (p != end && IsBlank(*p))
+            ++p;
+        const char* const start = p;
+        while (p != end && !IsBlank(*p))
+            ++p;
+        if (p != start)
+            values.emplace_back(start, static_cast<std::size_t>(p - start));
     }
 }
 
@@ -84,8 +86,73 @@ static bool IsDecimalNumber(std::string_view text)
     return i == text.size();
 }
 
+// The powers of ten that a double holds exactly.
+static constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+static bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The numbers files are made of, in one pass: a decimal number of at most 19 digits whose value is
+// its digits (at most 2^53, so a double holds them exactly) multiplied or divided by an exact power
+// of ten. One correctly rounded operation on two exact doubles gives the correctly rounded value
+// (Clinger 1990), which is what from_chars gives. False for any other text, valid or not.
+static bool ParseShortDecimal(std::string_view text, double& value)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-'))
+        negative = *p++ == '-';
+    uint64_t digits = 0;
+    int count = 0;
+    int decimals = 0;
+    for (bool point = false; p != end; ++p) {
+        if (IsDigit(*p)) {
+            if (++count > 19)
+                return false;
+            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
+            decimals += point;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (count == 0)
+        return false;
+    int exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool negativeExponent = false;
+        if (p != end && (*p == '+' || *p == '-'))
+            negativeExponent = *p++ == '-';
+        int exponentDigits = 0;
+        for (; p != end && IsDigit(*p); ++p) {
+            if (++exponentDigits > 3)
+                return false;
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponentDigits == 0)
+            return false;
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    const int scale = exponent - decimals;
+    if (p != end || digits > (uint64_t(1) << 53) || scale < -22 || scale > 22)
+        return false;
+    const double exact = static_cast<double>(digits);
+    const double magnitude = scale < 0 ? exact / ExactPowersOfTen[-scale] : exact * ExactPowersOfTen[scale];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 bool ParseDouble(std::string_view text, double& value)
 {
+    if (ParseShortDecimal(text, value))
+        return true;
     if (!IsDecimalNumber(text))
         return false;
     if (text.front() == '+')
@@ -159,17 +226,64 @@ std::string GeneralText(double value, int significantDigits)
     return std::fabs(value) < 1e308 || ParseDouble(text, readBack) ? text : ShortestText(value);
 }
 
-std::string FixedText(double value, int decimals)
+// Scaled by 10^decimals, a value below 2^31 carries a rounding error of at most 2^-22; unless it
+// lies within 2^-20 of a half, its nearest whole number is that of the exact decimal value, which
+// to_chars would round to. Digits written straight from that number cost a fraction of to_chars'
+// exact path, which takes the values near a tie and the large ones.
+static bool AppendScaledFixedText(std::string& text, double value, int decimals)
 {
+    constexpr double Limit = 2147483648.0;
+    if (decimals < 0 || decimals > 9 || !(std::fabs(value) < Limit))
+        return false;
+    const double scaled = std::fabs(value) * ExactPowersOfTen[decimals];
+    if (!(scaled < Limit))
+        return false;
+    const auto whole = static_cast<uint64_t>(scaled);  // exact: below 2^31, towards zero
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) < 0x1p-20)
+        return false;
+    const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+    char digits[24];
+    char* const last = digits + sizeof digits;
+    char* first = last;
+    uint64_t rest = rounded;
+    for (int i = 0; i < decimals; ++i, rest /= 10)
+        *--first = static_cast<char>('0' + rest % 10);
+    if (decimals > 0)
+        *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    // A negative value that rounds to zero is shown as zero, without a sign.
+    if (value < 0 && rounded != 0)
+        *--first = '-';
+    text.append(first, last);
+    return true;
+}
+
+void AppendFixedText(std::string& text, double value, int decimals)
+{
+    if (AppendScaledFixedText(text, value, decimals))
+        return;
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    if (result.ec != std::errc())
-        return ShortestText(value);  // beyond any quantity of the program
-    std::string text(buffer, result.ptr);
+    if (result.ec != std::errc()) {
+        text += ShortestText(value);  // beyond any quantity of the program
+        return;
+    }
+    std::string_view written(buffer, static_cast<std::size_t>(result.ptr - buffer));
     // A negative value that rounds to zero is shown as zero, without a sign.
-    if (text.size() > 1 && text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
-        text.erase(0, 1);
+    if (written.size() > 1 && written[0] == '-' && written.find_first_not_of("0.", 1) == std::string_view::npos)
+        written.remove_prefix(1);
+    text += written;
+}
+
+std::string FixedText(double value, int decimals)
+{
+    std::string text;
+    AppendFixedText(text, value, decimals);
     return text;
 }
 

@@ -39,6 +39,8 @@ std::string GeneralText(double value, int significantDigits);
 // The value with a fixed number of decimals, a leading zero before the point and no thousands
 // separators ("0.50", "2", "-1.3"); a value that rounds to zero has no minus sign.
 std::string FixedText(double value, int decimals);
+// The same, appended to the text: for writers of many values.
+void AppendFixedText(std::string& text, double value, int decimals);
 
 // The value rounded as FixedText shows it, read back as a number (3.10 becomes 3.1).
 double RoundToDecimals(double value, int decimals);

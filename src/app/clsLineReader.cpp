@@ -1,5 +1,6 @@
 #include "app/clsLineReader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -29,6 +30,7 @@ bool clsLineReader::Open(const std::string& path, bool skipByteOrderMark)
 {
     Close();
     lineNumber = 0;
+    bytesFilled = 0;
     atEnd = false;
     failed = false;
     errorText.clear();
@@ -57,6 +59,8 @@ void clsLineReader::Close()
         ::close(fd);
     fd = -1;
     begin = end = 0;
+    carriageReturnPending = false;
+    std::string().swap(longLine);
 }
 
 void clsLineReader::SkipByteOrderMark()
@@ -82,6 +86,7 @@ bool clsLineReader::Fill()
         const ssize_t count = ::read(fd, buffer.get() + end, BufferSize - end);
         if (count > 0) {
             end += static_cast<std::size_t>(count);
+            bytesFilled += count;
             return true;
         }
         if (count == 0) {
@@ -93,44 +98,114 @@ bool clsLineReader::Fill()
     }
 }
 
-clsLineReader::Result clsLineReader::ReadLine(std::string& line)
+// The first CR or LF in [from, last), or last. The search goes window by window, so that a file
+// whose lines end with only one of the two never makes a search for the other run to the end of
+// the buffer at every line.
+static const char* FindLineEnd(const char* from, const char* last)
 {
-    line.clear();
+    constexpr std::ptrdiff_t Window = 256;
+    while (from != last) {
+        const char* const windowEnd = from + std::min(Window, last - from);
+        const auto* lineFeed = static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(windowEnd - from)));
+        const char* const searched = lineFeed ? lineFeed : windowEnd;
+        if (const auto* carriageReturn = static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>(searched - from))))
+            return carriageReturn;
+        if (lineFeed)
+            return lineFeed;
+        from = windowEnd;
+    }
+    return last;
+}
+
+void clsLineReader::SkipLineFeedAfterCarriageReturn()
+{
+    carriageReturnPending = false;
+    if ((begin < end || Fill()) && buffer[begin] == '\n')
+        ++begin;
+}
+
+clsLineReader::Result clsLineReader::ReadLine(std::string_view& line)
+{
+    line = {};
     if (fd < 0 && !failed)
         Fail(EBADF);
-    bool started = false;
+    if (carriageReturnPending)
+        SkipLineFeedAfterCarriageReturn();
+    std::size_t searched = 0;  // bytes of buffer[begin, end) known to hold no line end
+    bool spilled = false;      // the line began in an earlier fill of the buffer: it is in longLine
     bool tooLong = false;
-    for (;;) {
-        if (begin == end && !Fill()) {
-            if (failed)
-                return Result::Failed;
-            if (!started)
-                return Result::End;
-            ++lineNumber;  // the last line has no end
-            return tooLong ? Result::TooLong : Result::Line;
-        }
-        started = true;
-        const char* const from = buffer.get() + begin;
-        const char* stop = from;
-        const char* const last = buffer.get() + end;
-        while (stop != last && *stop != '\n' && *stop != '\r')
-            ++stop;
-        const std::size_t length = static_cast<std::size_t>(stop - from);
-        if (!tooLong && line.size() + length > MaxLineLength) {
+    // Moves a part of a spilled line from the buffer to longLine, unless the line is too long.
+    const auto gather = [&](std::size_t length) {
+        if (!tooLong && longLine.size() + length > MaxLineLength) {
             tooLong = true;
-            std::string().swap(line);
+            std::string().swap(longLine);
         }
         if (!tooLong)
-            line.append(from, length);
+            longLine.append(buffer.get() + begin, length);
         begin += length;
-        if (stop == last)
+    };
+    for (;;) {
+        const char* const from = buffer.get() + begin;
+        const char* const last = buffer.get() + end;
+        const char* const stop = FindLineEnd(from + searched, last);
+        if (stop == last) {
+            // A line that fills the whole buffer moves to longLine, so that the buffer can take more.
+            if (begin == 0 && end == BufferSize) {
+                if (!spilled)
+                    longLine.clear();
+                spilled = true;
+                gather(end - begin);
+                searched = 0;
+            } else {
+                searched = end - begin;
+            }
+            if (!Fill()) {
+                if (failed)
+                    return Result::Failed;
+                if (begin == end && !spilled)
+                    return Result::End;
+                ++lineNumber;  // the last line has no end
+                if (spilled)
+                    gather(end - begin);
+                else
+                    line = std::string_view(buffer.get() + begin, end - begin);  // Fill may have moved it
+                begin = end;
+                if (spilled && !tooLong)
+                    line = longLine;
+                return tooLong ? Result::TooLong : Result::Line;
+            }
             continue;
+        }
+        const std::size_t length = static_cast<std::size_t>(stop - from);
+        if (spilled) {
+            gather(length);
+            if (!tooLong)
+                line = longLine;
+        } else {
+            line = std::string_view(from, length);
+            begin += length;
+        }
         ++begin;
-        if (*stop == '\r' && (begin < end || Fill()) && buffer[begin] == '\n')
-            ++begin;
+        // The LF of a CR LF may still be unread: it is passed over before the next line.
+        if (*stop == '\r') {
+            if (begin < end) {
+                if (buffer[begin] == '\n')
+                    ++begin;
+            } else {
+                carriageReturnPending = true;
+            }
+        }
         ++lineNumber;
         return tooLong ? Result::TooLong : Result::Line;
     }
+}
+
+clsLineReader::Result clsLineReader::ReadLine(std::string& line)
+{
+    std::string_view view;
+    const Result result = ReadLine(view);
+    line.assign(view);
+    return result;
 }
 
 std::string clsLineReader::ProblemText(Result result, const std::string& file) const

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // Reads a text file one physical line at a time; every file reader of the program goes through it.
 // Lines end at CR LF, LF or CR. It never throws: a file that cannot be opened (a folder is not a
@@ -30,8 +31,12 @@ public:
 
     // The next line without its end. Every line read counts, the too long ones included.
     Result ReadLine(std::string& line);
+    // The same without copying the line: the view stays valid until the next read or Close.
+    Result ReadLine(std::string_view& line);
     // Physical lines read since the file was opened.
     int64_t LineNumber() const { return lineNumber; }
+    // Bytes of the file taken up by the lines read so far.
+    int64_t BytesRead() const { return bytesFilled - static_cast<int64_t>(end - begin); }
     // Why the last Open or ReadLine failed, in the system's words.
     const std::string& ErrorText() const { return errorText; }
     // The message for a line that ReadLine could not give (TooLong or Failed), naming the file as
@@ -42,6 +47,7 @@ private:
     bool Fill();
     bool Fail(int error);
     void SkipByteOrderMark();
+    void SkipLineFeedAfterCarriageReturn();
 
     int fd = -1;
     std::unique_ptr<char[]> buffer;  // BufferSize bytes, allocated at the first Open
@@ -49,6 +55,11 @@ private:
     std::size_t end = 0;
     bool atEnd = false;
     bool failed = false;
+    // The last line ended with a CR at the end of the buffer: a LF that follows belongs to it.
+    bool carriageReturnPending = false;
+    // A line longer than the buffer, gathered here (up to MaxLineLength).
+    std::string longLine;
     int64_t lineNumber = 0;
+    int64_t bytesFilled = 0;  // read into the buffer since the file was opened
     std::string errorText;
 };

@@ -92,6 +92,15 @@ bool clsSafeOutputFile::Open(const std::string& targetPath)
     return true;
 }
 
+void clsSafeOutputFile::OpenStandardOutput()
+{
+    Discard();
+    errorText.clear();
+    target = "-";
+    fd = STDOUT_FILENO;
+    stream = true;
+}
+
 bool clsSafeOutputFile::CreateTemporary(const std::string& folder, const std::string& targetName, uint32_t mode)
 {
     const std::string prefix = (folder.empty() ? "" : folder + "/") + "." +
@@ -181,6 +190,10 @@ bool clsSafeOutputFile::Commit()
         Discard();
         return false;
     }
+    if (stream) {
+        Discard();
+        return true;
+    }
     // On the disk before it takes the target's place, so that a crash leaves the old file or the
     // new one, never an empty one. The folder is not synced: a rename lost in a crash only brings
     // back the previous good file.
@@ -209,6 +222,14 @@ bool clsSafeOutputFile::Commit()
 
 void clsSafeOutputFile::Discard()
 {
+    if (stream) {
+        if (Good())
+            Flush();
+        fd = -1;  // standard output stays open for the program's other output
+        stream = false;
+        pending.clear();
+        return;
+    }
     if (!temporary.empty())
         ::unlink(temporary.c_str());
     temporary.clear();

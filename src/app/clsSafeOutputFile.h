@@ -28,6 +28,10 @@ public:
     // False, with the reason in ErrorText, when the temporary file cannot be created or the target
     // is not a regular file.
     bool Open(const std::string& target);
+    // Standard output instead of a file. A stream has no target to replace and cannot be taken
+    // back: the text goes out in blocks as it comes, Commit writes out the rest, and Discard too,
+    // so that a reader of the stream has every line given before a failure, and nothing after it.
+    void OpenStandardOutput();
     bool IsOpen() const { return fd >= 0; }
     void Write(std::string_view text);
     // False once a write has failed.
@@ -46,6 +50,7 @@ private:
     bool CreateTemporary(const std::string& folder, const std::string& targetName, uint32_t mode);
 
     int fd = -1;
+    bool stream = false;  // standard output
     std::string target;
     std::string temporary;
     std::string pending;       // written text not yet handed to the system

@@ -61,6 +61,9 @@ public:
         const double y = Finite(exponent.value).value;
         if ((x < 0 && y != std::trunc(y)) || (x == 0 && y < 0))
             Raise(InvalidArgument);
+        // +0 to any positive power is +0: a fire without wind or without a crown costs no call.
+        if (x == 0 && y > 0 && !std::signbit(x))
+            return 0.0;
         return Finite(std::pow(x, y));
     }
     static clsCheckedReal Exp(clsCheckedReal x) { return Finite(std::exp(Finite(x.value).value)); }

@@ -1,7 +1,23 @@
 #include "engine/clsFuelModels.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 #include <stdexcept>
+
+namespace {
+
+// The number whose decimal text the key is, exactly ("10", "-3"; not "010" or "+3").
+std::optional<int32_t> NumberOfKey(const std::string& key)
+{
+    int32_t number = 0;
+    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), number);
+    if (error != std::errc() || end != key.data() + key.size() || std::to_string(number) != key)
+        return std::nullopt;
+    return number;
+}
+
+}  // namespace
 
 void clsFuelModels::InsertAt(std::size_t index, Member model, const std::string& key)
 {
@@ -9,6 +25,8 @@ void clsFuelModels::InsertAt(std::size_t index, Member model, const std::string&
         throw std::invalid_argument("clsFuelModels: no fuel model given");
     if (!key.empty() && !byKey.emplace(key, model).second)
         throw std::invalid_argument("clsFuelModels: duplicate key " + key);
+    if (const std::optional<int32_t> number = NumberOfKey(key))
+        byNumber.emplace(*number, model.get());
     members.insert(members.begin() + static_cast<std::ptrdiff_t>(index), std::move(model));
     keys.insert(keys.begin() + static_cast<std::ptrdiff_t>(index), key);
 }
@@ -70,6 +88,8 @@ void clsFuelModels::Remove(std::size_t position)
     const std::size_t index = IndexOf(position);
     if (!keys[index].empty())
         byKey.erase(keys[index]);
+    if (const std::optional<int32_t> number = NumberOfKey(keys[index]))
+        byNumber.erase(*number);
     members.erase(members.begin() + static_cast<std::ptrdiff_t>(index));
     keys.erase(keys.begin() + static_cast<std::ptrdiff_t>(index));
 }
@@ -82,4 +102,10 @@ void clsFuelModels::Remove(const std::string& key)
 bool clsFuelModels::MemberIsPresent(const std::string& key) const
 {
     return byKey.find(key) != byKey.end();
+}
+
+clsFuelModel* clsFuelModels::Find(int32_t number) const
+{
+    const auto it = byNumber.find(number);
+    return it == byNumber.end() ? nullptr : it->second;
 }

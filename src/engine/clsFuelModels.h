@@ -3,6 +3,7 @@
 #include "engine/clsFuelModel.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -28,6 +29,9 @@ public:
     void Remove(std::size_t position);
     void Remove(const std::string& key);
     bool MemberIsPresent(const std::string& key) const;
+    // The member whose key is the decimal text of the number, or none: Item and MemberIsPresent
+    // with that text, without building it (the engine looks models up once per calculation).
+    clsFuelModel* Find(int32_t number) const;
 
     // Iteration over the members in order (the enumerator).
     std::vector<Member>::const_iterator begin() const { return members.begin(); }
@@ -41,4 +45,5 @@ private:
     std::vector<Member> members;
     std::vector<std::string> keys;
     std::unordered_map<std::string, Member> byKey;
+    std::unordered_map<int32_t, clsFuelModel*> byNumber;  // the members whose key is a number's text
 };

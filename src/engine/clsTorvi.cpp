@@ -2,6 +2,7 @@
 
 #include "app/TextLines.h"
 
+#include <array>
 #include <new>
 #include <string_view>
 #include <utility>
@@ -81,6 +82,31 @@ Real VectorSum(Real phiW, Real phiS, Real cosTheta, Real sinTheta)
     return Real::Sqrt(Square(phiW * sinTheta) + Square(phiW * cosTheta + phiS));
 }
 
+struct Direction {
+    Real cos;
+    Real sin;
+};
+
+Direction DirectionOf(int degrees)
+{
+    const Real angle = Real(degrees) / DegreesPerRadian;
+    return {Real::Cos(angle), Real::Sin(angle)};
+}
+
+// Wind and spread directions are whole degrees: their cosines and sines come from a table made by
+// the same calculation, a fraction of the cost of the library functions.
+Direction WholeDegrees(int degrees)
+{
+    constexpr int Turn = 360;
+    static const std::array<Direction, 2 * Turn + 1> table = [] {
+        std::array<Direction, 2 * Turn + 1> directions;
+        for (int d = -Turn; d <= Turn; ++d)
+            directions[d + Turn] = DirectionOf(d);
+        return directions;
+    }();
+    return degrees >= -Turn && degrees <= Turn ? table[degrees + Turn] : DirectionOf(degrees);
+}
+
 std::string NumberText(double value)
 {
     return TextLines::ShortestText(value);
@@ -118,7 +144,7 @@ clsTorviOutputs clsTorvi::CalculateTorviOutputs(clsTorviInputs& inputs, bool& su
             return result;
         scenario = &inputs;
         result = Calculate();
-        success = true;
+        success = result.ErrorNumber == 0;
     } catch (const Real::Failure& failure) {
         result = Crashed(failure);
     } catch (const std::bad_alloc&) {
@@ -131,8 +157,8 @@ clsTorviOutputs clsTorvi::CalculateTorviOutputs(clsTorviInputs& inputs, bool& su
 double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind) const
 {
     try {
-        const Real theta = Real(direction) / DegreesPerRadian;
-        return NonHeadingROS(Real::Cos(theta), Real::Sin(theta), effectiveWind).Value();
+        const Direction angle = WholeDegrees(direction);
+        return NonHeadingROS(angle.cos, angle.sin, effectiveWind).Value();
     } catch (const Real::Failure&) {
         return std::nan("");
     }
@@ -184,7 +210,7 @@ bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& re
     const auto reject = [&](int32_t number, const std::string& text) {
         return Reject(result, number, std::string(prefix) + text);
     };
-    if (!FuelModels->MemberIsPresent(std::to_string(set.fuelModelID)))
+    if (!FuelModels->Find(set.fuelModelID))
         return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
                                 " is missing from the Fuel Models collection.");
     if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
@@ -205,12 +231,12 @@ clsTorviOutputs clsTorvi::Calculate()
 {
     ResolveInitiation();
     ResolveCanopyHPA();
-    const Real theta = Real(scenario->WindDirFromUphill) / DegreesPerRadian;
-    cosWind = Real::Cos(theta);
-    sinWind = Real::Sin(theta);
-    const Real spreadAngle = Real(scenario->SpreadDirection) / DegreesPerRadian;
-    cosSpread = Real::Cos(spreadAngle);
-    sinSpread = Real::Sin(spreadAngle);
+    const Direction wind = WholeDegrees(scenario->WindDirFromUphill);
+    cosWind = wind.cos;
+    sinWind = wind.sin;
+    const Direction spread = WholeDegrees(scenario->SpreadDirection);
+    cosSpread = spread.cos;
+    sinSpread = spread.sin;
 
     std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs);
     if (!low)
@@ -227,32 +253,144 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
 {
     const clsTorviInputs& s = *scenario;
 
-    // The working copy is the stored model's clone: every field, with loadDeadHerb back at 0.
-    // Assigning into the kept copy reuses its text capacity, so no calculation allocates.
-    clsFuelModel& fm = workingModel;
-    fm = FuelModels->Item(std::to_string(set.fuelModelID));
-    fm.loadDeadHerb = 0;
+    // The validation has found the model. The stored model is never changed: the bed is laid
+    // from its numbers.
+    const clsFuelModel& model = *FuelModels->Find(set.fuelModelID);
+    const bool dynamic = model.fuelModelType == "dynamic";
+    const Real cured = dynamic ? CuredFraction() : Real(0);
+    clsFuelBed& bed = FuelBed(model, dynamic, cured, set.MultiplierLoadDepth);
+    const Real fdh = bed.fdh, f1 = bed.f1, f10 = bed.f10, f100 = bed.f100, flh = bed.flh, flw = bed.flw;
+    const Real edh = bed.edh, e1 = bed.e1, e10 = bed.e10, e100 = bed.e100, elh = bed.elh, elw = bed.elw;
+    const Real fDead = bed.fDead, fLive = bed.fLive;
 
-    if (fm.fuelModelType == "dynamic")
-        CureHerbaceousFuel(fm);
+    // Moistures in percent.
+    const Real Mdh = s.DeadHerbMC, M1 = s.Dead1HrMC, M10 = s.Dead10HrMC, M100 = s.Dead100HrMC;
+    const Real Mlh = s.LiveHerbMC, Mlw = s.LiveWoodyMC;
+    const Real mDead = fdh * Mdh + f1 * M1 + f10 * M10 + f100 * M100;
+    const Real mLive = flh * Mlh + flw * Mlw;
+    const Real deadMx = model.deadFuelMx;
+    if (mDead >= Real(100) * deadMx)
+        return std::nullopt;
 
-    const Real loadDepth = set.MultiplierLoadDepth;
-    fm.loadDeadHerb = (Real(fm.loadDeadHerb) * loadDepth).Value();
-    fm.load1Hr = (Real(fm.load1Hr) * loadDepth).Value();
-    fm.load10Hr = (Real(fm.load10Hr) * loadDepth).Value();
-    fm.load100Hr = (Real(fm.load100Hr) * loadDepth).Value();
-    fm.loadLiveWoody = (Real(fm.loadLiveWoody) * loadDepth).Value();
-    fm.loadLiveHerb = (Real(fm.loadLiveHerb) * loadDepth).Value();
-    const Real depth = loadDepth * fm.fuelBedDepth;
+    const Real qdh = Real(250) + Real(11.16) * Mdh, q1 = Real(250) + Real(11.16) * M1,
+               q10 = Real(250) + Real(11.16) * M10, q100 = Real(250) + Real(11.16) * M100,
+               qlw = Real(250) + Real(11.16) * Mlw, qlh = Real(250) + Real(11.16) * Mlh;
 
-    // Loads (lb/ft²) and surface-area-to-volume ratios (1/ft) of the six classes.
-    const Real wdh = fm.loadDeadHerb, w1 = fm.load1Hr, w10 = fm.load10Hr, w100 = fm.load100Hr;
-    const Real wlh = fm.loadLiveHerb, wlw = fm.loadLiveWoody;
-    const Real sdh = fm.savLiveHerb, s1 = fm.sav1Hr, s10 = clsFuelModel::sav10Hr(), s100 = clsFuelModel::sav100Hr();
-    const Real slh = fm.savLiveHerb, slw = fm.savLiveWoody;
+    const clsFuelBed::Properties& p = CompleteFuelBed(bed);
+    const Real wndh = p.wndh, wn1 = p.wn1, wn10 = p.wn10, wn100 = p.wn100;
+    const Real bulkDensity = p.bulkDensity, beta = p.beta, relativeBeta = p.relativeBeta;
+    const Real C = p.C, B = p.B, E = p.E;
+
+    // Moisture and mineral damping, reaction intensity (BTU/ft²/min).
+    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
+                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
+    Real liveMx = Real(2.9) * p.wPrime * (Real(1) - mFine / deadMx) - 0.226;
+    liveMx = Larger(liveMx, deadMx);
+    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
+    Real rLive = (mLive / 100) / liveMx;
+    if (rLive > 1)
+        rLive = 1;
+    const Real etaLive = MoistureDamping(rLive);
+    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
+    const Real heatContent = Real(model.liveHeatContent) * fLive + Real(model.deadHeatContent) * fDead;
+    const Real reactionIntensity =
+        (etaDead * p.wnDead + etaLive * p.wnLive) * heatContent * p.gamma * etaMineral;
+
+    // Heat sink and the no-wind, no-slope spread rate (m/min).
+    const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
+                          fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
+    Real ros0 = reactionIntensity * p.xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
+    // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
+    if (set.LowOrHigh == 1 && s.VegType == 2)
+        ros0 = ros0 * 3.34;
+
+    // The bed's power terms are worked out where the calculation first needs them, so that a
+    // failure among them comes after any failure of the steps before.
+    if (!bed.slopeTerm)
+        bed.slopeTerm = Real::Pow(beta, -0.3);
+    const Real phiS = Real(5.275) * *bed.slopeTerm * Square(Real(s.PercentSlope) / 100);
+
+    // Wind factor, limited to the wind of 0.9 × IR ft/min.
+    const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
+    const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
+    if (!bed.packingTerm)
+        bed.packingTerm = Real::Pow(relativeBeta, -E);
+    const Real packingTerm = *bed.packingTerm;
+    // The crown fire step needs the same power of the same operands again.
+    (&set == &s.LowInputs ? lowPackingTerm : highPackingTerm) = packingTerm;
+    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
+    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
+    if (phiWLimit < phiW)
+        phiW = phiWLimit;
+
+    const Real phiE = VectorSum(phiW, phiS, cosWind, sinWind);
+    const Real effectiveWind =
+        phiE == 0 ? Real(0)
+                  : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
+
+    clsTorviOutputSet fire;
+    fire.BulkDensity = bulkDensity.Value();
+    fire.ROS = (ros0 * (Real(1) + phiE) * NonHeadingROS(cosSpread, sinSpread, effectiveWind)).Value();
+    fire.EQig = heatSink.Value();
+    fire.HPA = (reactionIntensity * (Real(384) / bed.sigma) * set.MultiplierIntensity).Value();
+    fire.pfr = p.xi.Value();
+    fire.ReactionIntensity = reactionIntensity.Value();
+    fire.SlopeFactor = phiS.Value();
+    fire.C = C.Value();
+    fire.PackingRatio = beta.Value();
+    fire.Bopt = p.betaOpt.Value();
+    fire.BBopt = relativeBeta.Value();
+    fire.E = E.Value();
+    fire.B = B.Value();
+    fire.ROSnwns = ros0.Value();
+    fire.EffectiveWindSpeed = effectiveWind.Value();
+    return fire;
+}
+
+// The fraction of a dynamic model's herbaceous load that is cured into the dead herbaceous class.
+Real clsTorvi::CuredFraction() const
+{
+    Real cured = Real(1.333) - Real(0.0111) * scenario->LiveHerbMC;
+    if (cured < 0)
+        cured = 0;
+    if (cured > 1)
+        cured = 1;
+    return cured;
+}
+
+clsFuelBed& clsTorvi::FuelBed(const clsFuelModel& model, bool dynamic, Real cured, Real loadDepth)
+{
+    const clsFuelBed::Origin origin(model, dynamic, loadDepth.Value(), cured.Value());
+    if (clsFuelBed* kept = fuelBeds.Find(origin))
+        return *kept;
+    return fuelBeds.Keep(LayFuelBed(origin));
+}
+
+// Loads, class weights, characteristic ratios and heating numbers of the bed.
+clsFuelBed clsTorvi::LayFuelBed(const clsFuelBed::Origin& origin)
+{
+    clsFuelBed bed(origin);
+
+    // Curing moves part of a dynamic model's herbaceous load into the dead herbaceous class.
+    Real loadDeadHerb = 0, loadLiveHerb = origin.loadLiveHerb;
+    if (origin.dynamic == 1) {
+        const Real cured = origin.curedFraction;
+        loadDeadHerb = Real(origin.loadLiveHerb) * cured;
+        loadLiveHerb = (Real(1) - cured) * origin.loadLiveHerb;
+    }
+
+    const Real loadDepth = origin.loadDepthMultiplier;
+    const Real wdh = loadDeadHerb * loadDepth, w1 = Real(origin.load1Hr) * loadDepth,
+               w10 = Real(origin.load10Hr) * loadDepth, w100 = Real(origin.load100Hr) * loadDepth,
+               wlw = Real(origin.loadLiveWoody) * loadDepth, wlh = loadLiveHerb * loadDepth;
+    bed.depth = loadDepth * origin.fuelBedDepth;
+
+    const Real sdh = origin.savLiveHerb, s1 = origin.sav1Hr, s10 = clsFuelModel::sav10Hr(),
+               s100 = clsFuelModel::sav100Hr();
+    const Real slh = origin.savLiveHerb, slw = origin.savLiveWoody;
     const Real wDead = w1 + wdh + w10 + w100;
     const Real wLive = wlh + wlw;
-    const Real wTotal = wDead + wLive;
+    bed.wTotal = wDead + wLive;
 
     // Class weights by surface area (the particle density cancels out).
     const Real adh = sdh * wdh, a1 = s1 * w1, a10 = s10 * w10, a100 = s100 * w100;
@@ -268,135 +406,79 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
 
     const Real sigmaDead = fdh * sdh + f1 * s1 + f10 * s10 + f100 * s100;
     const Real sigmaLive = flh * slh + flw * slw;
-    const Real sigma = fLive * sigmaLive + fDead * sigmaDead;
+    bed.sigma = fLive * sigmaLive + fDead * sigmaDead;
 
     // The 10-hour and 100-hour ratios are the same for every model, and the two herbaceous
     // classes share theirs: their heating numbers are worked out once.
     static const Real e10 = HeatingNumber(138, clsFuelModel::sav10Hr());
     static const Real e100 = HeatingNumber(138, clsFuelModel::sav100Hr());
-    const Real edh = HeatingNumber(138, sdh), e1 = HeatingNumber(138, s1), elw = HeatingNumber(138, slw);
-    const Real elh = edh;
-    const Real glh = HeatingNumber(500, slh), glw = HeatingNumber(500, slw);
+    bed.edh = HeatingNumber(138, sdh);
+    bed.e1 = HeatingNumber(138, s1);
+    bed.elw = HeatingNumber(138, slw);
+    bed.elh = bed.edh;
+    bed.e10 = e10;
+    bed.e100 = e100;
+    bed.glh = HeatingNumber(500, slh);
+    bed.glw = HeatingNumber(500, slw);
 
-    // Moistures in percent.
-    const Real Mdh = s.DeadHerbMC, M1 = s.Dead1HrMC, M10 = s.Dead10HrMC, M100 = s.Dead100HrMC;
-    const Real Mlh = s.LiveHerbMC, Mlw = s.LiveWoodyMC;
-    const Real mDead = fdh * Mdh + f1 * M1 + f10 * M10 + f100 * M100;
-    const Real mLive = flh * Mlh + flw * Mlw;
-    const Real deadMx = fm.deadFuelMx;
-    if (mDead >= Real(100) * deadMx)
-        return std::nullopt;
+    bed.wdh = wdh, bed.w1 = w1, bed.w10 = w10, bed.w100 = w100, bed.wlh = wlh, bed.wlw = wlw;
+    bed.sdh = sdh, bed.s1 = s1, bed.s10 = s10, bed.s100 = s100, bed.slh = slh, bed.slw = slw;
+    bed.fdh = fdh, bed.f1 = f1, bed.f10 = f10, bed.f100 = f100, bed.flh = flh, bed.flw = flw;
+    bed.fDead = fDead, bed.fLive = fLive;
+    return bed;
+}
 
-    const Real qdh = Real(250) + Real(11.16) * Mdh, q1 = Real(250) + Real(11.16) * M1,
-               q10 = Real(250) + Real(11.16) * M10, q100 = Real(250) + Real(11.16) * M100,
-               qlw = Real(250) + Real(11.16) * Mlw, qlh = Real(250) + Real(11.16) * Mlh;
-
-    const Real wndh = Real(0.9445) * wdh, wn1 = Real(0.9445) * w1, wn10 = Real(0.9445) * w10,
-               wn100 = Real(0.9445) * w100, wnlh = Real(0.9445) * wlh, wnlw = Real(0.9445) * wlw;
-    const Real wnDead = WeightedDeadNetLoad(wndh, fdh, wn1, f1, wn10, f10, wn100, f100);
-    const Real wnLive = WeightedLiveNetLoad(wnlh, flh, wnlw, flw);
+// Net loads, the fuel bed properties and the ratio of dead to live fine fuel, worked out for the
+// first fire that spreads in the bed.
+const clsFuelBed::Properties& clsTorvi::CompleteFuelBed(clsFuelBed& bed)
+{
+    if (bed.properties)
+        return *bed.properties;
+    clsFuelBed::Properties p;
+    p.wndh = Real(0.9445) * bed.wdh, p.wn1 = Real(0.9445) * bed.w1, p.wn10 = Real(0.9445) * bed.w10,
+    p.wn100 = Real(0.9445) * bed.w100, p.wnlh = Real(0.9445) * bed.wlh, p.wnlw = Real(0.9445) * bed.wlw;
+    p.wnDead = WeightedDeadNetLoad(bed, p.wndh, bed.fdh, p.wn1, bed.f1, p.wn10, bed.f10, p.wn100, bed.f100);
+    p.wnLive = WeightedLiveNetLoad(bed, p.wnlh, bed.flh, p.wnlw, bed.flw);
 
     // Fuel bed.
-    const Real bulkDensity = wTotal / depth;
-    const Real beta = bulkDensity / 32;
-    const Real betaOpt = Real(3.348) * Real::Pow(sigma, -0.8189);
-    const Real relativeBeta = beta / betaOpt;
+    const Real sigma = bed.sigma;
+    p.bulkDensity = bed.wTotal / bed.depth;
+    p.beta = p.bulkDensity / 32;
+    p.betaOpt = Real(3.348) * Real::Pow(sigma, -0.8189);
+    p.relativeBeta = p.beta / p.betaOpt;
     const Real A = Real(133) * Real::Pow(sigma, -0.7913);
     const Real sigma15 = Real::Pow(sigma, 1.5);
     const Real gammaMax = sigma15 / (Real(495) + Real(0.0594) * sigma15);
-    const Real gamma = gammaMax * Real::Pow(relativeBeta, A) * Real::Exp(A * (Real(1) - relativeBeta));
-    const Real xi = Real::Exp((Real(0.792) + Real(0.681) * Real::Pow(sigma, 0.5)) * (beta + 0.1)) /
-                    (Real(192) + Real(0.2595) * sigma);
-    const Real C = Real(7.47) * Real::Exp(Real(-0.133) * Real::Pow(sigma, 0.55));
-    const Real B = Real(0.02526) * Real::Pow(sigma, 0.54);
-    const Real E = Real(0.715) * Real::Exp(Real(-0.000359) * sigma);
+    p.gamma = gammaMax * Real::Pow(p.relativeBeta, A) * Real::Exp(A * (Real(1) - p.relativeBeta));
+    p.xi = Real::Exp((Real(0.792) + Real(0.681) * Real::Pow(sigma, 0.5)) * (p.beta + 0.1)) /
+           (Real(192) + Real(0.2595) * sigma);
+    p.C = Real(7.47) * Real::Exp(Real(-0.133) * Real::Pow(sigma, 0.55));
+    p.B = Real(0.02526) * Real::Pow(sigma, 0.54);
+    p.E = Real(0.715) * Real::Exp(Real(-0.000359) * sigma);
 
-    // Moisture and mineral damping, reaction intensity (BTU/ft²/min).
-    const Real liveShading = wlw * glw + wlh * glh;
-    const Real wPrime = liveShading == 0 ? Real(0) : (w1 * e1 + wdh * edh + w10 * e10 + w100 * e100) / liveShading;
-    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
-                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
-    Real liveMx = Real(2.9) * wPrime * (Real(1) - mFine / deadMx) - 0.226;
-    liveMx = Larger(liveMx, deadMx);
-    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
-    Real rLive = (mLive / 100) / liveMx;
-    if (rLive > 1)
-        rLive = 1;
-    const Real etaLive = MoistureDamping(rLive);
-    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
-    const Real heatContent = Real(fm.liveHeatContent) * fLive + Real(fm.deadHeatContent) * fDead;
-    const Real reactionIntensity = (etaDead * wnDead + etaLive * wnLive) * heatContent * gamma * etaMineral;
-
-    // Heat sink and the no-wind, no-slope spread rate (m/min).
-    const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
-                          fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
-    Real ros0 = reactionIntensity * xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
-    // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
-    if (set.LowOrHigh == 1 && s.VegType == 2)
-        ros0 = ros0 * 3.34;
-
-    const Real phiS = Real(5.275) * Real::Pow(beta, -0.3) * Square(Real(s.PercentSlope) / 100);
-
-    // Wind factor, limited to the wind of 0.9 × IR ft/min.
-    const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
-    const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
-    const Real packingTerm = Real::Pow(relativeBeta, -E);
-    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
-    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
-    if (phiWLimit < phiW)
-        phiW = phiWLimit;
-
-    const Real phiE = VectorSum(phiW, phiS, cosWind, sinWind);
-    const Real effectiveWind =
-        phiE == 0 ? Real(0)
-                  : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
-
-    clsTorviOutputSet fire;
-    fire.BulkDensity = bulkDensity.Value();
-    fire.ROS = (ros0 * (Real(1) + phiE) * NonHeadingROS(cosSpread, sinSpread, effectiveWind)).Value();
-    fire.EQig = heatSink.Value();
-    fire.HPA = (reactionIntensity * (Real(384) / sigma) * set.MultiplierIntensity).Value();
-    fire.pfr = xi.Value();
-    fire.ReactionIntensity = reactionIntensity.Value();
-    fire.SlopeFactor = phiS.Value();
-    fire.C = C.Value();
-    fire.PackingRatio = beta.Value();
-    fire.Bopt = betaOpt.Value();
-    fire.BBopt = relativeBeta.Value();
-    fire.E = E.Value();
-    fire.B = B.Value();
-    fire.ROSnwns = ros0.Value();
-    fire.EffectiveWindSpeed = effectiveWind.Value();
-    return fire;
+    const Real liveShading = bed.wlw * bed.glw + bed.wlh * bed.glh;
+    p.wPrime = liveShading == 0 ? Real(0)
+                                : (bed.w1 * bed.e1 + bed.wdh * bed.edh + bed.w10 * bed.e10 + bed.w100 * bed.e100) /
+                                      liveShading;
+    bed.properties = p;
+    return *bed.properties;
 }
 
-// Part of the herbaceous load of a dynamic model is cured into the dead herbaceous class.
-void clsTorvi::CureHerbaceousFuel(clsFuelModel& model) const
+Real clsTorvi::WeightedDeadNetLoad(const clsFuelBed& bed, Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr,
+                                   Real wn10Hr, Real f10Hr, Real wn100Hr, Real f100Hr)
 {
-    model.loadDeadHerb = 0;
-    Real cured = Real(1.333) - Real(0.0111) * scenario->LiveHerbMC;
-    if (cured < 0)
-        cured = 0;
-    if (cured > 1)
-        cured = 1;
-    model.loadDeadHerb = (Real(model.loadLiveHerb) * cured).Value();
-    model.loadLiveHerb = ((Real(1) - cured) * model.loadLiveHerb).Value();
-}
-
-Real clsTorvi::WeightedDeadNetLoad(Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr, Real wn10Hr, Real f10Hr,
-                                   Real wn100Hr, Real f100Hr) const
-{
-    const WeightedClass classes[] = {{workingModel.savLiveHerb, wnDeadHerb, fDeadHerb},
-                                     {workingModel.sav1Hr, wn1Hr, f1Hr},
-                                     {clsFuelModel::sav10Hr(), wn10Hr, f10Hr},
-                                     {clsFuelModel::sav100Hr(), wn100Hr, f100Hr}};
+    const WeightedClass classes[] = {{bed.sdh.Value(), wnDeadHerb, fDeadHerb},
+                                     {bed.s1.Value(), wn1Hr, f1Hr},
+                                     {bed.s10.Value(), wn10Hr, f10Hr},
+                                     {bed.s100.Value(), wn100Hr, f100Hr}};
     return SizeClassWeightedNetLoad(classes);
 }
 
-Real clsTorvi::WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody, Real fLiveWoody) const
+Real clsTorvi::WeightedLiveNetLoad(const clsFuelBed& bed, Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody,
+                                   Real fLiveWoody)
 {
-    const WeightedClass classes[] = {{workingModel.savLiveHerb, wnLiveHerb, fLiveHerb},
-                                     {workingModel.savLiveWoody, wnLiveWoody, fLiveWoody}};
+    const WeightedClass classes[] = {{bed.slh.Value(), wnLiveHerb, fLiveHerb},
+                                     {bed.slw.Value(), wnLiveWoody, fLiveWoody}};
     return SizeClassWeightedNetLoad(classes);
 }
 
@@ -465,18 +547,21 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     const bool crownFire = s.VegType != 3;
 
     // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
-    const Real lowPacking = Real::Pow(L.BBopt, -Real(L.E));
+    const Real lowPacking = lowPackingTerm;
     const Real torchingIndex = TorchingIndex(L, lowPacking);
     // Critical spread rates (m/min) for active crown fire and for initiation, crown fraction burned.
     Real activeROS = 0, initiationROS = 0, crownFraction = 0;
     Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
     if (crownFire)
         activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
+    // A crown fire without a high model's fire (its fuel too wet to spread) fails as a missing
+    // object would. Shrub and conifer scenarios meet it often: it is returned, not thrown, so
+    // that it costs no more than a calculation.
     if (!high)
-        Real::Raise(Real::ObjectNotSet);
+        return Crashed(Real::ObjectNotSet);
     clsTorviOutputSet& Hs = *high;
     if (crownFire) {
-        const Real highPacking = Real::Pow(Hs.BBopt, -Real(Hs.E));
+        const Real highPacking = highPackingTerm;
         crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
         initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
         const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
@@ -521,8 +606,10 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         scale = 0;
     R.FireIntensityScale = scale.Value();
 
-    R.Low.FlameLength = ByramFlameLength(L.FirelineIntensity).Value();
-    const Real byram = ByramFlameLength(intensity);
+    const Real lowFlameLength = ByramFlameLength(L.FirelineIntensity);
+    R.Low.FlameLength = lowFlameLength.Value();
+    // Without a crown fire the fire's intensity is the surface fire's: the same power again.
+    const Real byram = intensity == Real(L.FirelineIntensity) ? lowFlameLength : ByramFlameLength(intensity);
     if (s.VegType == 2) {
         const Real thomas = ThomasFlameLength(intensity);
         R.High.FlameLength = thomas.Value();

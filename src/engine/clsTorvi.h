@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/clsCheckedReal.h"
+#include "engine/clsFuelBed.h"
+#include "engine/clsFuelBeds.h"
 #include "engine/clsFuelModel.h"
 #include "engine/clsFuelModels.h"
 #include "engine/clsTorviInputs.h"
@@ -35,10 +37,16 @@ private:
 
     // Surface fire of one fuel model; nothing when the dead fuel is too wet to spread.
     std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set);
-    void CureHerbaceousFuel(clsFuelModel& model) const;
-    Real WeightedDeadNetLoad(Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr, Real wn10Hr, Real f10Hr,
-                             Real wn100Hr, Real f100Hr) const;
-    Real WeightedLiveNetLoad(Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody, Real fLiveWoody) const;
+    Real CuredFraction() const;
+    // The fuel bed of a model, multiplier and cured fraction: kept from an earlier calculation or
+    // laid now.
+    clsFuelBed& FuelBed(const clsFuelModel& model, bool dynamic, Real cured, Real loadDepth);
+    static clsFuelBed LayFuelBed(const clsFuelBed::Origin& origin);
+    static const clsFuelBed::Properties& CompleteFuelBed(clsFuelBed& bed);
+    static Real WeightedDeadNetLoad(const clsFuelBed& bed, Real wnDeadHerb, Real fDeadHerb, Real wn1Hr, Real f1Hr,
+                                    Real wn10Hr, Real f10Hr, Real wn100Hr, Real f100Hr);
+    static Real WeightedLiveNetLoad(const clsFuelBed& bed, Real wnLiveHerb, Real fLiveHerb, Real wnLiveWoody,
+                                    Real fLiveWoody);
     // At the angle θ from the head, given by its cosine and sine.
     static Real NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind);
 
@@ -68,5 +76,8 @@ private:
     Real sinWind;
     Real cosSpread;   // of the spread direction from the head
     Real sinSpread;
-    clsFuelModel workingModel;
+    Real lowPackingTerm;   // (β/βop)^-E of the low fuel model's fire
+    Real highPackingTerm;  // and of the high one's
+
+    clsFuelBeds fuelBeds;
 };

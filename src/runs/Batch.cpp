@@ -4,9 +4,19 @@
 #include "app/clsUtils.h"
 #include "app/FileDlg.h"
 #include "panels/clsFieldUse.h"
+#include "runs/clsBatchChunk.h"
+#include "runs/clsBatchJobs.h"
+#include "runs/clsBatchWorker.h"
 #include "runs/clsRun.h"
 
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
+#include <algorithm>
 #include <filesystem>
+#include <memory>
+#include <thread>
 
 namespace {
 
@@ -118,17 +128,26 @@ void Batch::RunBatch()
         SelectBatchFile(false);
     if (gBatchIO.ofileName.empty())
         return;
-    const Result result = ProcessBatch();
+    const Result result = ProcessBatch(DefaultJobs());
     if (!result.summary.empty())
         ui.ShowMessage(result.summary);
 }
 
+Batch::Settings Batch::CurrentSettings()
+{
+    return {run.units.CvtHCrown(2, run.globalHCrown, 1), run.globalSpreadDirection};
+}
+
 void Batch::ApplyBatchSettings()
 {
-    clsTorviInputs& record = gBatchIO.IData;
+    ApplyBatchSettings(gBatchIO.IData, CurrentSettings());
+}
+
+void Batch::ApplyBatchSettings(clsTorviInputs& record, const Settings& settings)
+{
     record.Temperature = 0;
-    record.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
-    record.SpreadDirection = run.globalSpreadDirection;
+    record.HCrown = settings.hcrown;
+    record.SpreadDirection = settings.spreadDirection;
     if (record.VegType == ConiferVegType) {
         record.HighInputs.fuelModelID = 10;
         record.HighInputs.WindReductionFactor = 0.4;
@@ -137,10 +156,14 @@ void Batch::ApplyBatchSettings()
 
 bool Batch::ValidateBatchRecord(std::string& failingKey) const
 {
+    return ValidateBatchRecord(gBatchIO.IData, failingKey);
+}
+
+bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const
+{
     failingKey.clear();
     // Only the inputs the scenario uses are checked, by the rule that enables the input panel's
     // boxes: a scenario saved from the window passes whatever its unused boxes held.
-    const clsTorviInputs& record = gBatchIO.IData;
     const clsFieldUse use(record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
                           run.getSelectedFM(record.HighInputs.fuelModelID));
     for (const RangeCheck& check : ranges) {
@@ -155,35 +178,9 @@ bool Batch::ValidateBatchRecord(std::string& failingKey) const
     return true;
 }
 
-bool Batch::WriteErrorLine(const std::string& line, Result& result)
+std::string Batch::OutputName() const
 {
-    ++result.errors;
-    return gScenOut.WriteOutLine(line);
-}
-
-// One record just read (or refused by the reader for a value that is no number). A record that
-// does not give a result is an error line, never a line of zeros that would pass for a fire too
-// wet to spread.
-bool Batch::HandleRecord(int64_t recordNumber, Result& result)
-{
-    const std::string record = "record #" + std::to_string(recordNumber);
-    std::string failingKey = run.scenIn_IO.invalidKey;
-    if (failingKey.empty()) {
-        ApplyBatchSettings();
-        ValidateBatchRecord(failingKey);
-    }
-    if (!failingKey.empty())
-        return WriteErrorLine("#-- Input Error: " + record + " contains invalid " + failingKey +
-                                  " data: " + run.scenIn_IO.scen_rec,
-                              result);
-    bool success = false;
-    gBatchIO.OData = run.torvi.CalculateTorviOutputs(gBatchIO.IData, success);
-    if (!success)
-        return WriteErrorLine("#-- Calculation Error: " + record + ": CalculateTorviOutputs Failure[" +
-                                  std::to_string(gBatchIO.OData.ErrorNumber) + "] " + gBatchIO.OData.ErrorDescription,
-                              result);
-    ++result.datasets;
-    return gScenOut.SaveNextScenOutp(gBatchIO.OData, gBatchIO.Name);
+    return ToStandardOutput() ? "standard output" : gBatchIO.ofileName;
 }
 
 // The output could not be written: the writer's reason; the previous output file stays.
@@ -196,12 +193,14 @@ Batch::Result Batch::Abort()
     return {};
 }
 
-// The input could not be read to its end: the reader's reason, naming the file; nothing is written,
-// so that no output passes for the whole input.
+// The input could not be read to its end: the reader's reason, naming the file. Nothing is written
+// to a file, so that no output passes for the whole input; standard output, which cannot be taken
+// back, holds the lines of the records before.
 Batch::Result Batch::InputFailed()
 {
-    const std::string message =
-        run.scenIn_IO.ErrorWithFileName() + "\r\nNothing was written to " + gBatchIO.ofileName + ".";
+    const std::string message = run.scenIn_IO.ErrorWithFileName() +
+                                (ToStandardOutput() ? "\r\nThe output to standard output is incomplete."
+                                                    : "\r\nNothing was written to " + gBatchIO.ofileName + ".");
     gScenOut.AbandonScenOutpFile();
     run.scenIn_IO.CloseScenInpFile();
     ui.SetBusy(false);
@@ -212,6 +211,8 @@ Batch::Result Batch::InputFailed()
 // An output that is the input, or something other than a file, is never written over.
 bool Batch::RefuseOutput()
 {
+    if (ToStandardOutput())
+        return false;
     const std::string& output = gBatchIO.ofileName;
     std::string reason;
     if (SameFile(gBatchIO.fileName, output))
@@ -224,31 +225,128 @@ bool Batch::RefuseOutput()
     return true;
 }
 
-Batch::Result Batch::ProcessBatch()
+bool Batch::OpenOutput()
+{
+    return ToStandardOutput() ? gScenOut.OpenScenOutpStream() : gScenOut.OpenScenOutpFile(gBatchIO.ofileName);
+}
+
+// The lines a chunk gave go to the output; the batch's record and result become the chunk's last.
+bool Batch::TakeChunk(const clsBatchChunk& chunk, Result& result)
+{
+    result.datasets += chunk.datasets;
+    result.errors += chunk.errors;
+    if (chunk.lastRecord) {
+        gBatchIO.IData = *chunk.lastRecord;
+        gBatchIO.Name = chunk.lastName;
+    }
+    if (chunk.lastOutputs)
+        gBatchIO.OData = *chunk.lastOutputs;
+    return gScenOut.WriteLines(chunk.output);
+}
+
+// The data lines, from the first (already read) to the end, cut into chunks for the workers, and
+// their lines written in the order of the input, as far as the first failure in that order: a line
+// the reader cannot read, or the output. The reader's or the writer's errStr tells why.
+Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
+{
+    ScenarioInput_IO& reader = run.scenIn_IO;
+    const Settings settings = CurrentSettings();
+    std::vector<std::unique_ptr<clsBatchWorker>> workers;
+    for (int i = 0; i < std::max(jobs, 1); ++i)
+        workers.push_back(std::make_unique<clsBatchWorker>(*this, settings, run.torvi.FuelModels, gBatchIO.IData));
+    clsBatchJobs work(std::move(workers));
+    // Two chunks a worker: one being worked on, one waiting, while the lines of others are written.
+    const int64_t inFlight = 2 * std::max(jobs, 1);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(gBatchIO.fileName, error);
+    const int64_t bytesTotal = error ? -1 : static_cast<int64_t>(size);
+
+    std::vector<std::unique_ptr<clsBatchChunk>> spare;
+    std::string_view line = reader.scen_rec;
+    int64_t lineNumber = reader.LineNumber();
+    int64_t nextRecord = 1;
+    clsLineReader::Result ending = clsLineReader::Result::Line;
+    for (;;) {
+        if (ending == clsLineReader::Result::Line && work.InFlight() < inFlight) {
+            std::unique_ptr<clsBatchChunk> chunk;
+            if (spare.empty()) {
+                chunk = std::make_unique<clsBatchChunk>();
+            } else {
+                chunk = std::move(spare.back());
+                spare.pop_back();
+            }
+            chunk->Clear(nextRecord);
+            while (!chunk->Full()) {
+                if (line.empty()) {
+                    if ((ending = reader.NextDataLine(line)) != clsLineReader::Result::Line)
+                        break;
+                    lineNumber = reader.LineNumber();
+                }
+                chunk->Add(line, lineNumber);
+                line = {};
+                ++nextRecord;
+            }
+            if (chunk->lines.empty())
+                spare.push_back(std::move(chunk));
+            else
+                work.Submit(std::move(chunk));
+            continue;
+        }
+        std::unique_ptr<clsBatchChunk> chunk = work.NextDone();
+        if (!chunk)
+            break;
+        if (!TakeChunk(*chunk, result))
+            return Outcome::OutputFailed;
+        if (chunk->malformedLine) {
+            // The reader of the file tells what is wrong with the line, as it would have told it.
+            const std::size_t at = *chunk->malformedLine;
+            clsTorviInputs unused;
+            std::string unusedName;
+            reader.ReadDataLine(chunk->LineText(at), chunk->lines[at].lineNumber, unused, unusedName);
+            return Outcome::InputFailed;
+        }
+        if (OnProgress)
+            OnProgress(result.datasets + result.errors, reader.BytesRead(), bytesTotal);
+        spare.push_back(std::move(chunk));
+    }
+    return ending == clsLineReader::Result::End ? Outcome::Completed : Outcome::InputFailed;
+}
+
+int Batch::DefaultJobs()
+{
+#if defined(__linux__)
+    // A process confined to some processors (taskset, a cluster's allocation) uses only those.
+    cpu_set_t set;
+    if (sched_getaffinity(0, sizeof set, &set) == 0)
+        return std::max(1, CPU_COUNT(&set));
+#endif
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+Batch::Result Batch::ProcessBatch(int jobs)
 {
     if (RefuseOutput())
         return {};
     ui.SetBusy(true);
+    ScenarioInput_IO& reader = run.scenIn_IO;
     const bool first = gBatchIO.LoadInput(false);
-    if (!first && run.scenIn_IO.invalidKey.empty())
+    if (!first && reader.invalidKey.empty())
         return InputFailed();
-    if (!gScenOut.OpenScenOutpFile(gBatchIO.ofileName))
+    if (!OpenOutput())
         return Abort();
     Result result;
     // An input without any data line gives an output of the headers alone.
-    bool more = !run.scenIn_IO.scen_rec.empty();
-    for (int64_t recordNumber = 1; more; ++recordNumber) {
-        if (!HandleRecord(recordNumber, result))
-            return Abort();
-        more = gBatchIO.LoadNextInput() || !run.scenIn_IO.invalidKey.empty();
-    }
-    if (!run.scenIn_IO.errStr.empty())
-        return InputFailed();  // a line the reader could not read ended the input early
+    const Outcome outcome = reader.scen_rec.empty() ? Outcome::Completed : ProcessRecords(jobs, result);
+    if (outcome == Outcome::OutputFailed)
+        return Abort();
+    if (outcome == Outcome::InputFailed)
+        return InputFailed();
+    reader.CloseScenInpFile();
     if (!gScenOut.CloseScenOutpFile())
         return Abort();
     ui.SetBusy(false);
     result.completed = true;
-    result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + gBatchIO.ofileName +
+    result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + OutputName() +
                      "\r\nEncountered " + std::to_string(result.errors) + " errors.";
     return result;
 }

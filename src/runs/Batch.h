@@ -4,9 +4,11 @@
 #include "runs/clsIO.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+class clsBatchChunk;
 class clsRun;
 class clsUserInteraction;
 class clsTorviUnit;
@@ -24,6 +26,15 @@ public:
         std::string summary;     // what to show the user at the end; "" when the batch failed
     };
 
+    // What the batch puts into every record besides its file's values (from the run's global settings).
+    struct Settings {
+        double hcrown = 0;  // BTU/lb
+        int16_t spreadDirection = 0;
+    };
+
+    // The output name that stands for standard output: the lines are written as they come.
+    static constexpr const char* StandardOutput = "-";
+
     Batch(clsRun& run, clsUserInteraction& ui);
 
     // The whole batch command: the input file dialog, the output file (the question when it
@@ -35,14 +46,27 @@ public:
     // The input's folder and file name with every ".scn" replaced by the extension (".out"); the
     // input name + the extension when it holds no ".scn", so that the output never is the input.
     static std::string ProposedOutputName(const std::string& inputName, const std::string& extension = ".out");
-    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer. A failure is told
-    // to the user; the summary of a completed batch is returned for the caller to show.
-    Result ProcessBatch();
+    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer, with that many
+    // workers on threads of their own (one: on the caller's thread). The output is the same for any
+    // number of workers. A failure is told to the user; the summary of a completed batch is
+    // returned for the caller to show.
+    Result ProcessBatch(int jobs = 1);
+    // The workers a batch uses when nobody says: one for each processor this process may run on.
+    static int DefaultJobs();
+    // Told after every few hundred records: the records done, and the bytes of the input read of
+    // how many (-1 when the input is no file of known size).
+    std::function<void(int64_t records, int64_t bytesRead, int64_t bytesTotal)> OnProgress;
+
     // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
     void ApplyBatchSettings();
+    static void ApplyBatchSettings(clsTorviInputs& record, const Settings& settings);
+    // The settings of the run as the batch applies them.
+    Settings CurrentSettings();
     // The range checks against the native-unit limits, of the inputs the scenario uses; on failure
-    // the key of the first failing field.
+    // the key of the first failing field. The record form reads nothing that changes during a
+    // batch, so that workers on several threads may call it at once.
     bool ValidateBatchRecord(std::string& failingKey) const;
+    bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
 
     clsIO gBatchIO;
     ScenarioOutput_IO gScenOut;
@@ -55,9 +79,13 @@ private:
         double max;
     };
     static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
-    bool HandleRecord(int64_t recordNumber, Result& result);
-    bool WriteErrorLine(const std::string& line, Result& result);
+    bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
+    std::string OutputName() const;
     bool RefuseOutput();
+    bool OpenOutput();
+    enum class Outcome { Completed, InputFailed, OutputFailed };
+    Outcome ProcessRecords(int jobs, Result& result);
+    bool TakeChunk(const clsBatchChunk& chunk, Result& result);
     Result Abort();
     Result InputFailed();
 

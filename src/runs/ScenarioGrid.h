@@ -27,6 +27,14 @@ inline void AppendColumn(std::string& line, std::string_view text)
     line.append(text.size() < ColumnWidth ? ColumnWidth - text.size() : 1, ' ');
 }
 
+// Pads the column that starts at that position of the line, as AppendColumn pads its text: for
+// texts written straight into the line.
+inline void PadColumn(std::string& line, std::size_t columnStart)
+{
+    const std::size_t length = line.size() - columnStart;
+    line.append(length < ColumnWidth ? ColumnWidth - length : 1, ' ');
+}
+
 // A header column: as AppendColumn, one space fewer in the first column, where the "#" that
 // starts the line takes its place.
 inline void AppendHeaderColumn(std::string& header, std::string_view key)

@@ -156,22 +156,20 @@ bool ScenarioInput_IO::NotOpen()
     return false;
 }
 
-// Reads up to the next line that is neither blank nor a comment.
-clsLineReader::Result ScenarioInput_IO::NextDataLine()
+clsLineReader::Result ScenarioInput_IO::NextDataLine(std::string_view& dataLine)
 {
-    scen_rec.clear();
-    for (;;) {
-        const clsLineReader::Result result = input.ReadLine(line);
-        if (result != clsLineReader::Result::Line)
+    clsLineReader::Result result;
+    while ((result = input.ReadLine(dataLine)) == clsLineReader::Result::Line) {
+        dataLine = ScenarioGrid::StripBlanks(dataLine);
+        if (!dataLine.empty() && dataLine.front() != '#')
             return result;
-        scen_rec = ScenarioGrid::StripBlanks(line);
-        if (!scen_rec.empty() && scen_rec.front() != '#')
-            return result;
-        scen_rec.clear();
     }
+    if (result == clsLineReader::Result::TooLong || result == clsLineReader::Result::Failed)
+        SetError(input.ProblemText(result, "Scenario Input file: " + fileName));
+    return result;
 }
 
-bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
+bool ScenarioInput_IO::FillRecord(clsTorviInputs& record, int64_t lineNumber)
 {
     clsTorviInputs filled = record;
     for (int i = 0; i < FieldCount; ++i) {
@@ -180,7 +178,7 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
         if (!StoreToken(token, field, FieldOf(filled, i))) {
             invalidKey = field.key;
             SetError("Invalid " + invalidKey + " value " + std::string(token) + " in line number " +
-                     std::to_string(input.LineNumber()) + " of Scenario Input file: " + fileName);
+                     std::to_string(lineNumber) + " of Scenario Input file: " + fileName);
             return false;
         }
     }
@@ -195,9 +193,27 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record)
     return true;
 }
 
+bool ScenarioInput_IO::ReadDataLine(std::string_view dataLine, int64_t lineNumber, clsTorviInputs& record,
+                                    std::string& name)
+{
+    invalidKey.clear();
+    TextLines::SplitBlanks(dataLine, tokens);
+    if (tokens.size() < FieldCount) {
+        SetError("Wrong number of values in line number " + std::to_string(lineNumber), false);
+        return false;
+    }
+    if (!FillRecord(record, lineNumber))
+        return false;
+    name.clear();
+    for (std::size_t i = FieldCount; i < tokens.size(); ++i)
+        name.append(" ").append(tokens[i] == "N/A" ? std::string_view("-1") : tokens[i]);
+    return true;
+}
+
 ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record, std::string& name)
 {
-    const clsLineReader::Result result = NextDataLine();
+    std::string_view dataLine;
+    const clsLineReader::Result result = NextDataLine(dataLine);
     switch (result) {
     case clsLineReader::Result::Line:
         break;
@@ -205,20 +221,10 @@ ScenarioInput_IO::ReadResult ScenarioInput_IO::ReadRecord(clsTorviInputs& record
         return ReadResult::EndOfFile;
     case clsLineReader::Result::TooLong:
     case clsLineReader::Result::Failed:
-        SetError(input.ProblemText(result, "Scenario Input file: " + fileName));
         return ReadResult::Malformed;
     }
-    TextLines::SplitBlanks(scen_rec, tokens);
-    if (tokens.size() < FieldCount) {
-        SetError("Wrong number of values in line number " + std::to_string(input.LineNumber()), false);
-        return ReadResult::Malformed;
-    }
-    if (!FillRecord(record))
-        return ReadResult::Malformed;
-    name.clear();
-    for (std::size_t i = FieldCount; i < tokens.size(); ++i)
-        name += " " + std::string(tokens[i] == "N/A" ? "-1" : tokens[i]);
-    return ReadResult::Record;
+    scen_rec.assign(dataLine);
+    return ReadDataLine(scen_rec, input.LineNumber(), record, name) ? ReadResult::Record : ReadResult::Malformed;
 }
 
 bool ScenarioInput_IO::FetchFirstScenInp(const std::string& name, clsTorviInputs& record, std::string& scenarioName)

@@ -33,6 +33,16 @@ public:
     // the written file could not be completed.
     bool CloseScenInpFile();
 
+    // Batch processing reads the lines of a file in one place and the records in others (its
+    // worker threads): the next data line of the open file (stripped of blanks, valid until the next
+    // read) with its line number, and the record of such a line, read as the fetch operations read
+    // it (false with errStr and invalidKey set as they set them; messages name this object's file).
+    // A line that cannot be read leaves its reason in errStr.
+    clsLineReader::Result NextDataLine(std::string_view& dataLine);
+    int64_t LineNumber() const { return input.LineNumber(); }
+    int64_t BytesRead() const { return input.BytesRead(); }
+    bool ReadDataLine(std::string_view dataLine, int64_t lineNumber, clsTorviInputs& record, std::string& name);
+
     // The key of field 0..23; another index throws std::out_of_range.
     std::string GetFieldLabel(int index) const;
     // The value of field 0..23 of a record, as the file holds it.
@@ -53,9 +63,8 @@ public:
 private:
     enum class ReadResult { Record, EndOfFile, Malformed };
     ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
-    clsLineReader::Result NextDataLine();
     void SetError(const std::string& message, bool namesFile = true);
-    bool FillRecord(clsTorviInputs& record);
+    bool FillRecord(clsTorviInputs& record, int64_t lineNumber);
     bool OpenForReading(const std::string& name);
     bool OpenForWriting(const std::string& name);
     bool WriteRecord(const clsTorviInputs& record, const std::string& name);
@@ -67,6 +76,5 @@ private:
     clsSafeOutputFile output;
     std::string fileName;
     bool errStrNamesFile = true;
-    std::string line;
-    std::vector<std::string_view> tokens;  // of scen_rec
+    std::vector<std::string_view> tokens;  // of the data line being read
 };

@@ -5,6 +5,7 @@
 #include "units/clsUnits.h"
 
 #include <array>
+#include <charconv>
 #include <stdexcept>
 
 namespace {
@@ -84,11 +85,30 @@ bool ScenarioOutput_IO::WriteFailed()
     return false;
 }
 
-bool ScenarioOutput_IO::WriteLine(const std::string& text)
+bool ScenarioOutput_IO::WriteLine(std::string_view text)
 {
     output.Write(text);
     output.Write("\r\n");
     return output.Good() || WriteFailed();
+}
+
+bool ScenarioOutput_IO::WriteLines(std::string_view lines)
+{
+    if (!output.IsOpen())
+        return NotOpen();
+    output.Write(lines);
+    return output.Good() || WriteFailed();
+}
+
+void ScenarioOutput_IO::AppendOutLine(std::string& lines, std::string_view line)
+{
+    lines.append(line).append("\r\n");
+}
+
+bool ScenarioOutput_IO::WriteHeaders()
+{
+    return WriteLine("#" + keyHeader) && WriteLine("#" + unitsHeader) &&
+           WriteLine("#" + std::string(keyHeader.size(), '-'));
 }
 
 bool ScenarioOutput_IO::OpenScenOutpFile(const std::string& name)
@@ -100,8 +120,31 @@ bool ScenarioOutput_IO::OpenScenOutpFile(const std::string& name)
         errStr = "Failed to open Scenario Output file: " + name;
         return false;
     }
-    return WriteLine("#" + keyHeader) && WriteLine("#" + unitsHeader) &&
-           WriteLine("#" + std::string(keyHeader.size(), '-'));
+    return WriteHeaders();
+}
+
+bool ScenarioOutput_IO::OpenScenOutpStream()
+{
+    errStr.clear();
+    CloseScenOutpFile();
+    fileName = "standard output";
+    output.OpenStandardOutput();
+    return WriteHeaders();
+}
+
+void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutputs& record, std::string_view name)
+{
+    char code[16];
+    const auto written = std::to_chars(code, code + sizeof code, record.FireType);
+    ScenarioGrid::AppendColumn(lines, std::string_view(code, static_cast<std::size_t>(written.ptr - code)));
+    ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
+    for (int i = 2; i < FieldCount; ++i) {
+        const std::size_t column = lines.size();
+        TextLines::AppendFixedText(lines, NumericField(record, i), Decimals[static_cast<std::size_t>(i)]);
+        ScenarioGrid::PadColumn(lines, column);
+    }
+    ScenarioGrid::AppendColumn(lines, name);
+    lines.append("\r\n");
 }
 
 bool ScenarioOutput_IO::SaveNextScenOutp(const clsTorviOutputs& record, const std::string& name)
@@ -110,13 +153,10 @@ bool ScenarioOutput_IO::SaveNextScenOutp(const clsTorviOutputs& record, const st
     if (!output.IsOpen())
         return NotOpen();
     std::string line;
-    line.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1));
-    ScenarioGrid::AppendColumn(line, std::to_string(record.FireType));
-    ScenarioGrid::AppendColumn(line, FireTypeWord(record.FireType));
-    for (int i = 2; i < FieldCount; ++i)
-        ScenarioGrid::AppendColumn(line, TextLines::FixedText(NumericField(record, i), Decimals[static_cast<std::size_t>(i)]));
-    ScenarioGrid::AppendColumn(line, name);
-    return WriteLine(line);
+    line.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1) + 2);
+    AppendRecordLine(line, record, name);
+    output.Write(line);
+    return output.Good() || WriteFailed();
 }
 
 bool ScenarioOutput_IO::SaveFirstScenOutp(const std::string& name, const clsTorviOutputs& record,

@@ -4,6 +4,7 @@
 #include "engine/clsTorviOutputs.h"
 
 #include <string>
+#include <string_view>
 
 class clsUnits;
 
@@ -18,10 +19,19 @@ public:
     explicit ScenarioOutput_IO(const clsUnits& units);
 
     bool OpenScenOutpFile(const std::string& fileName);
+    // The same on standard output, which is written as the lines come (a stream cannot be taken
+    // back: abandoning it ends it after the lines already given).
+    bool OpenScenOutpStream();
     bool SaveScenOutp(const std::string& fileName, const clsTorviOutputs& record, const std::string& name);
     bool SaveFirstScenOutp(const std::string& fileName, const clsTorviOutputs& record, const std::string& name);
     bool SaveNextScenOutp(const clsTorviOutputs& record, const std::string& name);
     bool WriteOutLine(const std::string& text);
+    // Lines laid out by AppendRecordLine and AppendOutLine, each with its end.
+    bool WriteLines(std::string_view lines);
+    // A record line, or any other line, with its end, as the writer writes it: for batch processing,
+    // which lays out lines in several threads and writes them in one.
+    static void AppendRecordLine(std::string& lines, const clsTorviOutputs& record, std::string_view name);
+    static void AppendOutLine(std::string& lines, std::string_view line);
     // Closes the open file, which then replaces its target; false (errStr set) when it could not be
     // completed.
     bool CloseScenOutpFile();
@@ -37,7 +47,8 @@ public:
     std::string errStr;
 
 private:
-    bool WriteLine(const std::string& text);
+    bool WriteLine(std::string_view text);
+    bool WriteHeaders();
     bool WriteFailed();
     bool NotOpen();
 

@@ -77,7 +77,7 @@ std::string SplitScnBatch::TargetPath(const std::string& folder, const std::stri
         if (!writtenThisSplit.count(path) && !SameExistingFile(path, gSplitIO.fileName))
             return path;
         number = std::max<int64_t>(number, 1) + 1;
-        candidate = FileNameOf(stem, "-" + std::to_string(number));
+        candidate = FileNameOf(stem, std::string(1, '-').append(std::to_string(number)));
     }
 }
 

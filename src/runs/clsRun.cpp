@@ -109,8 +109,5 @@ bool clsRun::AddFuelModels(const std::string& fileName, std::string& errorText)
 
 clsFuelModel* clsRun::getSelectedFM(int32_t number) const
 {
-    const std::string key = std::to_string(number);
-    if (number <= 0 || !defFM.fmColl->MemberIsPresent(key))
-        return nullptr;
-    return &defFM.fmColl->Item(key);
+    return number > 0 ? defFM.fmColl->Find(number) : nullptr;
 }

@@ -1,6 +1,15 @@
 #include "app/TextLines.h"
 
+#include "support/SplitMix.h"
+
 #include <gtest/gtest.h>
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 TEST(TextLines, BlanksAreNormalised)
 {
@@ -87,4 +96,95 @@ TEST(TextLines, FixedDecimals)
     EXPECT_EQ(TextLines::ShortestText(TextLines::RoundToDecimals(-0.04, 1)), "0");
     EXPECT_EQ(TextLines::RoundToDecimals(3.104, 2), 3.1);
     EXPECT_EQ(TextLines::RoundToDecimals(1234.5678, 0), 1235);
+}
+
+namespace {
+
+// What the library's exact conversions give, as the reader and writer promise.
+bool LibraryDouble(std::string_view text, double& value)
+{
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+}
+
+std::string LibraryFixed(double value, int decimals)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, result.ptr);
+    if (text[0] == '-' && text.find_first_not_of("0.", 1) == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+}  // namespace
+
+// The numbers of a file are read in one pass where a double operation is exact enough; the value is
+// the correctly rounded one in every case, at the edges of that shortcut (19 and 20 digits, 2^53,
+// powers of ten up to 1e22 and beyond) and in a large number of generated texts.
+TEST(TextLines, NumbersReadAsTheLibraryReadsThem)
+{
+    std::vector<std::string> texts = {"9007199254740992",  "9007199254740993", "9007199254740995",
+                                      "1234567890123456789", "12345678901234567891", "0.1", "-0", "-0.0e5",
+                                      "1e22", "1e23", "3e-22", "3e-23", "123456.7e-20", "4.35", "0.000000000000000000001",
+                                      "+.5", "5.", "1E+300", "1e-320", "2.2250738585072014e-308", "17.9e307"};
+    SplitMix draw(99);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = draw.Int(0, 9) == 0 ? "-" : draw.Int(0, 20) == 0 ? "+" : "";
+        const int whole = draw.Int(0, 12);
+        for (int d = 0; d < whole; ++d)
+            text += static_cast<char>('0' + draw.Int(0, 9));
+        if (draw.Int(0, 3) != 0) {
+            text += '.';
+            for (int d = draw.Int(0, 12); d > 0; --d)
+                text += static_cast<char>('0' + draw.Int(0, 9));
+        }
+        if (draw.Int(0, 6) == 0)
+            text += (draw.Int(0, 1) ? "e" : "E") + std::string(draw.Int(0, 2) == 0 ? "-" : "") +
+                    std::to_string(draw.Int(0, 40));
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        double expected = -99;
+        double value = -99;
+        const bool valid = LibraryDouble(text, expected);
+        ASSERT_EQ(TextLines::ParseDouble(text, value), valid) << text;
+        if (valid) {
+            ASSERT_EQ(std::bit_cast<uint64_t>(value), std::bit_cast<uint64_t>(expected)) << text;
+        }
+    }
+}
+
+// Fixed decimals are written straight from the scaled value unless it lies near a tie; the text is
+// the library's in every case: exact ties in binary, values just beside them, large and tiny
+// values, negative values that round to zero, and a large number of generated values.
+TEST(TextLines, FixedDecimalsAsTheLibraryWritesThem)
+{
+    std::vector<double> values = {0.125, 0.375, 2.5, 3.5, -2.5, 1.005, 2.675, 0.0005, 0.0015, -0.004, -0.0,
+                                  2147483647.4, 2147483648.6, 1e15 + 0.5, 4503599627370497.0, 1e300, -1e-300,
+                                  std::nextafter(0.125, 1.0), std::nextafter(0.125, 0.0), 999.9995, 99.995};
+    SplitMix draw(99);
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::ldexp(1.0, draw.Int(-30, 40));
+        const double value = magnitude * static_cast<double>(draw.Next() >> 11) / 9007199254740992.0;
+        values.push_back(draw.Int(0, 4) == 0 ? -value : value);
+        // Values a whole number of thousandths and halves of them: the ties of the output columns.
+        values.push_back(draw.Int(0, 2000000) / 2000.0);
+    }
+    // The doubles nearest to the ties of each column, and their next neighbours: scaled, they may
+    // round onto the tie or across it.
+    for (int k = 0; k < 200000; k += 7)
+        for (const double scale : {1.0, 10.0, 100.0, 1000.0}) {
+            double near = (k + 0.5) / scale;
+            for (int step = 0; step < 3; ++step)
+                near = std::nextafter(near, 0.0);
+            for (int step = 0; step < 7; ++step, near = std::nextafter(near, 1e9))
+                values.push_back(near);
+        }
+    for (const double value : values)
+        for (int decimals = 0; decimals <= 3; ++decimals)
+            ASSERT_EQ(TextLines::FixedText(value, decimals), LibraryFixed(value, decimals))
+                << std::hexfloat << value << " " << decimals;
 }

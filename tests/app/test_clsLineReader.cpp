@@ -109,3 +109,44 @@ TEST(clsLineReader, WhatCannotBeOpenedOrReadIsReportedNeverThrown)
 
 // Reading 2^31 lines takes longer than a test may: the width of the counter is checked instead.
 static_assert(std::is_same_v<decltype(std::declval<clsLineReader>().LineNumber()), std::int64_t>);
+
+// Lines of every length, from one character to several buffers long, with every kind of line end, split
+// where a plain reading of the bytes splits them; the view and the copy agree.
+TEST(clsLineReader, LinesAcrossBufferFillsAreSplitAsTheBytesSay)
+{
+    std::string bytes;
+    std::vector<std::string> expected;
+    uint32_t seed = 7;
+    const auto next = [&](uint32_t bound) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % bound;
+    };
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    for (int i = 0; i < 400; ++i) {
+        // Not empty: an empty line after a CR would make its LF part of a CR LF.
+        const std::size_t length = i % 50 == 0 ? 70000 + next(150000) : 1 + next(i % 7 == 0 ? 3000 : 120);
+        std::string line(length, static_cast<char>('a' + i % 26));
+        expected.push_back(line);
+        bytes += line + ends[next(3)];
+    }
+    expected.push_back("no end");
+    bytes += "no end";
+
+    TempDir dir;
+    const std::string file = dir.Write("lines.txt", bytes);
+    clsLineReader views;
+    clsLineReader copies;
+    ASSERT_TRUE(views.Open(file));
+    ASSERT_TRUE(copies.Open(file));
+    for (const std::string& line : expected) {
+        std::string_view view;
+        std::string copy;
+        ASSERT_EQ(views.ReadLine(view), Result::Line);
+        ASSERT_EQ(copies.ReadLine(copy), Result::Line);
+        ASSERT_EQ(view, line) << "line " << views.LineNumber();
+        ASSERT_EQ(copy, line);
+    }
+    std::string_view view;
+    EXPECT_EQ(views.ReadLine(view), Result::End);
+    EXPECT_EQ(views.LineNumber(), static_cast<int64_t>(expected.size()));
+}

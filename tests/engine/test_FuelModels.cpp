@@ -69,6 +69,31 @@ TEST(FuelModels, KeysAreCheckedNotAssumed)
     EXPECT_EQ(models.Count(), 0u);
 }
 
+// Find(n) is Item and MemberIsPresent with the decimal text of n, through every change of the collection.
+TEST(FuelModels, FindByNumberAgreesWithTheKeys)
+{
+    clsFuelModels models;
+    models.Add(Model(7), "7");
+    models.Add(Model(8), "008");  // keyed, but not by the text of its number
+    models.Add(Model(9));         // no key at all
+    models.AddSorted(Model(-3), "-3");
+    ASSERT_NE(models.Find(7), nullptr);
+    EXPECT_EQ(models.Find(7), &models.Item("7"));
+    EXPECT_EQ(models.Find(-3), &models.Item("-3"));
+    EXPECT_EQ(models.Find(8), nullptr);
+    EXPECT_EQ(models.Find(9), nullptr);
+    EXPECT_EQ(models.Find(13), nullptr);
+
+    models.Remove("7");
+    EXPECT_EQ(models.Find(7), nullptr);
+    auto replacement = Model(7);
+    models.AddSorted(replacement, "7");
+    EXPECT_EQ(models.Find(7), replacement.get());
+    models.Remove(1);  // the first member by position: -3
+    EXPECT_EQ(models.Find(-3), nullptr);
+    EXPECT_EQ(models.Find(7), replacement.get());
+}
+
 TEST(FuelModel, CloneCopiesAllButTheDeadHerbLoad)
 {
     clsFuelModel model;

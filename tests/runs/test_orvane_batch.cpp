@@ -1,5 +1,6 @@
 // The orvane-batch tool, run as a user would run it.
 
+#include "GeneratedBatch.h"
 #include "RunsTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,11 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -188,6 +193,99 @@ TEST_F(OrvaneBatch, AHugeLineIsRefusedWithoutBeingHeldInMemory)
     EXPECT_LT(usage.ru_maxrss, 128 * 1024) << "kilobytes at most of any program run";
 }
 
+TEST_F(OrvaneBatch, WorksAsAFilterBetweenStandardInputAndOutput)
+{
+    folder.Write("good.scn", Record("A") + Record("B", "99"));
+    ASSERT_EQ(Start("good.scn").status, 3);
+    const std::string lines = ReadWhole(folder.File("good.out"));
+    const std::string summary = "Generated 1 output datasets to standard output\nEncountered 1 errors.\n";
+
+    ToolRun run = Start("-", Tool, "cat good.scn");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out, lines);
+    EXPECT_EQ(run.err, summary);
+
+    run = Start("good.scn -");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out, lines);
+    EXPECT_EQ(run.err, summary);
+
+    run = Start("- piped.out", Tool, "cat good.scn");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.out, "Generated 1 output datasets to " + folder.File("piped.out") + "\nEncountered 1 errors.\n");
+    EXPECT_EQ(ReadWhole(folder.File("piped.out")), lines);
+
+    // Standard output cannot be taken back: it keeps the lines before the failure, and says so.
+    folder.Write("cut.scn", Record("A") + Record("B", "99") + "3 1 0.4\r\n" + Record("C"));
+    run = Start("-", Tool, "cat cut.scn");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, lines);
+    EXPECT_EQ(run.err, "Wrong number of values in line number 3 of Scenario Input file: /dev/stdin\n"
+                       "The output to standard output is incomplete.\n");
+}
+
+// A cluster engine's streaming interface cuts the input into blocks of whole lines and joins what
+// the tool gives for each in order: the data lines are those of one run over the whole file. (Record
+// numbers in error lines and the header lines are per block.)
+TEST_F(OrvaneBatch, BlocksRunThroughGnuParallelJoinToTheLinesOfOneRun)
+{
+    folder.Write("generated.scn", GeneratedBatch::Input(20000));
+    ASSERT_EQ(Start("generated.scn whole.out").status, 3);
+    const auto split = [](const std::string& text) {
+        std::vector<std::string> data;
+        int headers = 0;
+        for (std::size_t at = 0, end; at < text.size(); at = end + 2) {
+            end = text.find("\r\n", at);
+            const std::string line = text.substr(at, end - at);
+            if (line.rfind("#FTYP ", 0) == 0)
+                ++headers;
+            if (line.rfind("#", 0) != 0)
+                data.push_back(line);
+        }
+        return std::make_pair(data, headers);
+    };
+    const auto [wholeLines, wholeHeaders] = split(ReadWhole(folder.File("whole.out")));
+
+    const ToolRun run =
+        Start("--pipe --keep-order --block 300k '" + Tool + "' --jobs 1 -", "parallel", "cat generated.scn");
+    const auto [joinedLines, blocks] = split(run.out);
+    EXPECT_GT(blocks, 4);
+    EXPECT_EQ(run.status, blocks) << run.err;  // the blocks whose run had error lines: all
+    EXPECT_TRUE(joinedLines == wholeLines) << "the joined blocks hold other data lines";
+    int64_t datasets = 0;
+    for (std::size_t at = run.err.find("Generated "); at != std::string::npos; at = run.err.find("Generated ", at + 1))
+        datasets += std::stoll(run.err.substr(at + 10));
+    EXPECT_EQ(datasets, static_cast<int64_t>(wholeLines.size()));
+}
+
+// Progress goes to a terminal only: on a pseudo-terminal the line shows and is wiped before the
+// summary; with standard error in a file nothing but the summary is written.
+TEST_F(OrvaneBatch, ALongBatchShowsItsProgressOnATerminalOnly)
+{
+    std::string records;
+    for (int i = 0; i < 200100; ++i)
+        records += Record("S");
+    folder.Write("long.scn", records);
+    ToolRun run = Start("long.scn");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Generated 200100 output datasets to " + folder.File("long.out") + "\nEncountered 0 errors.\n");
+    EXPECT_EQ(run.err, "");
+
+    run = Start("-qec \"'" + Tool + "' long.scn --force\" /dev/null", "script");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::size_t progress = run.out.find("\rProcessed ");
+    ASSERT_NE(progress, std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(" records/s, about ", progress), std::string::npos);
+    const std::size_t summary = run.out.find("Generated 200100 output datasets");
+    ASSERT_NE(summary, std::string::npos);
+    EXPECT_GT(summary, progress);
+    EXPECT_EQ(run.out[summary - 1], '\r') << "the progress line is wiped before the summary";
+
+    folder.Write("short.scn", records.substr(0, records.size() / 2));
+    run = Start("-qec \"'" + Tool + "' short.scn\" /dev/null", "script");
+    EXPECT_EQ(run.out.find("Processed"), std::string::npos) << "no progress for a short batch";
+}
+
 TEST_F(OrvaneBatch, SplitsIntoTheInputFolder)
 {
     std::filesystem::create_directory(folder.File("data"));
@@ -276,6 +374,10 @@ TEST_F(OrvaneBatch, CommandLineErrorsHelpAndVersion)
         {"--spread-direction 181 a.scn", "--spread-direction needs whole degrees from -180 to 180"},
         {"--fuel-models", "--fuel-models needs a file name"},
         {"--fast a.scn", "unknown option --fast"},
+        {"--jobs 0 a.scn", "--jobs needs a whole number of threads from 1 to 1024"},
+        {"--jobs 2.5 a.scn", "--jobs needs a whole number of threads from 1 to 1024"},
+        {"--jobs", "--jobs needs a whole number of threads from 1 to 1024"},
+        {"--split -", "--split writes beside its input file: it cannot read standard input"},
     };
     for (const auto& [arguments, message] : usageErrors) {
         const ToolRun run = Start(arguments);

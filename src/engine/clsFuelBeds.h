@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/clsFuelBed.h"
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// The fuel beds an engine has laid, kept for the calculations that follow. A fixed number of
+// places, each bed in the place its origin hashes to, where it replaces the bed before it: the
+// memory stays bounded however many fuel models, multipliers and cured fractions a batch goes
+// through, and a lookup is one hash and one comparison.
+class clsFuelBeds {
+public:
+    // The kept bed laid from this origin, or none.
+    clsFuelBed* Find(const clsFuelBed::Origin& origin);
+    // Keeps the bed (replacing the one in its place) and returns the kept bed.
+    clsFuelBed& Keep(clsFuelBed bed);
+
+private:
+    static constexpr std::size_t PlaceBits = 9;
+    static std::size_t PlaceOf(const clsFuelBed::Origin& origin);
+
+    std::vector<std::optional<clsFuelBed>> places;  // allocated with the first bed
+};

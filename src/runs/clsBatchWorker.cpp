@@ -1,0 +1,61 @@
+#include "runs/clsBatchWorker.h"
+
+#include "runs/ScenarioOutput_IO.h"
+#include "runs/clsBatchChunk.h"
+
+clsBatchWorker::clsBatchWorker(const Batch& owner, const Batch::Settings& batchSettings,
+                               std::shared_ptr<clsFuelModels> fuelModels, const clsTorviInputs& start)
+    : batch(owner), settings(batchSettings), record(start)
+{
+    engine.FuelModels = std::move(fuelModels);
+}
+
+void clsBatchWorker::WriteErrorLine(clsBatchChunk& chunk, const std::string& line)
+{
+    ++chunk.errors;
+    ScenarioOutput_IO::AppendOutLine(chunk.output, line);
+}
+
+// A record that does not give a result is an error line, never a line of zeros that would pass for
+// a fire too wet to spread.
+void clsBatchWorker::Process(clsBatchChunk& chunk)
+{
+    bool read = false;
+    bool calculated = false;
+    for (std::size_t i = 0; i < chunk.lines.size(); ++i) {
+        const std::string_view text = chunk.LineText(i);
+        const auto recordText = [&] { return "record #" + std::to_string(chunk.firstRecord + static_cast<int64_t>(i)); };
+        if (!reader.ReadDataLine(text, chunk.lines[i].lineNumber, record, name)) {
+            if (reader.invalidKey.empty()) {
+                chunk.malformedLine = i;
+                break;
+            }
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " contains invalid " + reader.invalidKey +
+                                      " data: " + std::string(text));
+            continue;
+        }
+        read = true;
+        Batch::ApplyBatchSettings(record, settings);
+        if (!batch.ValidateBatchRecord(record, failingKey)) {
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " contains invalid " + failingKey +
+                                      " data: " + std::string(text));
+            continue;
+        }
+        bool success = false;
+        outputs = engine.CalculateTorviOutputs(record, success);
+        calculated = true;
+        if (!success) {
+            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": CalculateTorviOutputs Failure[" +
+                                      std::to_string(outputs.ErrorNumber) + "] " + outputs.ErrorDescription);
+            continue;
+        }
+        ++chunk.datasets;
+        ScenarioOutput_IO::AppendRecordLine(chunk.output, outputs, name);
+    }
+    if (read) {
+        chunk.lastRecord = record;
+        chunk.lastName = name;
+    }
+    if (calculated)
+        chunk.lastOutputs = outputs;
+}
