@@ -1,5 +1,6 @@
 // orvane-batch: batch processing and batch splitting of scenario input files without the window.
 
+#include "app/CommandLine.h"
 #include "app/Module1.h"
 #include "app/TextLines.h"
 #include "app/clsUserInteraction.h"
@@ -22,10 +23,7 @@
 
 namespace {
 
-constexpr int ExitSuccess = 0;
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
-constexpr int ExitErrorLines = 3;
+using namespace CommandLine;
 
 // As INPUT, standard input; as OUTPUT, standard output.
 const std::string StandardStream = "-";
@@ -165,7 +163,7 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+        if (IsOperand(arg, optionsEnded)) {
             options.files.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -220,14 +218,6 @@ std::string ProgramFolder(const char* argv0)
     if (!error)
         return self.parent_path().string();
     return std::filesystem::absolute(argv0, error).parent_path().string();
-}
-
-// Command-line names are relative to where the tool was started, not to the program's folder.
-std::string Absolute(const std::string& name)
-{
-    std::error_code error;
-    const auto path = std::filesystem::absolute(name, error);
-    return error ? name : path.lexically_normal().string();
 }
 
 int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)

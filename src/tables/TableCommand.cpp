@@ -1,5 +1,6 @@
 #include "tables/TableCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/Module1.h"
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
@@ -21,9 +22,7 @@ namespace TableCommand {
 
 namespace {
 
-constexpr int ExitSuccess = 0;
-constexpr int ExitFailure = 1;
-constexpr int ExitUsage = 2;
+using namespace CommandLine;
 
 const char* const Usage =
     "Usage: orvane-batch --table --row VAR --range MIN:MAX:STEP [--page VAR=VALUE] --output OUT\n"
@@ -84,7 +83,7 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+        if (IsOperand(arg, optionsEnded)) {
             options.files.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -132,14 +131,6 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
     if (options.files.size() > 2)
         return fail("too many file names");
     return options;
-}
-
-// Command-line names are relative to where the tool was started, not to the program's folder.
-std::string Absolute(const std::string& name)
-{
-    std::error_code error;
-    const auto path = std::filesystem::absolute(name, error);
-    return error ? name : path.lexically_normal().string();
 }
 
 // Selects the unit of the scenario files in a unit list: feet for the transition flame length,

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// What the command-line tools share: their exit statuses, the file names they are given and the
+// arguments that are file names rather than options.
+namespace CommandLine {
+
+constexpr int ExitSuccess = 0;
+constexpr int ExitFailure = 1;     // the run failed
+constexpr int ExitUsage = 2;       // a command-line error
+constexpr int ExitErrorLines = 3;  // completed, with records that gave no result
+
+// The name made absolute against the folder the tool was started from (not the program's folder,
+// where it looks for its data).
+std::string Absolute(const std::string& name);
+
+// True when the argument is a file name: after "--", anything not starting with "-", and "-" alone
+// (standard input or output).
+bool IsOperand(const std::string& argument, bool optionsEnded);
+
+}  // namespace CommandLine
