@@ -42,14 +42,8 @@ int Box(int field)
 
 }  // namespace
 
-class TestTorviForm : public QObject {
+class TestTorviForm : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
-
-    RecordingInteraction ui;
-    std::unique_ptr<clsRun> run;
-    std::unique_ptr<FileDlg> fileDlg;
-    std::unique_ptr<TorviForm> form;
-    QTemporaryDir dir;
 
     ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
     ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
@@ -108,7 +102,7 @@ class TestTorviForm : public QObject {
     }
 
 private slots:
-    void init() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
+    void init() { StartMainWindow(); }
 
     void cleanup() { form.reset(); }
 

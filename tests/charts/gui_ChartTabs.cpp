@@ -74,14 +74,8 @@ bool LegendShows(QChart& chart, QAbstractSeries* series)
 
 }  // namespace
 
-class TestChartTabs : public QObject {
+class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
-
-    RecordingInteraction ui;
-    std::unique_ptr<clsRun> run;
-    std::unique_ptr<FileDlg> fileDlg;
-    std::unique_ptr<TorviForm> form;
-    QTemporaryDir dir;
 
     HazChartTab& Hazard() { return *form->hazChartTab; }
     ctlHazChart& HazardChart() { return *Hazard().tvHazChart; }
@@ -117,7 +111,7 @@ class TestChartTabs : public QObject {
 private slots:
     void init()
     {
-        MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form);
+        StartMainWindow();
         LoadScenario(1, Grass, "North");
         LoadScenario(3, Timber, "Ridge");
         QVERIFY(ui.messages.empty());

@@ -41,6 +41,19 @@ inline void StartMainWindow(RecordingInteraction& ui, std::unique_ptr<clsRun>& r
     form->Start("");
 }
 
+// The base of the window tests that drive the main window: its parts, for the test functions to
+// reach, and the window started in init().
+class MainWindowTest : public QObject {
+protected:
+    void StartMainWindow() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
+
+    RecordingInteraction ui;
+    std::unique_ptr<clsRun> run;
+    std::unique_ptr<FileDlg> fileDlg;
+    std::unique_ptr<TorviForm> form;
+    QTemporaryDir dir;
+};
+
 // When the fuel model chooser next opens: click the code (none when empty), then press OK, or
 // Cancel when cancel is true.
 inline void WhenTheChooserOpens(const QString& code, bool cancel = false)

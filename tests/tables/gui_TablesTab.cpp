@@ -51,14 +51,8 @@ const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 
 
 }  // namespace
 
-class TestTablesTab : public QObject {
+class TestTablesTab : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
-
-    RecordingInteraction ui;
-    std::unique_ptr<clsRun> run;
-    std::unique_ptr<FileDlg> fileDlg;
-    std::unique_ptr<TorviForm> form;
-    QTemporaryDir dir;
 
     TablesTab& Tab() { return *form->tablesTab; }
     ctlOutputTable& Grid() { return *Tab().tableView; }
@@ -85,7 +79,7 @@ class TestTablesTab : public QObject {
 private slots:
     void init()
     {
-        MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form);
+        StartMainWindow();
         LoadScenario(1, Grass, "North");
         LoadScenario(3, Timber, "Ridge");
         QVERIFY(ui.messages.empty());

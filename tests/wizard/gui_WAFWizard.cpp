@@ -42,13 +42,8 @@ QStringList VisibleOptions(const WizardForm& window)
 
 }  // namespace
 
-class TestWAFWizard : public QObject {
+class TestWAFWizard : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
-
-    RecordingInteraction ui;
-    std::unique_ptr<clsRun> run;
-    std::unique_ptr<FileDlg> fileDlg;
-    std::unique_ptr<TorviForm> form;
 
     ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
 
@@ -88,7 +83,7 @@ class TestWAFWizard : public QObject {
     }
 
 private slots:
-    void init() { StartMainWindow(ui, run, fileDlg, form); }
+    void init() { StartMainWindow(); }
 
     void cleanup() { form.reset(); }
 
