@@ -18,7 +18,9 @@ public:
     clsFuelBed& Keep(clsFuelBed bed);
 
 private:
-    static constexpr std::size_t PlaceBits = 9;
+    // 64 places, some 40 KB: room for the beds of a table, a chart or a batch of a few dozen
+    // models, and small enough that a batch with an engine on each of many threads stays small.
+    static constexpr std::size_t PlaceBits = 6;
     static std::size_t PlaceOf(const clsFuelBed::Origin& origin);
 
     std::vector<std::optional<clsFuelBed>> places;  // allocated with the first bed
