@@ -44,8 +44,8 @@ namespace {
 
 using MainWindowTestSupport::Choose;
 
-const char* const Grass = "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0";
-const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0";
+using MainWindowTestSupport::Grass;
+using MainWindowTestSupport::Timber;
 constexpr int HazardPage = 3;
 constexpr int FirePage = 4;
 
@@ -82,13 +82,6 @@ class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
     FireTab& FireView() { return *form->fireTab; }
     ctlFireChart& FireChart() { return *FireView().tvFireChart; }
 
-    void LoadScenario(int scenario, const std::string& dataLine, const std::string& name)
-    {
-        MainWindowTestSupport::LoadScenarioLine(*form, ui, dir, scenario, dataLine, name);
-    }
-
-    void ClickTab(int tab) { MainWindowTestSupport::ClickTab(*form, *run, tab); }
-
     void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
 
     // A click on the check box's mark.
@@ -111,10 +104,7 @@ class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
 private slots:
     void init()
     {
-        StartMainWindow();
-        LoadScenario(1, Grass, "North");
-        LoadScenario(3, Timber, "Ridge");
-        QVERIFY(ui.messages.empty());
+        StartWithGrassAndTimber();
     }
 
     void cleanup() { form.reset(); }

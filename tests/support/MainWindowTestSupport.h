@@ -41,19 +41,6 @@ inline void StartMainWindow(RecordingInteraction& ui, std::unique_ptr<clsRun>& r
     form->Start("");
 }
 
-// The base of the window tests that drive the main window: its parts, for the test functions to
-// reach, and the window started in init().
-class MainWindowTest : public QObject {
-protected:
-    void StartMainWindow() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
-
-    RecordingInteraction ui;
-    std::unique_ptr<clsRun> run;
-    std::unique_ptr<FileDlg> fileDlg;
-    std::unique_ptr<TorviForm> form;
-    QTemporaryDir dir;
-};
-
 // When the fuel model chooser next opens: click the code (none when empty), then press OK, or
 // Cancel when cancel is true.
 inline void WhenTheChooserOpens(const QString& code, bool cancel = false)
@@ -111,5 +98,35 @@ inline void Choose(QComboBox* list, const QString& entry)
     while (list->currentIndex() != position)
         QTest::keyClick(list, list->currentIndex() < position ? Qt::Key_Down : Qt::Key_Up);
 }
+
+// A grass scenario and a timber one, as lines of a scenario input file.
+inline const char* const Grass = "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0";
+inline const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0";
+
+// The base of the window tests that drive the main window: its parts, for the test functions to
+// reach, the window started in init(), and the steps most tests take on it.
+class MainWindowTest : public QObject {
+protected:
+    void StartMainWindow() { MainWindowTestSupport::StartMainWindow(ui, run, fileDlg, form); }
+    // The window with the grass scenario "North" in scenario A and the timber scenario "Ridge" in C.
+    void StartWithGrassAndTimber()
+    {
+        StartMainWindow();
+        LoadScenario(1, Grass, "North");
+        LoadScenario(3, Timber, "Ridge");
+        QVERIFY(ui.messages.empty());
+    }
+    void LoadScenario(int scenario, const std::string& dataLine, const std::string& name)
+    {
+        LoadScenarioLine(*form, ui, dir, scenario, dataLine, name);
+    }
+    void ClickTab(int tab) { MainWindowTestSupport::ClickTab(*form, *run, tab); }
+
+    RecordingInteraction ui;
+    std::unique_ptr<clsRun> run;
+    std::unique_ptr<FileDlg> fileDlg;
+    std::unique_ptr<TorviForm> form;
+    QTemporaryDir dir;
+};
 
 }  // namespace MainWindowTestSupport

@@ -46,8 +46,8 @@ namespace {
 
 using MainWindowTestSupport::Choose;
 
-const char* const Grass = "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0";
-const char* const Timber = "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0";
+using MainWindowTestSupport::Grass;
+using MainWindowTestSupport::Timber;
 
 }  // namespace
 
@@ -57,13 +57,6 @@ class TestTablesTab : public MainWindowTestSupport::MainWindowTest {
     TablesTab& Tab() { return *form->tablesTab; }
     ctlOutputTable& Grid() { return *Tab().tableView; }
     QChart& Chart() { return *Tab().chartView->chart; }
-
-    void LoadScenario(int scenario, const std::string& dataLine, const std::string& name)
-    {
-        MainWindowTestSupport::LoadScenarioLine(*form, ui, dir, scenario, dataLine, name);
-    }
-
-    void ClickTab(int tab) { MainWindowTestSupport::ClickTab(*form, *run, tab); }
 
     void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
 
@@ -79,10 +72,7 @@ class TestTablesTab : public MainWindowTestSupport::MainWindowTest {
 private slots:
     void init()
     {
-        StartMainWindow();
-        LoadScenario(1, Grass, "North");
-        LoadScenario(3, Timber, "Ridge");
-        QVERIFY(ui.messages.empty());
+        StartWithGrassAndTimber();
     }
 
     void cleanup()
