@@ -2,7 +2,9 @@
 
 #include "engine/clsTorviTempSet.h"
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 // The scenario output record, in the engine's native output units.
@@ -14,6 +16,14 @@ public:
         static const char* const names[] = {"surface", "passive", "conditional", "active"};
         return fireType >= 1 && fireType <= 4 ? names[fireType - 1] : "";
     }
+
+    // An output that does not exist for this scenario: an index or threshold of a fire that cannot
+    // reach the state it describes (an active crown fire no wind can bring about, a surface fire that
+    // does not spread). A quiet NaN, a value no output can take and no arithmetic turns back into a
+    // number; every view tests a value with IsNotReachable before converting or rounding it, and
+    // shows "N/A" where a number stands and "not reachable" where a sentence describes it.
+    static constexpr double NotReachable = std::numeric_limits<double>::quiet_NaN();
+    static bool IsNotReachable(double value) { return std::isnan(value); }
 
     int32_t FireType = 0;                 // 1 surface, 2 passive, 3 conditional, 4 active; 0 no spread
     double TransitionFunction = 0;        // crown fraction burned
