@@ -124,8 +124,8 @@ class FuelModels:
     Made by :func:`fuel_models` or :func:`load_fuel_models` and never changed afterwards; pass it
     as ``fuel_models=`` to calculate, calculate_many, batch and table. ``len()`` counts the models,
     ``records()`` lists them as dicts (loads in lb/ft², surface-area-to-volume ratios in 1/ft,
-    depth in ft, moisture of extinction in percent, heat contents in BTU/lb), ``files`` names the
-    files they came from.
+    depth in ft, dead fuel moisture of extinction as a fraction, heat contents in BTU/lb),
+    ``files`` names the files they came from.
     """
 
     def __init__(self, native):
@@ -231,7 +231,7 @@ def calculate_many(table, *, fuel_models=None, hcrown=DEFAULT_HCROWN, spread_dir
     batch would write as an error line has nan outputs (FTYP too, FTYPlbl "") and the error line's
     reason in "error" ("contains invalid MC10 data: ...", "CalculateTorviOutputs Failure[n] ...");
     "error" is "" for every row that calculated. An output that does not exist for a scenario
-    (not reachable) is nan.
+    (not reachable) is nan. FTYP is a float64 column, so that a row without a result can hold nan.
 
     The numbers are the engine's bit for bit; written with the scenario output file's decimals
     they are orvane-batch's. Calculates on ``jobs`` threads (default: every processor this
@@ -333,15 +333,14 @@ def batch(input, output=None, *, jobs=None, force=False, fuel_models=None, hcrow
     previous output file stays as it was).
     """
     input = _os.path.abspath(_os.fspath(input))
-    if output is None:
-        stem, found, rest = input.rpartition(".scn")
-        output = stem + ".out" + rest if found else input + ".out"
-    output = _os.path.abspath(_os.fspath(output))
+    output = _orvane.proposed_output_name(input) if output is None else _os.path.abspath(_os.fspath(output))
     if not force and _os.path.isfile(output):
         raise FileError(f"The output file {output} already exists; use force=True to replace it.")
     jobs = _default_jobs() if jobs is None else int(jobs)
-    return _orvane.batch(_native_models(fuel_models), input, output, max(jobs, 1), float(hcrown),
-                         _whole_degrees(spread_direction))
+    result = _orvane.batch(_native_models(fuel_models), input, output, max(jobs, 1), float(hcrown),
+                           _whole_degrees(spread_direction))
+    result["summary"] = result["summary"].replace("\r\n", "\n")  # as the tool prints it
+    return result
 
 
 def table(input, *, row, range, output, page=None, fuel_models=None, hcrown=DEFAULT_HCROWN,

@@ -504,6 +504,7 @@ PYBIND11_MODULE(_orvane, m)
           py::arg("hcrown"), py::arg("spread_direction"));
     m.def("table", &TableOfFile, py::arg("fuel_models"), py::arg("input"), py::arg("row"), py::arg("range"),
           py::arg("page"), py::arg("page_value"), py::arg("output"), py::arg("hcrown"), py::arg("spread_direction"));
+    m.def("proposed_output_name", [](const std::string& input) { return Batch::ProposedOutputName(input); });
     m.def("read_scenarios", &ReadScenarios, py::arg("path"));
     m.def("write_scenarios", &WriteScenarios, py::arg("path"), py::arg("columns"), py::arg("names"));
 }
