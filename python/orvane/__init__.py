@@ -176,8 +176,17 @@ def _native_models(models):
     return models._native
 
 
-def _default_jobs():
-    return _FIELDS["default_jobs"]
+_MAX_JOBS = 1024  # as orvane-batch --jobs
+
+
+def _jobs(jobs):
+    """The threads asked for, checked as orvane-batch checks --jobs; None: every processor this
+    process may use."""
+    if jobs is None:
+        return _FIELDS["default_jobs"]
+    if jobs != int(jobs) or not 1 <= jobs <= _MAX_JOBS:
+        raise ValueError(f"jobs needs a whole number of threads from 1 to {_MAX_JOBS}")
+    return int(jobs)
 
 
 def _is_dataframe(table):
@@ -240,11 +249,8 @@ def calculate_many(table, *, fuel_models=None, hcrown=DEFAULT_HCROWN, spread_dir
     direction of maximum spread, as orvane-batch's --hcrown and --spread-direction.
     """
     columns, names = _columns(table)
-    jobs = _default_jobs() if jobs is None else int(jobs)
-    if jobs < 1:
-        raise ValueError("jobs needs a whole number of threads from 1")
     out = _orvane.calculate_many(_native_models(fuel_models), columns, names or [], float(hcrown),
-                                 _whole_degrees(spread_direction), jobs)
+                                 _whole_degrees(spread_direction), _jobs(jobs))
     out.pop("_status")
     if names is not None:
         out = {NAME_KEY: _np.array(names, dtype=object), **out}
@@ -336,8 +342,7 @@ def batch(input, output=None, *, jobs=None, force=False, fuel_models=None, hcrow
     output = _orvane.proposed_output_name(input) if output is None else _os.path.abspath(_os.fspath(output))
     if not force and _os.path.isfile(output):
         raise FileError(f"The output file {output} already exists; use force=True to replace it.")
-    jobs = _default_jobs() if jobs is None else int(jobs)
-    result = _orvane.batch(_native_models(fuel_models), input, output, max(jobs, 1), float(hcrown),
+    result = _orvane.batch(_native_models(fuel_models), input, output, _jobs(jobs), float(hcrown),
                            _whole_degrees(spread_direction))
     result["summary"] = result["summary"].replace("\r\n", "\n")  # as the tool prints it
     return result

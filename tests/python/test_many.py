@@ -82,6 +82,9 @@ class ManyScenarios(unittest.TestCase):
         self.assertRegex(results["error"][1], r"^contains invalid MC100 data: \S.* nan .*Stand-1$")
         self.assertRegex(results["error"][2], r"^(contains invalid|CalculateTorviOutputs Failure)")
         self.assertRegex(results["error"][3], r"^contains invalid SLOP data: .* 1000000000000 ")
+        for jobs in (0, 1025, 1.5):
+            with self.assertRaisesRegex(ValueError, "jobs"):
+                orvane.calculate_many(table, jobs=jobs)
         empty = orvane.calculate_many({k: v[:0] for k, v in table.items()})
         self.assertEqual(len(empty["CRNI"]), 0)
 
