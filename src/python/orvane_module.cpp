@@ -83,16 +83,13 @@ std::shared_ptr<FuelModelSet> LoadFuelModels(const std::string& standardFile, co
     CollectingInteraction ui;
     if (CRC::FileCrc(standardFile, ui) != Module1::ModelParametersCrc)
         throw FileFailure("The model parameters file " + standardFile +
-                                 " has been changed or cannot be read: the orvane package must be reinstalled.");
+                          " has been changed or cannot be read: the orvane package must be reinstalled.");
     clsRun run(ui);
     auto set = std::make_shared<FuelModelSet>();
+    std::vector<std::string> files{standardFile};
+    files.insert(files.end(), customFiles.begin(), customFiles.end());
     std::string error;
-    for (const std::string& file : std::vector<std::string>{standardFile}) {
-        if (!run.AddFuelModels(file, error))
-            throw FileFailure(error);
-        set->files.push_back(file);
-    }
-    for (const std::string& file : customFiles) {
+    for (const std::string& file : files) {
         if (!run.AddFuelModels(file, error))
             throw FileFailure(error);
         set->files.push_back(file);

@@ -24,6 +24,8 @@ def column(text):
 
 
 def fixed(value, decimals):
+    if np.isnan(value):
+        return "N/A"  # an output that is not reachable
     text = f"{value:.{decimals}f}"
     return text[1:] if text.startswith("-") and float(text) == 0 else text
 

@@ -2,6 +2,7 @@
 units, and its refusals."""
 
 import math
+import pickle
 import unittest
 
 import orvane
@@ -98,6 +99,9 @@ class OneScenario(unittest.TestCase):
         self.assertGreater(orvane.calculate(**grass, fuel_models=custom)["SPRT"], 0)
         with self.assertRaises(orvane.CalculationError):
             orvane.calculate(**grass)
+        # Sent to a worker process, the collection is loaded there from the same files.
+        copy = pickle.loads(pickle.dumps(custom))
+        self.assertEqual(copy.records(), custom.records())
         with self.assertRaisesRegex(orvane.FileError, "missing.fmd"):
             orvane.load_fuel_models("missing.fmd")
 

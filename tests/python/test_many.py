@@ -121,7 +121,7 @@ class ManyScenarios(unittest.TestCase):
         self.assertEqual([float(r[0]) for r in rows], list(frame.index))
         for r, (_, values) in zip(rows, frame.iterrows()):
             for text, value in zip(r[1:5], values):
-                self.assertTrue(float(text) == value if text else math.isnan(value))
+                self.assertTrue(float(text) == value if text not in ("", "N/A") else math.isnan(value))
         self.assertEqual(frame.attrs["output"], "CRNI")
         with self.assertRaisesRegex(orvane.InputError, "Maximum"):
             orvane.table(self.scenarios, row="OWND", range=(0, 70, 2), output="CRNI")
