@@ -13,6 +13,7 @@ result arrays.
 import argparse
 import json
 import os
+import resource
 import subprocess
 import sys
 import tempfile
@@ -48,6 +49,11 @@ def scenarios(records):
     }
 
 
+def cpu_seconds(who):
+    usage = resource.getrusage(who)
+    return usage.ru_utime + usage.ru_stime
+
+
 def peak_resident_bytes():
     with open("/proc/self/status") as status:
         for line in status:
@@ -68,12 +74,12 @@ def measure_calculate_many(records, jobs):
     table = scenarios(records)
     input_bytes = sum(column.nbytes for column in table.values())
     before = resident_bytes()
-    start = time.perf_counter()
+    start, cpu = time.perf_counter(), cpu_seconds(resource.RUSAGE_SELF)
     result = orvane.calculate_many(table, jobs=jobs)
-    seconds = time.perf_counter() - start
+    seconds, cpu = time.perf_counter() - start, cpu_seconds(resource.RUSAGE_SELF) - cpu
     result_bytes = sum(column.nbytes for column in result.values())
     errors = int(sum(1 for e in result["error"] if e))
-    print(json.dumps({"seconds": seconds, "peak": peak_resident_bytes(), "before": before,
+    print(json.dumps({"seconds": seconds, "cpu": cpu, "peak": peak_resident_bytes(), "before": before,
                       "input": input_bytes, "result": result_bytes, "errors": errors}))
 
 
@@ -92,13 +98,14 @@ def main():
         # Through GNU time: the peak the kernel reports for a child counts the pages of the process
         # it was started from, which should be the small time program rather than this interpreter.
         peak_file = os.path.join(folder, "peak")
-        command = ["/usr/bin/time", "-f", "%M", "-o", peak_file, BATCH_TOOL, "--jobs", str(args.jobs),
+        command = ["/usr/bin/time", "-f", "%M %U %S", "-o", peak_file, BATCH_TOOL, "--jobs", str(args.jobs),
                    scenario_file, os.path.join(folder, "stands.out")]
         start = time.perf_counter()
         subprocess.run(command, check=False, stdout=subprocess.DEVNULL)
         batch_seconds = time.perf_counter() - start
         with open(peak_file) as peak:
-            batch_peak = int(peak.read().split()[-1]) * 1024
+            kilobytes, user, system = peak.read().split()[-3:]
+        batch_peak, batch_cpu = int(kilobytes) * 1024, float(user) + float(system)
     child = subprocess.run([sys.executable, __file__, "--child", "--records", str(args.records), "--jobs",
                             str(args.jobs)], check=True, capture_output=True, text=True)
     many = json.loads(child.stdout)
@@ -106,10 +113,14 @@ def main():
     mb = 1 << 20
     extra = many["peak"] - many["before"] - many["result"]
     print(f"{args.records} scenarios, {args.jobs} jobs")
+    # On a shared machine the elapsed time follows the other processes' load; the processor time
+    # per record does not, and tells the two apart fairly.
     print(f"orvane-batch --jobs {args.jobs}: {args.records / batch_seconds:,.0f} records/s, "
-          f"peak memory {batch_peak / mb:.1f} MB")
+          f"{args.records / batch_cpu:,.0f} records per processor second, peak memory {batch_peak / mb:.1f} MB")
     print(f"calculate_many jobs={args.jobs}: {args.records / many['seconds']:,.0f} records/s "
           f"({batch_seconds / many['seconds']:.0%} of orvane-batch's throughput), "
+          f"{args.records / many['cpu']:,.0f} records per processor second "
+          f"({batch_cpu / many['cpu']:.0%} of orvane-batch's), "
           f"peak memory {many['peak'] / mb:.1f} MB: input arrays {many['input'] / mb:.1f} MB, "
           f"results {many['result'] / mb:.1f} MB, beyond them {extra / mb:.1f} MB "
           f"({extra / many['input']:.0%} of the input); {many['errors']} error rows")
