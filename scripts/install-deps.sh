@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   parallel  # GNU parallel: the test that runs batch chunks as a cluster would
+  # The orvane Python package, built and tested for Debian's python3
+  python3 python3-dev pybind11-dev python3-numpy python3-pandas python3-dask python3-distributed
+  time  # GNU time: the peak memory of orvane-batch in bench/python
 )
 missing=()
 for p in "${packages[@]}"; do

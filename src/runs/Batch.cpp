@@ -22,14 +22,6 @@ namespace {
 
 constexpr int ConiferVegType = 2;
 
-int FieldIndex(const ScenarioInput_IO& io, const std::string& key)
-{
-    for (int i = 0; i < ScenarioInput_IO::FieldCount; ++i)
-        if (io.GetFieldLabel(i) == key)
-            return i;
-    throw std::out_of_range("scenario field " + key);
-}
-
 // True when both names lead to one file, so that writing the one would destroy the other.
 bool SameFile(const std::string& a, const std::string& b)
 {
@@ -71,14 +63,14 @@ Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
               NativeRange("LADMhigh", u.MultiplierLoadDepthHiInUnits, 1),
               NativeRange("FLIMhigh", u.MultiplierIntensityHiInUnits, 1)};
     for (RangeCheck& check : ranges)
-        check.field = FieldIndex(owner.scenIn_IO, check.key);
+        check.field = ScenarioInput_IO::FieldIndex(check.key);
 }
 
 Batch::RangeCheck Batch::NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit)
 {
     clsTorviUnit limits = descriptor.CloneObj();
     limits.SetCurrUnit(unit);
-    return {key, -1, limits.GetMinDataVal(), limits.GetMaxDataVal()};
+    return {key, -1, limits.GetMinDataVal(), limits.GetMaxDataVal(), limits.UnitLbl(unit)};
 }
 
 void Batch::SelectBatchFile(bool forInput)
@@ -176,6 +168,16 @@ bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& faili
         }
     }
     return true;
+}
+
+std::string Batch::InvalidDataReason(const std::string& key, std::string_view dataLine)
+{
+    return "contains invalid " + key + " data: " + std::string(dataLine);
+}
+
+std::string Batch::CalculationFailureReason(const clsTorviOutputs& outputs)
+{
+    return "CalculateTorviOutputs Failure[" + std::to_string(outputs.ErrorNumber) + "] " + outputs.ErrorDescription;
 }
 
 std::string Batch::OutputName() const

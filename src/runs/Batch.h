@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class clsBatchChunk;
@@ -68,16 +69,25 @@ public:
     bool ValidateBatchRecord(std::string& failingKey) const;
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
 
+    // The reason an error line gives after the record number: a field of the record's data line
+    // that holds no number or fails its range check; a record the engine refused.
+    static std::string InvalidDataReason(const std::string& key, std::string_view dataLine);
+    static std::string CalculationFailureReason(const clsTorviOutputs& outputs);
+
     clsIO gBatchIO;
     ScenarioOutput_IO gScenOut;
 
-private:
     struct RangeCheck {
         std::string key;
         int field;  // index in the scenario input file, which is the input's field id
         double min;
         double max;
+        std::string unit;  // the label of the native unit the limits are in
     };
+    // The range checks, in the order they are made.
+    const std::vector<RangeCheck>& Ranges() const { return ranges; }
+
+private:
     static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;

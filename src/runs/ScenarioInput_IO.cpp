@@ -4,6 +4,8 @@
 #include "runs/ScenarioGrid.h"
 
 #include <array>
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -67,16 +69,11 @@ FieldRef FieldOf(clsTorviInputs& r, int index)
 }
 
 // Converts one token into its field; false when the token is not a number.
-bool StoreToken(std::string_view token, const Field& field, FieldRef target)
+bool StoreToken(std::string_view token, clsTorviInputs& record, int index)
 {
     const std::string_view text = token == "N/A" ? std::string_view("-1") : token;
-    if (field.kind == Kind::Whole)
-        return TextLines::ParseInt32(text, *target.whole);
     double value = 0;
-    if (!TextLines::ParseDouble(text, value))
-        return false;
-    *target.real = field.kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
-    return true;
+    return TextLines::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
 }
 
 }  // namespace
@@ -86,6 +83,42 @@ ScenarioInput_IO::ScenarioInput_IO()
     for (const Field& field : Fields)
         ScenarioGrid::AppendHeaderColumn(header, field.key);
     header += ScenarioGrid::NameKey + std::string(9, ' ');
+}
+
+int ScenarioInput_IO::FieldIndex(std::string_view key)
+{
+    for (int i = 0; i < FieldCount; ++i)
+        if (key == Fields[static_cast<std::size_t>(i)].key)
+            return i;
+    return -1;
+}
+
+bool ScenarioInput_IO::StoreFieldValue(clsTorviInputs& record, int index, double value)
+{
+    const FieldRef target = FieldOf(record, index);
+    if (!std::isfinite(value))
+        return false;
+    const Kind kind = Fields[static_cast<std::size_t>(index)].kind;
+    if (kind == Kind::Whole) {
+        const double rounded = TextLines::RoundHalfEven(value);
+        if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
+            return false;
+        *target.whole = static_cast<int32_t>(rounded);
+        return true;
+    }
+    *target.real = kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
+    return true;
+}
+
+void ScenarioInput_IO::CompleteRecord(clsTorviInputs& record)
+{
+    record.DeadHerbMC = record.Dead1HrMC;
+    record.LowInputs.LowOrHigh = 0;
+    record.HighInputs.LowOrHigh = 1;
+    if (record.VegType == ConiferVegType) {
+        record.HighInputs.fuelModelID = clsTorviInputs::ConiferHighFuelModel;
+        record.HighInputs.WindReductionFactor = clsTorviInputs::ConiferHighWindReductionFactor;
+    }
 }
 
 std::string ScenarioInput_IO::GetFieldLabel(int index) const
@@ -175,20 +208,14 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record, int64_t lineNumber)
     for (int i = 0; i < FieldCount; ++i) {
         const std::string_view token = tokens[static_cast<std::size_t>(i)];
         const Field& field = Fields[static_cast<std::size_t>(i)];
-        if (!StoreToken(token, field, FieldOf(filled, i))) {
+        if (!StoreToken(token, filled, i)) {
             invalidKey = field.key;
             SetError("Invalid " + invalidKey + " value " + std::string(token) + " in line number " +
                      std::to_string(lineNumber) + " of Scenario Input file: " + fileName);
             return false;
         }
     }
-    filled.DeadHerbMC = filled.Dead1HrMC;
-    filled.LowInputs.LowOrHigh = 0;
-    filled.HighInputs.LowOrHigh = 1;
-    if (filled.VegType == ConiferVegType) {
-        filled.HighInputs.fuelModelID = 10;
-        filled.HighInputs.WindReductionFactor = 0.4;
-    }
+    CompleteRecord(filled);
     record = filled;
     return true;
 }
@@ -249,21 +276,27 @@ bool ScenarioInput_IO::FetchNextScenInp(clsTorviInputs& record, std::string& sce
 
 bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::string& name)
 {
+    std::array<double, FieldCount> values;
+    for (int i = 0; i < FieldCount; ++i)
+        values[static_cast<std::size_t>(i)] = FieldValue(record, i);
+    if (record.VegType == ConiferVegType) {
+        values[HighFuelModelField] = clsTorviInputs::ConiferHighFuelModel;
+        values[HighWindReductionField] = clsTorviInputs::ConiferHighWindReductionFactor;
+    }
     std::string text;
     text.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1) + 2);
-    const bool conifer = record.VegType == ConiferVegType;
-    for (int i = 0; i < FieldCount; ++i) {
-        if (conifer && i == HighFuelModelField)
-            ScenarioGrid::AppendColumn(text, "10");
-        else if (conifer && i == HighWindReductionField)
-            ScenarioGrid::AppendColumn(text, "0.4");
-        else  // whole numbers have at most 10 digits, so they come out as decimal integers
-            ScenarioGrid::AppendColumn(text, TextLines::GeneralText(FieldValue(record, i), 15));
-    }
-    ScenarioGrid::AppendColumn(text, name);
+    AppendDataLine(text, values, name);
     text += "\r\n";
     output.Write(text);
     return output.Good() || WriteFailed();
+}
+
+void ScenarioInput_IO::AppendDataLine(std::string& text, const std::array<double, FieldCount>& values,
+                                      std::string_view name)
+{
+    for (const double value : values)  // whole numbers have at most 10 digits: decimal integers
+        ScenarioGrid::AppendColumn(text, TextLines::GeneralText(value, 15));
+    ScenarioGrid::AppendColumn(text, name);
 }
 
 bool ScenarioInput_IO::SaveFirstScenInp(const std::string& name, const clsTorviInputs& record,

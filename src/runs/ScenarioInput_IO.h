@@ -4,6 +4,7 @@
 #include "app/clsSafeOutputFile.h"
 #include "engine/clsTorviInputs.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,18 @@ public:
     int64_t BytesRead() const { return input.BytesRead(); }
     bool ReadDataLine(std::string_view dataLine, int64_t lineNumber, clsTorviInputs& record, std::string& name);
 
+    // The index of the field with that key, -1 for none.
+    static int FieldIndex(std::string_view key);
+    // Stores a number into field 0..23 as the reader stores a token that holds it: whole numbers
+    // and moistures rounded to the nearest, halves to even. False, leaving the record as it was,
+    // when the number is not finite or a whole number does not fit 32 bits.
+    static bool StoreFieldValue(clsTorviInputs& record, int index, double value);
+    // What a record read from a file takes besides its fields: the dead herbaceous moisture of the
+    // 1-hour moisture, the low and high sides, and the high side every conifer stand burns.
+    static void CompleteRecord(clsTorviInputs& record);
+    // The data line of the values of fields 0..23 and a name as the writer lays it out (without
+    // its end): each value in the shortest text of at most 15 significant digits.
+    static void AppendDataLine(std::string& text, const std::array<double, FieldCount>& values, std::string_view name);
     // The key of field 0..23; another index throws std::out_of_range.
     std::string GetFieldLabel(int index) const;
     // The value of field 0..23 of a record, as the file holds it.

@@ -17,7 +17,9 @@ constexpr std::array<const char*, ScenarioOutput_IO::FieldCount> Keys{
 // Decimals of the numeric columns 2..17.
 constexpr std::array<int, ScenarioOutput_IO::FieldCount> Decimals{0, 0, 2, 2, 0, 0, 1, 2, 1, 1, 1, 1, 0, 2, 2, 3, 2, 1};
 
-double NumericField(const clsTorviOutputs& r, int index)
+}  // namespace
+
+double ScenarioOutput_IO::FieldValue(const clsTorviOutputs& r, int index)
 {
     const double values[ScenarioOutput_IO::FieldCount] = {
         0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
@@ -27,14 +29,16 @@ double NumericField(const clsTorviOutputs& r, int index)
     return values[index];
 }
 
-// A fire type without a word repeats its code.
-std::string FireTypeWord(int32_t fireType)
+std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
 {
     const std::string name = clsTorviOutputs::FireTypeName(fireType);
     return name.empty() ? std::to_string(fireType) : name;
 }
 
-}  // namespace
+int ScenarioOutput_IO::FieldDecimals(int index)
+{
+    return Decimals[static_cast<std::size_t>(index)];
+}
 
 ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
 {
@@ -66,7 +70,7 @@ ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
     keyHeader += ScenarioGrid::NameKey + std::string(9, ' ');
 }
 
-std::string ScenarioOutput_IO::GetFieldLabel(int index) const
+std::string ScenarioOutput_IO::GetFieldLabel(int index)
 {
     if (index < 0 || index >= FieldCount)
         throw std::out_of_range("scenario output column " + std::to_string(index));
@@ -140,7 +144,7 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
     ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
     for (int i = 2; i < FieldCount; ++i) {
         const std::size_t column = lines.size();
-        TextLines::AppendFixedText(lines, NumericField(record, i), Decimals[static_cast<std::size_t>(i)]);
+        TextLines::AppendFixedText(lines, FieldValue(record, i), Decimals[static_cast<std::size_t>(i)]);
         ScenarioGrid::PadColumn(lines, column);
     }
     ScenarioGrid::AppendColumn(lines, name);

@@ -40,7 +40,14 @@ public:
     bool IsOpen() const { return output.IsOpen(); }
 
     // The key of column 0..17; another index throws std::out_of_range.
-    std::string GetFieldLabel(int index) const;
+    static std::string GetFieldLabel(int index);
+    // The native unit label of column 0..17.
+    const std::string& UnitLabel(int index) const { return unitLabels[index]; }
+    // The value of numeric column 2..17 of a record, and the decimals the file writes it with.
+    static double FieldValue(const clsTorviOutputs& record, int index);
+    static int FieldDecimals(int index);
+    // The text of column 1: the fire type's word; a fire type without a word repeats its code.
+    static std::string FireTypeWord(int32_t fireType);
     const std::string& KeyHeader() const { return keyHeader; }
     const std::string& UnitsHeader() const { return unitsHeader; }
 

@@ -30,23 +30,20 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
                 chunk.malformedLine = i;
                 break;
             }
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " contains invalid " + reader.invalidKey +
-                                      " data: " + std::string(text));
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(reader.invalidKey, text));
             continue;
         }
         read = true;
         Batch::ApplyBatchSettings(record, settings);
         if (!batch.ValidateBatchRecord(record, failingKey)) {
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " contains invalid " + failingKey +
-                                      " data: " + std::string(text));
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(failingKey, text));
             continue;
         }
         bool success = false;
         outputs = engine.CalculateTorviOutputs(record, success);
         calculated = true;
         if (!success) {
-            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": CalculateTorviOutputs Failure[" +
-                                      std::to_string(outputs.ErrorNumber) + "] " + outputs.ErrorDescription);
+            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": " + Batch::CalculationFailureReason(outputs));
             continue;
         }
         ++chunk.datasets;

@@ -43,12 +43,7 @@ const char* const Usage =
     "Exit status: 0 when the table was written, 1 when it could not be computed or written, 2 for a\n"
     "command-line error or a value outside the variable's limits.\n";
 
-struct Options {
-    const TableVariables::Variable* row = nullptr;
-    std::array<std::string, 3> range;
-    const TableVariables::Variable* page = nullptr;
-    std::string pageValue;
-    const TableVariables::Output* output = nullptr;
+struct Options : Request {
     bool force = false;
     bool help = false;
     std::vector<std::string> files;
@@ -140,8 +135,8 @@ int FileUnitPosition(const TableVariables::Variable& variable, const clsListStat
     return std::max(0, units.PositionOf(TableVariables::RecordUnit(variable)));
 }
 
-// The controls of the output table, set as the options say; false when a control refuses a value.
-bool SetControls(clsTableViews& views, OptionInteraction& ui, const Options& options)
+// The controls of the output table, set as the request says; false when a control refuses a value.
+bool SetControls(clsTableViews& views, OptionInteraction& ui, const Request& options)
 {
     ui.option = "--range";
     clsRowInputCtl& row = views.tblRowInput;
@@ -227,6 +222,32 @@ bool Requested(int argc, char* argv[])
     return false;
 }
 
+int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const Request& request, TableFile& table,
+            const std::function<bool()>& beforeReading)
+{
+    OptionInteraction optionUi(ui);
+    clsTableViews views(run, optionUi);
+    run.visTab = clsTableViews::OutputTable;
+    std::array<bool, 4> validated{};
+    views.ScenarioValidated = [&validated](int i) { return validated[static_cast<std::size_t>(i - 1)]; };
+    if (!SetControls(views, optionUi, request))
+        return ExitUsage;
+    if (beforeReading && !beforeReading())
+        return ExitFailure;
+    if (!ReadScenarios(run, ui, input, validated))
+        return ExitFailure;
+
+    Tables tables(run, ui);
+    const TableSelection selection = TableSelection::Of(views.tblRowInput, views.tblPageInput, views.tblColOutput);
+    const Tables::Outcome outcome = tables.ComputeTable(selection, validated);
+    if (outcome == Tables::Outcome::NotComputed)
+        ui.ShowMessage("No scenario of " + input + " passed the checks: no table was written.");
+    if (outcome != Tables::Outcome::Computed)
+        return ExitFailure;
+    table = tables.ExportContent(selection);
+    return ExitSuccess;
+}
+
 int Run(int argc, char* argv[], const std::string& programDir, clsUserInteraction& ui)
 {
     std::optional<Options> parsed = ParseArguments(argc, argv);
@@ -244,37 +265,27 @@ int Run(int argc, char* argv[], const std::string& programDir, clsUserInteractio
     clsRun run(ui);
     if (!Module1::CheckAndLoadModelParameters(programDir, run, ui))
         return ExitFailure;
-    OptionInteraction optionUi(ui);
-    clsTableViews views(run, optionUi);
-    run.visTab = clsTableViews::OutputTable;
-    std::array<bool, 4> validated{};
-    views.ScenarioValidated = [&validated](int i) { return validated[static_cast<std::size_t>(i - 1)]; };
-    if (!SetControls(views, optionUi, options))
-        return ExitUsage;
-
-    if (SameFile(input, output)) {
-        ui.ShowMessage("The output file " + output + " is the scenario input file. Please name another output file.");
+    const auto outputAllowed = [&] {
+        if (SameFile(input, output)) {
+            ui.ShowMessage("The output file " + output + " is the scenario input file. Please name another output file.");
+            return false;
+        }
+        if (!options.force && clsUtils::FileExists(output)) {
+            ui.ShowMessage("The output file " + output + " already exists; use --force to replace it.");
+            return false;
+        }
+        return true;
+    };
+    TableFile table;
+    const int status = Compute(run, ui, input, options, table, outputAllowed);
+    if (status != ExitSuccess)
+        return status;
+    Table_IO writer(run.scenIn_IO);
+    if (!writer.SaveTable(output, table)) {
+        ui.ShowMessage(writer.errStr);
         return ExitFailure;
     }
-    if (!options.force && clsUtils::FileExists(output)) {
-        ui.ShowMessage("The output file " + output + " already exists; use --force to replace it.");
-        return ExitFailure;
-    }
-    if (!ReadScenarios(run, ui, input, validated))
-        return ExitFailure;
-
-    Tables tables(run, ui);
-    const TableSelection selection = TableSelection::Of(views.tblRowInput, views.tblPageInput, views.tblColOutput);
-    const Tables::Outcome outcome = tables.ComputeTable(selection, validated);
-    if (outcome == Tables::Outcome::NotComputed)
-        ui.ShowMessage("No scenario of " + input + " passed the checks: no table was written.");
-    if (outcome != Tables::Outcome::Computed)
-        return ExitFailure;
-    if (!tables.ExportTable(output, selection)) {
-        ui.ShowMessage(tables.table_IO.errStr);
-        return ExitFailure;
-    }
-    std::cout << "Wrote a table of " << tables.RowValues().size() << " rows to " << output << '\n';
+    std::cout << "Wrote a table of " << table.rows.size() << " rows to " << output << '\n';
     return ExitSuccess;
 }
 
