@@ -3,6 +3,8 @@
 #include "app/TextLines.h"
 #include "runs/clsRun.h"
 
+#include <cmath>
+
 clsGlobalSettings::clsGlobalSettings(clsRun& owner)
     : run(owner), nativeHCrown(owner.globalHCrown), unit(owner.units.globalHCrownUnits.GetCurrUnit())
 {
@@ -19,6 +21,14 @@ void clsGlobalSettings::Show()
 std::string clsGlobalSettings::SpreadDirText() const
 {
     return std::to_string(run.globalSpreadDirection);
+}
+
+std::string clsGlobalSettings::HCrownRangeText() const
+{
+    // Rounded inwards, so that every whole number of the range shown is accepted.
+    const double low = std::ceil(run.units.CvtHCrown(unit, MinHCrown, 1));
+    const double high = std::floor(run.units.CvtHCrown(unit, MaxHCrown, 1));
+    return "[" + TextLines::FixedText(low, 0) + "-" + TextLines::FixedText(high, 0) + "]";
 }
 
 bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
@@ -44,7 +54,7 @@ void clsGlobalSettings::ChangeUnit(int16_t newUnit, const std::string& typedText
 bool clsGlobalSettings::Accept(const std::string& hcrownText, const std::string& spreadDirText)
 {
     double native = 0;
-    hcrownValid = NativeOf(hcrownText, native);
+    hcrownValid = NativeOf(hcrownText, native) && HCrownInRange(native);
     int32_t direction = 0;
     spreadDirValid = TextLines::ParseInt32(spreadDirText, direction) && direction >= MinSpreadDirection &&
                      direction <= MaxSpreadDirection;
