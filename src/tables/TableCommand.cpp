@@ -268,6 +268,8 @@ int Run(int argc, char* argv[], const std::string& programDir, clsUserInteractio
     const Tables::Outcome outcome = tables.ComputeTable(selection, validated);
     if (outcome == Tables::Outcome::NotComputed)
         ui.ShowMessage("No scenario of " + input + " passed the checks: no table was written.");
+    if (outcome == Tables::Outcome::Failed)
+        ui.ShowMessage(tables.FailureNote());
     if (outcome != Tables::Outcome::Computed)
         return ExitFailure;
     if (!tables.ExportTable(output, selection)) {

@@ -4,6 +4,7 @@
 #include "runs/clsRun.h"
 
 #include <cmath>
+#include <stdexcept>
 
 clsGlobalSettings::clsGlobalSettings(clsRun& owner)
     : run(owner), nativeHCrown(owner.globalHCrown), unit(owner.units.globalHCrownUnits.GetCurrUnit())
@@ -40,7 +41,12 @@ bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
     double typed = 0;
     if (!TextLines::ParseDouble(text, typed))
         return false;
-    native = run.units.CvtHCrown(1, typed, unit);
+    // A number too large to convert is refused like any value out of range.
+    try {
+        native = run.units.CvtHCrown(1, typed, unit);
+    } catch (const std::overflow_error&) {
+        return false;
+    }
     return true;
 }
 

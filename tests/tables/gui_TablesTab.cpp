@@ -272,11 +272,20 @@ private slots:
         QVERIFY(Tab().chartView->legendTitle->isVisible());
         QCOMPARE(Tab().chartView->legendTitle->text(), QString("Legend"));
 
-        // A change computes again; a failure is told and leaves no chart.
+        // A change computes again; a failure is told in one line above the chart, which is left
+        // empty, and not in a message box that would come back at every edit.
         Type(Tab().tblRowInput->txtRowStep, "5");
-        QCOMPARE(ui.messages.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(ui.messages.back()).startsWith("CalculateTorviOutputs Failure[3002]"));
+        QVERIFY(ui.messages.empty());
+        auto* note = Tab().findChild<QLabel*>("lblFailureNote");
+        QVERIFY(note && note->isVisible());
+        QVERIFY2(note->text().startsWith("Scenario A, row 1 (") &&
+                     note->text().contains("): CalculateTorviOutputs Failure[3002]"),
+                 qPrintable(note->text()));
         QVERIFY(Chart().series().isEmpty());
+        run->torvi.FuelModels = run->defFM.fmColl;
+        Type(Tab().tblRowInput->txtRowStep, "10");
+        QVERIFY(!note->isVisible());
+        QCOMPARE(Chart().series().size(), 2);
     }
 
     void theChartIsCapturedAndPrinted()
