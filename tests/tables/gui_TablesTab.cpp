@@ -112,6 +112,36 @@ private slots:
         QCOMPARE(Column(3)[6].toStdString(), TextLines::FixedText(spread, 1));
     }
 
+    // Over the 1-hour moisture from 0 to 60 every row is a result: the crowning index is a number
+    // while the fuel spreads and "N/A" beyond, in the grid; the chart has no point for those rows.
+    void aTableOverTheOneHourMoistureFillsEveryRow()
+    {
+        ClickTab(1);
+        ctlRowInput& row = *Tab().tblRowInput;
+        Choose(row.cmboRowVar, "Dead Moisture 1-Hr");
+        Type(row.txtRowMin, "0");
+        Type(row.txtRowMax, "60");
+        Type(row.txtRowStep, "1");
+        Choose(Tab().tblColOutput->cmboColVar, "Crowning Index (CRNI)");
+        const QStringList ridge = Column(3);
+        QCOMPARE(ridge.size(), 61);
+        QVERIFY(ridge.first().toDouble() > 0);
+        QCOMPARE(ridge.last(), QString("N/A"));
+        const int numbers = static_cast<int>(ridge.indexOf("N/A"));
+        QVERIFY(numbers > 10 && numbers < 40);
+        for (int r = numbers; r < ridge.size(); ++r)
+            QCOMPARE(ridge[r], QString("N/A"));
+        QVERIFY(ui.messages.empty());
+        QVERIFY(!Tab().findChild<QLabel*>("lblFailureNote")->isVisible());
+
+        ClickTab(2);
+        int points = 0;
+        for (QAbstractSeries* series : Chart().series())
+            if (series->name() == " Ridge")
+                points += static_cast<QLineSeries*>(series)->count();
+        QCOMPARE(points, numbers);
+    }
+
     void rangesAreTypedAndChecked()
     {
         ClickTab(1);
