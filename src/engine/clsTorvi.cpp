@@ -112,6 +112,12 @@ std::string NumberText(double value)
     return TextLines::ShortestText(value);
 }
 
+// The surface spread rate (m/min) at which the low fire reaches the critical intensity I0 (kW/m).
+Real CriticalInitiationROS(Real initiation, const clsTorviOutputSet& L)
+{
+    return ((initiation / 3.4591) / L.HPA) * 18.2881;
+}
+
 bool Reject(clsTorviOutputs& result, int32_t number, std::string text)
 {
     result.ErrorNumber = number;
@@ -574,11 +580,11 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     clsTorviOutputSet noSpread;
     clsTorviOutputSet& Hs = highSpreads ? *high : noSpread;
     if (crownFire && !highSpreads) {
-        initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
+        initiationROS = CriticalInitiationROS(initiation, L);
     } else if (crownFire) {
         const Real highPacking = highPackingTerm;
         crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
-        initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
+        initiationROS = CriticalInitiationROS(initiation, L);
         const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
         cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
         surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
