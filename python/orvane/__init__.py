@@ -245,7 +245,7 @@ def calculate_many(table, *, fuel_models=None, hcrown=DEFAULT_HCROWN, spread_dir
     The numbers are the engine's bit for bit; written with the scenario output file's decimals
     they are orvane-batch's. Calculates on ``jobs`` threads (default: every processor this
     process may use) without holding the interpreter lock, so other Python threads run meanwhile.
-    hcrown: crown fuel heat content, kJ/kg; spread_direction: whole degrees -180 to 180 from the
+    hcrown: crown fuel heat content, 5000 to 40000 kJ/kg; spread_direction: whole degrees -180 to 180 from the
     direction of maximum spread, as orvane-batch's --hcrown and --spread-direction.
     """
     columns, names = _columns(table)
@@ -270,7 +270,7 @@ def calculate(*, fuel_models=None, hcrown=DEFAULT_HCROWN, spread_direction=0, **
     """Calculates one scenario.
 
     Keyword arguments: every input key of the scenario input file, in its native unit (no
-    defaults), and optionally hcrown (crown fuel heat content, kJ/kg, default 18000),
+    defaults), and optionally hcrown (crown fuel heat content, 5000 to 40000 kJ/kg, default 18000),
     spread_direction (whole degrees -180 to 180, default 0) and fuel_models.
 
     Returns a dict of every output by its scenario output file key, in that file's units, plus

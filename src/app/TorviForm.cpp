@@ -488,9 +488,12 @@ void TorviForm::CalculateOutput(int scenario)
     bool success = false;
     holder.OData = run.torvi.CalculateTorviOutputs(record, success);
     if (!success)
-        ui.ShowMessage("CalculateTorviOutputs Failure[" + std::to_string(holder.OData.ErrorNumber) + "] " +
-                       holder.OData.ErrorDescription);
-    ShowOutputs(scenario);
+        ui.ShowMessage(holder.OData.FailureText());
+    // A failed calculation has no outputs to show: the panel stays empty, the status bar says why.
+    if (success)
+        ShowOutputs(scenario);
+    else
+        outPanel[scenario]->Init();
     outputLabel[scenario]->setText(ScenarioCaption(scenario));
     outputLabel[scenario]->setToolTip("Scenario " + QString::number(scenario));
     ShowInputProblems();
@@ -509,7 +512,20 @@ void TorviForm::ShowInputProblems()
         if (problem != clsInputStatus::Problem::None)
             problems << QString::fromStdString(clsInputStatus::Message(i, field, problem));
     }
+    problems << CalculationFailures();
     lblInputStatus->setText(problems.join("; "));
+}
+
+// The scenarios whose inputs are complete but whose calculation failed, each with the failure.
+QStringList TorviForm::CalculationFailures() const
+{
+    QStringList failures;
+    for (int i = 1; i <= NumScenarios; ++i) {
+        const clsTorviOutputs& outputs = run.io(i).OData;
+        if (inPanel[i]->Events().AllValidated() && outputs.ErrorNumber != 0)
+            failures << QString::fromStdString(clsInputStatus::FailureMessage(i, outputs.FailureText()));
+    }
+    return failures;
 }
 
 void TorviForm::ShowOutputs(int scenario)
@@ -524,6 +540,10 @@ void TorviForm::ShowOutputs(int scenario)
         panel.SetFireType(QString::fromStdString(fireType));
     for (const OutputRow& row : outputRows) {
         double value = outputs.*row.value;
+        if (clsTorviOutputs::IsNotReachable(value)) {
+            (panel.*row.set)(value);
+            continue;
+        }
         int decimals = row.decimals;
         if (row.member) {
             clsTorviUnit& member = run.units.*row.member;

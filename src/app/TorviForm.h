@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -154,6 +155,7 @@ private:
     void ApplyMoistureOptions(int scenario);
     void MoistureOptionChanged();
     void ShowInputProblems();
+    QStringList CalculationFailures() const;
     void LoadCommandLineScenario(const QString& path);
 
     clsRun& run;

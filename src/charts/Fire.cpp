@@ -215,6 +215,7 @@ void Fire::UnitSelected(clsListState& list, clsTorviUnit* member, int position)
 void Fire::ComputeFireChart()
 {
     points.clear();
+    failureNote.clear();
     const int scenario = cmboFireScenario.ItemData();
     const clsPageInputCtl& page = views.pgInFire;
     const bool pageHolds = page.pageVarId() == 0 || page.pageVarIsValid();
@@ -253,8 +254,9 @@ bool Fire::ComputePoints(int scenario)
         bool success = false;
         FirePoint point{kind, speed, engine(copy, success)};
         if (!success) {
-            views.UI().ShowMessage("CalculateTorviOutputs Failure[" + std::to_string(point.outputs.ErrorNumber) +
-                                   "] " + point.outputs.ErrorDescription);
+            failureNote = "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
+                          TextLines::ShortestText(TextLines::RoundToDecimals(speed, 3)) + " " + windUnitLabel +
+                          ": " + point.outputs.FailureText();
             points.clear();
             return false;
         }
@@ -268,11 +270,12 @@ bool Fire::ComputePoints(int scenario)
     const double ti = run.units.TIOutUnits.Cvt(unit, first.TorchingIndex, 1);
     const double ci = run.units.CIOutUnits.Cvt(unit, first.CrowningIndex, 1);
     std::vector<std::pair<double, FirePoint::Wind>> added;
+    // An index that is not reachable has no winds beside it, and so no marker.
     for (const auto& [speed, kind] : {std::pair{ti - IndexOffset, FirePoint::Wind::BelowTorching},
                                       std::pair{ti + IndexOffset, FirePoint::Wind::AboveTorching},
                                       std::pair{ci - IndexOffset, FirePoint::Wind::BelowCrowning},
                                       std::pair{ci + IndexOffset, FirePoint::Wind::AboveCrowning}})
-        if (speed >= 0 && speed <= RegularWindCount - 1)
+        if (!clsTorviOutputs::IsNotReachable(speed) && speed >= 0 && speed <= RegularWindCount - 1)
             added.emplace_back(speed, kind);
     std::stable_sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
@@ -311,16 +314,19 @@ void Fire::Draw()
         intensities.emplace_back(reference.labels[i], reference.intensities[i]);
     intensities.emplace_back("FLINinitiation", first.CrownFirelineIntensity);
     const std::vector<double> samples = HeatPerUnitAreaSamples();
+    // A threshold that is not reachable keeps its place among the curves, without a point.
     for (const auto& [label, intensity] : intensities) {
         ChartSeries curve{label, {}};
         for (double h : samples)
-            curve.points.push_back({h * heat, intensity / h * MetresPerMinutePerFootPerSecond * rate});
+            if (!clsTorviOutputs::IsNotReachable(intensity))
+                curve.points.push_back({h * heat, intensity / h * MetresPerMinutePerFootPerSecond * rate});
         drawing.curves.push_back(std::move(curve));
     }
     const double active = first.CrownRActive * MetresPerMinutePerChainPerHour * rate;
     ChartSeries activeLine{"SPRTactive", {}};
     for (double h : samples)
-        activeLine.points.push_back({h * heat, active});
+        if (!clsTorviOutputs::IsNotReachable(active))
+            activeLine.points.push_back({h * heat, active});
     drawing.curves.push_back(std::move(activeLine));
     switch (quantity) {
     case FlameLength: drawing.curveLegend = "Flame Length (" + cmboRefUnits.Text() + ")"; break;

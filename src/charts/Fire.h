@@ -78,13 +78,15 @@ public:
     void RefUnitSelected(int position);
     void ROSUnitSelected(int position);
     void HPUAUnitSelected(int position);
-    // The scenario's points computed again; an engine failure is shown and leaves no chart.
+    // The scenario's points computed again; an engine failure leaves no chart and FailureNote
+    // says which scenario and wind failed, and why.
     void ComputeFireChart();
     // The wind point slider settled on a position (0 is the first point computed).
     void WindPointSelected(int position);
 
     const std::vector<FirePoint>& Points() const { return points; }
     const FireChartData& Drawing() const { return drawing; }
+    const std::string& FailureNote() const { return failureNote; }
     // The selected point in the chosen units; none without points or for a point without fire.
     std::optional<ChartPoint> SelectedPoint() const;
 
@@ -106,6 +108,7 @@ private:
     void FillRefUnits();
     void UnitSelected(clsListState& list, clsTorviUnit* member, int position);
     bool ComputePoints(int scenario);
+    std::string failureNote;
     void Draw();
     ChartPoint Place(const clsTorviOutputs& outputs) const;
     void Notify();

@@ -67,10 +67,11 @@ FireTab::FireTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteraction& ui,
     tvFireChart->SetUp(
         commands.LoadChartTemplate(programDir, "FireCharacteristicsChart.oc2", ctlFireChart::DefaultLook()));
 
+    lblFireFailure = new FailureNote(frame);
     ChartTabLayout::LayOut(this, frame,
                            {scenarioFrame, curveFrame, unitFrame, pgInFire, windFrame, btnCaptureFireChart,
                             btnPrintFireChart, btnFireHelp},
-                           tvFireChart);
+                           FailureNote::Above(lblFireFailure, tvFireChart));
 
     connect(cmboFireScenario, &QComboBox::activated, this, [this](int position) { fire.FireScenarioSelected(position); });
     connect(cmboRefVar, &QComboBox::activated, this, [this](int position) { fire.RefVarSelected(position); });
@@ -104,6 +105,7 @@ void FireTab::Show()
     TableWidgets::ShowList(cmboROSUnits, fire.cmboROSUnits);
     TableWidgets::ShowList(cmboHPUAUnits, fire.cmboHPUAUnits);
     tvFireChart->Draw(fire.Drawing());
+    lblFireFailure->Say(fire.FailureNote());
     ShowWindPoint();
 }
 

@@ -2,6 +2,7 @@
 
 #include "charts/Fire.h"
 #include "tables/ChartCommands.h"
+#include "tables/FailureNote.h"
 
 #include <QString>
 #include <QWidget>
@@ -44,6 +45,7 @@ public:
     QPushButton* btnPrintFireChart;
     QPushButton* btnFireHelp;
     ctlFireChart* tvFireChart;
+    FailureNote* lblFireFailure;
 
 private:
     void Show();

@@ -78,6 +78,11 @@ std::pair<IndexWind, IndexWind> IndexWinds(const clsTorviOutputs& first)
 {
     const double ti = first.TorchingIndex;
     const double ci = first.CrowningIndex;
+    // An index that is not reachable has no wind to stand beside.
+    if (clsTorviOutputs::IsNotReachable(ti))
+        return {};
+    if (clsTorviOutputs::IsNotReachable(ci))
+        return {{ti + IndexOffsetMph, true}, {}};
     if (ti <= ci)
         return {{ti + IndexOffsetMph, true}, {ci + IndexOffsetMph, true}};
     return {{ci - IndexOffsetMph, true}, {ci + IndexOffsetMph, true}};
@@ -137,6 +142,7 @@ void HazChart::ComputeHazChart()
     if (selection.Computable() && scenario >= 1 && views.Validated()[static_cast<std::size_t>(scenario - 1)]) {
         ComputeRows(selection, scenario);
         Draw(selection);
+        drawing.failureNote = FailureNote(selection, scenario);
     }
     Notify();
 }
@@ -213,6 +219,8 @@ void HazChart::Draw(const TableSelection& selection)
             if (!(quantity.surfaceAlone ? row.surfaceComputed : row.scenarioComputed))
                 continue;
             const double native = quantity.quantity(quantity.surfaceAlone ? row.surface : row.scenario);
+            if (clsTorviOutputs::IsNotReachable(native))
+                continue;
             series.points.push_back({row.x, (units.*quantity.member).Cvt(selection.colUnit, native, 1)});
         }
         std::stable_sort(series.points.begin(), series.points.end(),
@@ -220,13 +228,7 @@ void HazChart::Draw(const TableSelection& selection)
         drawing.spreadRates.push_back(std::move(series));
     }
 
-    if (!rows.empty() && rows.front().scenarioComputed) {
-        const clsTorviOutputs& first = rows.front().scenario;
-        const double ti = units.TIOutUnits.Cvt(selection.rowUnit, first.TorchingIndex, 1);
-        const double ci = units.CIOutUnits.Cvt(selection.rowUnit, first.CrowningIndex, 1);
-        drawing.indexLines.push_back({"Torching Index", {{ti, 0}, {ti, IndexLineTop}}});
-        drawing.indexLines.push_back({"Crowning Index", {{ci, 0}, {ci, IndexLineTop}}});
-    }
+    DrawIndexLines(selection);
 
     for (const HazRow& row : rows) {
         if (row.wind != HazRow::Wind::Regular)
@@ -239,6 +241,34 @@ void HazChart::Draw(const TableSelection& selection)
     drawing.xTitle = "Open Wind Speed (" + selection.rowUnitLabel + ")";
     drawing.yTitle = std::string(TableVariables::FindOutput(selection.colVarId)->text) + " (" +
                      selection.colUnitLabel + ")";
+}
+
+// The index lines of the first row; an index that is not reachable has none.
+void HazChart::DrawIndexLines(const TableSelection& selection)
+{
+    if (rows.empty() || !rows.front().scenarioComputed)
+        return;
+    clsUnits& units = views.Run().haz_units;
+    const clsTorviOutputs& first = rows.front().scenario;
+    const std::pair<const char*, double> indices[] = {
+        {"Torching Index", units.TIOutUnits.Cvt(selection.rowUnit, first.TorchingIndex, 1)},
+        {"Crowning Index", units.CIOutUnits.Cvt(selection.rowUnit, first.CrowningIndex, 1)}};
+    for (const auto& [label, wind] : indices)
+        if (!clsTorviOutputs::IsNotReachable(wind))
+            drawing.indexLines.push_back({label, {{wind, 0}, {wind, IndexLineTop}}});
+}
+
+std::string HazChart::FailureNote(const TableSelection& selection, int scenario) const
+{
+    for (const HazRow& row : rows) {
+        if (row.scenarioComputed && row.surfaceComputed)
+            continue;
+        const clsTorviOutputs& failed = row.scenarioComputed ? row.surface : row.scenario;
+        return "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
+               TextLines::ShortestText(TextLines::RoundToDecimals(row.x, 3)) + " " + selection.rowUnitLabel +
+               (row.scenarioComputed ? " (as a surface fire)" : "") + ": " + failed.FailureText();
+    }
+    return "";
 }
 
 void HazChart::Notify()

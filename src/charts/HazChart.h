@@ -44,6 +44,8 @@ struct HazChartData {
     std::string header;
     std::string xTitle;
     std::string yTitle;
+    // The first row the engine failed on, which scenario and wind, and why; "" when none did.
+    std::string failureNote;
 
     bool Empty() const { return spreadRates.empty(); }
 };
@@ -84,6 +86,8 @@ public:
 private:
     void ComputeRows(const TableSelection& selection, int scenario);
     void Draw(const TableSelection& selection);
+    void DrawIndexLines(const TableSelection& selection);
+    std::string FailureNote(const TableSelection& selection, int scenario) const;
     void Notify();
 
     clsTableViews& views;

@@ -47,10 +47,11 @@ HazChartTab::HazChartTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteract
     // The chart's look comes from "CrownFireHazardChart.oc2" beside the program when there is one.
     tvHazChart->SetUp(commands.LoadChartTemplate(programDir, "CrownFireHazardChart.oc2", ctlHazChart::DefaultLook()));
 
+    lblHazFailure = new FailureNote(frame);
     ChartTabLayout::LayOut(this, frame,
                            {scenarioFrame, rowInHazard, pgInHazard, colOutHazard, options, btnCaptureHazChart,
                             btnPrintHazChart, btnHazHelp},
-                           tvHazChart);
+                           FailureNote::Above(lblHazFailure, tvHazChart));
 
     connect(cmboHazScenario, &QComboBox::activated, this,
             [this](int position) { hazChart.HazScenarioSelected(position); });
@@ -76,6 +77,7 @@ void HazChartTab::Show()
 {
     TableWidgets::ShowList(cmboHazScenario, hazChart.cmboHazScenario);
     tvHazChart->Draw(hazChart.Drawing());
+    lblHazFailure->Say(hazChart.Drawing().failureNote);
     ShowIndices();
 }
 

@@ -2,6 +2,7 @@
 
 #include "charts/HazChart.h"
 #include "tables/ChartCommands.h"
+#include "tables/FailureNote.h"
 
 #include <QString>
 #include <QWidget>
@@ -41,6 +42,7 @@ public:
     QPushButton* btnPrintHazChart;
     QPushButton* btnHazHelp;
     ctlHazChart* tvHazChart;
+    FailureNote* lblHazFailure;
 
 private:
     void Show();

@@ -75,8 +75,9 @@ void ctlHazChart::Draw(const HazChartData& data)
         chart->addSeries(line);
         line->attachAxis(x);
         line->attachAxis(y);
-        // A series without a label (the simple surface fire's) has no entry in the legend.
-        chart->legend()->markers(line).front()->setVisible(!data.label.empty());
+        // A series without a label (the simple surface fire's) or without a point (an output not
+        // reachable) has no entry in the legend.
+        chart->legend()->markers(line).front()->setVisible(!data.label.empty() && !data.points.empty());
         return line;
     };
     for (std::size_t s = 0; s < data.spreadRates.size(); ++s) {
@@ -93,7 +94,7 @@ void ctlHazChart::ShowSeries(QLineSeries* series, bool shown)
 {
     series->setVisible(shown);
     for (QLegendMarker* marker : chart->legend()->markers(series))
-        marker->setVisible(shown && !series->name().isEmpty());
+        marker->setVisible(shown && !series->name().isEmpty() && series->count() > 0);
 }
 
 void ctlHazChart::ShowFinal(bool shown)

@@ -125,6 +125,32 @@ bool FuelModel_IO::FillModel(const std::vector<std::string>& values, clsFuelMode
     return true;
 }
 
+// A model whose values describe no fuel bed a fire could burn in (every calculation with it would
+// fail) is refused with the first field at fault. The empty size classes of the standard models
+// keep their ratio of 0: a ratio is needed only where there is a load.
+bool FuelModel_IO::CheckBurnable(const clsFuelModel& model)
+{
+    const auto refuse = [&](const std::string& field, const std::string& reason) {
+        return Fail("Fuel Model file " + currentFileName + " has a fuel model that cannot burn in line number " +
+                    LineNumberText() + ": model " + std::to_string(model.fuelModelID) + " (" +
+                    model.fuelModelCode + "), " + field + " " + reason);
+    };
+    if (!(model.sav1Hr > 0))
+        return refuse("sav1Hr", "must be above 0");
+    if (model.loadLiveHerb > 0 && !(model.savLiveHerb > 0))
+        return refuse("savLiveHerb", "must be above 0 for a herbaceous load");
+    if (model.loadLiveWoody > 0 && !(model.savLiveWoody > 0))
+        return refuse("savLiveWoody", "must be above 0 for a live woody load");
+    if (!(model.fuelBedDepth > 0))
+        return refuse("depth", "must be above 0");
+    if (!(model.deadFuelMx > 0))
+        return refuse("deadFuelMx", "must be above 0");
+    const bool curesHerbs = model.fuelModelType == "dynamic" && model.loadLiveHerb > 0;
+    if (!(model.load1Hr + model.load10Hr + model.load100Hr > 0) && !curesHerbs)
+        return refuse("load1Hr", "must be above 0 (no dead load, and no herbaceous load to cure)");
+    return true;
+}
+
 bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
 {
     if (AlreadyLoaded(fileName))
@@ -147,7 +173,7 @@ bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
             if (value == "N/A")
                 value = "1";
         auto model = std::make_shared<clsFuelModel>();
-        if (!FillModel(values, *model))
+        if (!FillModel(values, *model) || !CheckBurnable(*model))
             return false;
         const std::string key = std::to_string(model->fuelModelID);
         if (local.MemberIsPresent(key) || fmColl->MemberIsPresent(key))

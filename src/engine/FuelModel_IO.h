@@ -28,6 +28,7 @@ private:
     clsLineReader::Result ReadModelLine(std::string& line);
     bool FailToRead(clsLineReader::Result result);
     bool ReadUnitIndicator();
+    bool CheckBurnable(const clsFuelModel& model);
     bool FillModel(const std::vector<std::string>& values, clsFuelModel& model);
     bool ReadNumber(const std::string& text, double& value);
     bool Fail(const std::string& message, bool namesFile = true);

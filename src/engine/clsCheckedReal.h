@@ -23,7 +23,6 @@ public:
     static constexpr Failure InvalidArgument{5, "Invalid procedure call or argument"};
     static constexpr Failure Overflow{6, "Overflow"};
     static constexpr Failure DivisionByZero{11, "Division by zero"};
-    static constexpr Failure ObjectNotSet{91, "Object variable or With block variable not set"};
 
     class Pending {
     public:

@@ -112,6 +112,12 @@ std::string NumberText(double value)
     return TextLines::ShortestText(value);
 }
 
+// The surface spread rate (m/min) at which the low fire reaches the critical intensity I0 (kW/m).
+Real CriticalInitiationROS(Real initiation, const clsTorviOutputSet& L)
+{
+    return ((initiation / 3.4591) / L.HPA) * 18.2881;
+}
+
 bool Reject(clsTorviOutputs& result, int32_t number, std::string text)
 {
     result.ErrorNumber = number;
@@ -240,7 +246,7 @@ clsTorviOutputs clsTorvi::Calculate()
 
     std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs);
     if (!low)
-        return clsTorviOutputs();
+        return SurfaceDoesNotSpread();
     std::optional<clsTorviOutputSet> high =
         scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs) : clsTorviOutputSet();
     return CombineCrownFire(*low, high);
@@ -541,6 +547,19 @@ void clsTorvi::ResolveCanopyHPA()
     s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * 0.045914)).Value();
 }
 
+// A surface fire that does not spread has spread outputs of 0, but no wind brings it to a threshold
+// and no canopy can be ignited by it: its indices and crown thresholds do not exist (an index of 0
+// would read as a crown fire in calm air).
+clsTorviOutputs clsTorvi::SurfaceDoesNotSpread()
+{
+    clsTorviOutputs R;
+    for (double* field : {&R.TorchingIndex, &R.CrowningIndex, &R.SurfacingIndex, &R.CrownOCessation,
+                          &R.CrownFirelineIntensity, &R.CrownFlameLength, &R.CrownCriticalSurfaceROS,
+                          &R.CrownCriticalBulkDensity, &R.CrownRActive})
+        *field = clsTorviOutputs::NotReachable;
+    return R;
+}
+
 clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& high)
 {
     const clsTorviInputs& s = *scenario;
@@ -554,16 +573,18 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
     if (crownFire)
         activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
-    // A crown fire without a high model's fire (its fuel too wet to spread) fails as a missing
-    // object would. Shrub and conifer scenarios meet it often: it is returned, not thrown, so
-    // that it costs no more than a calculation.
-    if (!high)
-        return Crashed(Real::ObjectNotSet);
-    clsTorviOutputSet& Hs = *high;
-    if (crownFire) {
+    // A high model too wet to spread is a crown fire of zero spread rate: the limit of the formulas
+    // below as its spread rate goes to 0, without dividing by any of its terms. No wind makes it
+    // active, so the crown fraction burned is 0 and the active crown thresholds do not exist.
+    const bool highSpreads = high.has_value();
+    clsTorviOutputSet noSpread;
+    clsTorviOutputSet& Hs = highSpreads ? *high : noSpread;
+    if (crownFire && !highSpreads) {
+        initiationROS = CriticalInitiationROS(initiation, L);
+    } else if (crownFire) {
         const Real highPacking = highPackingTerm;
         crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
-        initiationROS = ((initiation / 3.4591) / L.HPA) * 18.2881;
+        initiationROS = CriticalInitiationROS(initiation, L);
         const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
         cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
         surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
@@ -571,7 +592,10 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     }
 
     clsTorviOutputs R;
-    if (Real(L.ROS) <= initiationROS && Real(Hs.ROS) > activeROS)
+    // Torching without a crown fire that can follow: passive, even with no crown fraction burned.
+    if (!highSpreads)
+        R.FireType = Real(L.ROS) > initiationROS ? 2 : 1;
+    else if (Real(L.ROS) <= initiationROS && Real(Hs.ROS) > activeROS)
         R.FireType = 3;
     else if (crownFraction == 0)
         R.FireType = 1;
@@ -628,9 +652,19 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
         R.CrownFlameLength = ByramFlameLength(initiation).Value();
         R.CrownCriticalSurfaceROS = (initiationROS * ChainsPerHourPerMetrePerMinute).Value();
-        R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
         R.CrownRActive = (activeROS * ChainsPerHourPerMetrePerMinute).Value();
-        R.CrownOCessation = cessationWind.Value();
+        if (highSpreads) {
+            R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
+            R.CrownOCessation = cessationWind.Value();
+        } else {
+            R.CrowningIndex = R.SurfacingIndex = clsTorviOutputs::NotReachable;
+            R.CrownCriticalBulkDensity = R.CrownOCessation = clsTorviOutputs::NotReachable;
+        }
+        // Without a canopy bulk density the critical active spread rate is a placeholder that no
+        // crown spread rate reaches: it keeps the fire passive, but nothing derived from it exists.
+        if (s.CanopyBulkDensity == 0)
+            R.CrownRActive = R.CrowningIndex = R.SurfacingIndex = R.CrownOCessation =
+                clsTorviOutputs::NotReachable;
     }
     return R;
 }

@@ -53,6 +53,7 @@ private:
     // Crown fire initiation and spread, fire type and the combined outputs.
     void ResolveInitiation();
     void ResolveCanopyHPA();
+    static clsTorviOutputs SurfaceDoesNotSpread();
     clsTorviOutputs CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& Hs);
     Real CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
                              Real crowningIndex, Real criticalInitiationROS, Real criticalActiveROS) const;

@@ -24,6 +24,16 @@ public:
     // shows "N/A" where a number stands and "not reachable" where a sentence describes it.
     static constexpr double NotReachable = std::numeric_limits<double>::quiet_NaN();
     static bool IsNotReachable(double value) { return std::isnan(value); }
+    // Where a number stands: files, boxes, grids.
+    static constexpr const char* NotReachableText = "N/A";
+    // Where a sentence describes it: chart notes, help.
+    static constexpr const char* NotReachableWords = "not reachable";
+
+    // How callers report a calculation that failed.
+    std::string FailureText() const
+    {
+        return "CalculateTorviOutputs Failure[" + std::to_string(ErrorNumber) + "] " + ErrorDescription;
+    }
 
     int32_t FireType = 0;                 // 1 surface, 2 passive, 3 conditional, 4 active; 0 no spread
     double TransitionFunction = 0;        // crown fraction burned

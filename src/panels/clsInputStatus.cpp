@@ -42,6 +42,11 @@ const clsInputStatus::Caption& clsInputStatus::InputCaption(int field)
     return inputCaptions[static_cast<std::size_t>(field)];
 }
 
+std::string clsInputStatus::FailureMessage(int scenario, const std::string& failure)
+{
+    return "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ": " + failure;
+}
+
 std::string clsInputStatus::Message(int scenario, int field, Problem problem)
 {
     const char* what = "";

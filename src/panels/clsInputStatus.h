@@ -18,4 +18,6 @@ public:
     static const Caption& InputCaption(int field);
     // The sentence for the first problem of a scenario (1..4); "" for Problem::None.
     static std::string Message(int scenario, int field, Problem problem);
+    // The sentence for a scenario whose calculation failed: "Scenario B: " + the failure.
+    static std::string FailureMessage(int scenario, const std::string& failure);
 };

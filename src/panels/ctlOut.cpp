@@ -1,6 +1,7 @@
 #include "panels/ctlOut.h"
 
 #include "app/TextLines.h"
+#include "engine/clsTorviOutputs.h"
 #include "panels/PanelMetrics.h"
 
 #include <QLineEdit>
@@ -59,6 +60,8 @@ void ctlOut::Init()
 double ctlOut::Number(const QLineEdit* box)
 {
     double value = 0;
+    if (box->text() == clsTorviOutputs::NotReachableText)
+        return clsTorviOutputs::NotReachable;
     if (!TextLines::ParseDouble(box->text().toStdString(), value))
         throw std::invalid_argument("ctlOut: " + box->objectName().toStdString() + " holds no number");
     return value;
@@ -66,6 +69,10 @@ double ctlOut::Number(const QLineEdit* box)
 
 void ctlOut::SetNumber(QLineEdit* box, double value)
 {
+    if (clsTorviOutputs::IsNotReachable(value)) {
+        box->setText(clsTorviOutputs::NotReachableText);
+        return;
+    }
     box->setText(QString::fromStdString(TextLines::ShortestText(value)));
 }
 

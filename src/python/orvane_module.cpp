@@ -5,6 +5,7 @@
 
 #include "app/CRC.h"
 #include "app/Module1.h"
+#include "app/TextLines.h"
 #include "app/clsUserInteraction.h"
 #include "engine/clsTorvi.h"
 #include "runs/Batch.h"
@@ -13,6 +14,7 @@
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsRun.h"
 #include "tables/TableCommand.h"
+#include "units/clsGlobalSettings.h"
 #include "units/clsUnits.h"
 
 #include <pybind11/numpy.h>
@@ -251,9 +253,10 @@ void StoreRow(ResultColumns::Targets& t, std::size_t row, Status status, const c
 
 void CheckSettings(double hcrown, int spreadDirection)
 {
-    if (!(hcrown > 0) || !std::isfinite(hcrown))
-        throw py::value_error("hcrown needs a heat content above 0 in kJ/kg");
-    if (spreadDirection < -180 || spreadDirection > 180)
+    if (!clsGlobalSettings::HCrownInRange(hcrown))  // NaN included
+        throw py::value_error("hcrown needs a heat content from " + TextLines::FixedText(clsGlobalSettings::MinHCrown, 0) +
+                              " to " + TextLines::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
+    if (spreadDirection < clsGlobalSettings::MinSpreadDirection || spreadDirection > clsGlobalSettings::MaxSpreadDirection)
         throw py::value_error("spread_direction needs whole degrees from -180 to 180");
 }
 

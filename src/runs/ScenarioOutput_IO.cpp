@@ -144,7 +144,11 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
     ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
     for (int i = 2; i < FieldCount; ++i) {
         const std::size_t column = lines.size();
-        TextLines::AppendFixedText(lines, FieldValue(record, i), Decimals[static_cast<std::size_t>(i)]);
+        const double value = FieldValue(record, i);
+        if (clsTorviOutputs::IsNotReachable(value))
+            lines += clsTorviOutputs::NotReachableText;
+        else
+            TextLines::AppendFixedText(lines, value, Decimals[static_cast<std::size_t>(i)]);
         ScenarioGrid::PadColumn(lines, column);
     }
     ScenarioGrid::AppendColumn(lines, name);

@@ -8,6 +8,7 @@
 #include "runs/Batch.h"
 #include "runs/SplitScnBatch.h"
 #include "runs/clsRun.h"
+#include "units/clsGlobalSettings.h"
 #include "tables/TableCommand.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ const char* const Usage =
     "  --jobs N                calculate on N threads (default: the number of processors); the\n"
     "                          output is the same for any N\n"
     "  --fuel-models FILE      load a custom fuel model file after the standard ones (repeatable)\n"
-    "  --hcrown VALUE          heat content of crown fuel in kJ/kg (default 18000)\n"
+    "  --hcrown VALUE          heat content of crown fuel in kJ/kg, 5000 to 40000 (default 18000)\n"
     "  --spread-direction DEG  direction of the reported spread rates, -180 to 180 (default 0)\n"
     "  --force                 replace existing output files\n"
     "  --help                  show this help\n"
@@ -187,8 +188,10 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
                 return fail("--fuel-models needs a file name");
             options.fuelModelFiles.push_back(argv[++i]);
         } else if (arg == "--hcrown") {
-            if (!hasValue || !TextLines::ParseDouble(argv[i + 1], options.hcrown) || options.hcrown <= 0)
-                return fail("--hcrown needs a heat content above 0 in kJ/kg");
+            if (!hasValue || !TextLines::ParseDouble(argv[i + 1], options.hcrown) ||
+                !clsGlobalSettings::HCrownInRange(options.hcrown))
+                return fail("--hcrown needs a heat content from " + TextLines::FixedText(clsGlobalSettings::MinHCrown, 0) +
+                            " to " + TextLines::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
             ++i;
         } else if (arg == "--spread-direction") {
             int32_t degrees = 0;

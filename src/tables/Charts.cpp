@@ -47,4 +47,35 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
     return chart;
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> ReachableRuns(const std::vector<double>& y)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> runs;
+    for (std::size_t p = 0; p < y.size();) {
+        if (clsTorviOutputs::IsNotReachable(y[p])) {
+            ++p;
+            continue;
+        }
+        const std::size_t first = p;
+        while (p < y.size() && !clsTorviOutputs::IsNotReachable(y[p]))
+            ++p;
+        runs.emplace_back(first, p);
+    }
+    return runs;
+}
+
+std::optional<std::pair<double, double>> ValueRange(const std::vector<OutputChartData::Series>& series)
+{
+    std::optional<std::pair<double, double>> range;
+    for (const OutputChartData::Series& one : series)
+        for (const double y : one.y) {
+            if (clsTorviOutputs::IsNotReachable(y))
+                continue;
+            if (!range)
+                range.emplace(y, y);
+            range->first = std::min(range->first, y);
+            range->second = std::max(range->second, y);
+        }
+    return range;
+}
+
 }  // namespace Charts

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Tables;
@@ -38,5 +41,12 @@ void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>
 // A" to "Scenario D" for a scenario without one), the selected output in the selected unit.
 OutputChartData OutputChart(const Tables& tables, const TableSelection& selection,
                             const std::array<std::string, 4>& scenarioNames);
+
+// The runs of consecutive points of a series that have a value, as [first, last) positions: a
+// row whose output is not reachable has no point, and the line does not bridge it.
+std::vector<std::pair<std::size_t, std::size_t>> ReachableRuns(const std::vector<double>& y);
+// The smallest and largest value of every series, not reachable points left out; nothing when no
+// point has a value.
+std::optional<std::pair<double, double>> ValueRange(const std::vector<OutputChartData::Series>& series);
 
 }  // namespace Charts

@@ -242,6 +242,8 @@ int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const
     const Tables::Outcome outcome = tables.ComputeTable(selection, validated);
     if (outcome == Tables::Outcome::NotComputed)
         ui.ShowMessage("No scenario of " + input + " passed the checks: no table was written.");
+    if (outcome == Tables::Outcome::Failed)
+        ui.ShowMessage(tables.FailureNote());
     if (outcome != Tables::Outcome::Computed)
         return ExitFailure;
     table = tables.ExportContent(selection);

@@ -156,6 +156,8 @@ void WriteInput(const Variable& variable, clsTorviInputs& record, double value)
 double OutputValue(const Output& output, clsUnits& catalogue, int16_t unit, const clsTorviOutputs& result)
 {
     const double native = result.*output.quantity;
+    if (clsTorviOutputs::IsNotReachable(native))
+        return native;
     return output.converted ? (catalogue.*output.member).Cvt(unit, native, 1) : native;
 }
 

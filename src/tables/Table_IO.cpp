@@ -2,6 +2,7 @@
 
 #include "app/TextLines.h"
 #include "app/clsSafeOutputFile.h"
+#include "engine/clsTorviOutputs.h"
 #include "runs/ScenarioInput_IO.h"
 
 namespace {
@@ -33,7 +34,8 @@ std::vector<std::string> Table_IO::TableLines(const TableFile& table) const
         std::array<std::string, 4> values;
         for (std::size_t i = 0; i < values.size(); ++i)
             if (row.values[i])
-                values[i] = TextLines::ShortestText(*row.values[i]);
+                values[i] = clsTorviOutputs::IsNotReachable(*row.values[i]) ? clsTorviOutputs::NotReachableText
+                                                                           : TextLines::ShortestText(*row.values[i]);
         lines.push_back(Join(row.input, values));
     }
     lines.emplace_back();

@@ -126,6 +126,7 @@ bool Tables::SameRun(const Results& a, const Results& b)
 
 Tables::Outcome Tables::ComputeTable(const TableSelection& selection, const std::array<bool, 4>& validated)
 {
+    failureNote.clear();
     if (!selection.Computable()) {
         ClearResults();
         return Outcome::NotComputed;
@@ -164,9 +165,7 @@ Tables::Outcome Tables::ComputeTable(const TableSelection& selection, const std:
         if (!validated[Slot(i)] || ComputeColumn(i, table))
             continue;
         ui.SetBusy(false);
-        const clsTorviOutputs& failure = table.columns[Slot(i)].back();
-        ui.ShowMessage("CalculateTorviOutputs Failure[" + std::to_string(failure.ErrorNumber) + "] " +
-                       failure.ErrorDescription);
+        failureNote = FailureNoteOf(selection, table, i);
         ClearResults();
         return Outcome::Failed;
     }
@@ -197,6 +196,20 @@ bool Tables::ComputeColumn(int scenario, Results& table)
     return true;
 }
 
+// "Scenario B, row 12 (Dead Moisture 1-Hr 28 %): " + the engine's failure: said once, beside the
+// grid or chart, rather than in a message at every edit of a control.
+std::string Tables::FailureNoteOf(const TableSelection& selection, const Results& table, int scenario)
+{
+    const std::vector<clsTorviOutputs>& column = table.columns[Slot(scenario)];
+    const std::size_t row = column.size() - 1;
+    const TableVariables::Variable& variable = *TableVariables::FindVariable(table.rowVarId);
+    std::string rowText = std::string(variable.rowText) + " " + InputCellText(table.rowValues[row]);
+    if (!selection.rowUnitLabel.empty())
+        rowText += " " + selection.rowUnitLabel;
+    return "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", row " +
+           std::to_string(row + 1) + " (" + rowText + "): " + column.back().FailureText();
+}
+
 double Tables::CellValue(const TableSelection& selection, int row, int scenario) const
 {
     const TableVariables::Output& output = *TableVariables::FindOutput(selection.colVarId);
@@ -207,6 +220,13 @@ double Tables::CellValue(const TableSelection& selection, int row, int scenario)
 std::string Tables::InputCellText(double rowValue)
 {
     return TextLines::ShortestText(TextLines::RoundToDecimals(rowValue, 3));
+}
+
+std::string Tables::CellText(double value, const TableSelection& selection, const NumberFormat& format)
+{
+    if (clsTorviOutputs::IsNotReachable(value))
+        return clsTorviOutputs::NotReachableText;
+    return FormattedText(value, selection.colPrecision, format);
 }
 
 std::string Tables::FormattedText(double value, int decimals, const NumberFormat& format)
@@ -237,8 +257,7 @@ GridData Tables::FillGrid(const TableSelection& selection, const NumberFormat& f
         cells[0] = InputCellText(results.rowValues[static_cast<std::size_t>(r - 1)]);
         for (int i = 1; i <= clsRun::NumScenarios(); ++i)
             if (ColumnComputed(i))
-                cells[static_cast<std::size_t>(i)] =
-                    FormattedText(CellValue(selection, r, i), selection.colPrecision, format);
+                cells[static_cast<std::size_t>(i)] = CellText(CellValue(selection, r, i), selection, format);
         grid.rows.push_back(cells);
     }
     return grid;

@@ -78,10 +78,13 @@ public:
     static clsTorviInputs WorkingCopyOf(clsRun& run, int scenario);
 
     // NotComputed (results cleared) when the selection is incomplete or no scenario is validated;
-    // Failed (results cleared, the engine's message shown) at the first engine failure. Computing
-    // what the results already hold reuses them.
+    // Failed (results cleared, FailureNote saying where and why) at the first engine failure.
+    // Computing what the results already hold reuses them.
     Outcome ComputeTable(const TableSelection& selection, const std::array<bool, 4>& validated);
     void ClearResults();
+    // One line on the last computation's failure: which scenario and row, and the engine's
+    // message; "" after a computation that did not fail.
+    const std::string& FailureNote() const { return failureNote; }
     bool HasResults() const { return hasResults; }
     // The rows computed, as the input column shows them, in the row control's unit.
     const std::vector<double>& RowValues() const { return results.rowValues; }
@@ -116,10 +119,13 @@ private:
         std::array<clsTorviInputs, 4> finalCopies;
     };
     static bool SameRun(const Results& a, const Results& b);
+    static std::string FailureNoteOf(const TableSelection& selection, const Results& table, int scenario);
+    static std::string CellText(double value, const TableSelection& selection, const NumberFormat& format);
     bool ComputeColumn(int scenario, Results& table);
 
     clsRun& run;
     clsUserInteraction& ui;
     Results results;
     bool hasResults = false;
+    std::string failureNote;
 };

@@ -43,6 +43,7 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
       tblColOutput(new ctlColOutput(tableViews.tblColOutput, frame)),
       tableView(new ctlOutputTable(frame)),
       chartView(new ctlOutputChart(frame)),
+      failureNote(new FailureNote(frame)),
       btnTextFile(new QPushButton("Text File", frame)),
       btnCaptureChart(new QPushButton("Capture Chart", frame)),
       btnPrintChart(new QPushButton("Print Chart", frame)),
@@ -70,6 +71,7 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
     controls->addStretch();
     body->addLayout(controls);
     auto* display = new QVBoxLayout;
+    display->addWidget(failureNote);
     display->addWidget(tableView);
     display->addWidget(chartView);
     body->addLayout(display, 1);
@@ -133,6 +135,7 @@ void TablesTab::ComputeTable()
 {
     const TableSelection selection = Selection();
     const Tables::Outcome outcome = tables.ComputeTable(selection, views.Validated());
+    failureNote->Say(tables.FailureNote());
     if (!chartShown) {
         tableView->Show(tables.FillGrid(selection, LocaleFormat()));
     } else if (outcome == Tables::Outcome::Computed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tables/ChartCommands.h"
+#include "tables/FailureNote.h"
 #include "tables/Tables.h"
 
 #include <QString>
@@ -49,6 +50,7 @@ public:
     ctlColOutput* tblColOutput;
     ctlOutputTable* tableView;
     ctlOutputChart* chartView;
+    FailureNote* failureNote;
     QPushButton* btnTextFile;
     QPushButton* btnCaptureChart;
     QPushButton* btnPrintChart;

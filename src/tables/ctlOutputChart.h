@@ -2,6 +2,9 @@
 
 #include "tables/ctlChart.h"
 
+#include <cstddef>
+
+class QAbstractAxis;
 struct OutputChartData;
 
 // The output chart: a line per scenario over the row values, drawn with the look of the chart
@@ -15,4 +18,7 @@ public:
     // "Legend".
     void SetUp(const clsChartTemplate& look);
     void Draw(const OutputChartData& data);
+
+private:
+    void AddSeries(const OutputChartData& data, std::size_t s, QAbstractAxis* xAxis, QAbstractAxis* yAxis);
 };

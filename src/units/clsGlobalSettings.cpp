@@ -3,6 +3,9 @@
 #include "app/TextLines.h"
 #include "runs/clsRun.h"
 
+#include <cmath>
+#include <stdexcept>
+
 clsGlobalSettings::clsGlobalSettings(clsRun& owner)
     : run(owner), nativeHCrown(owner.globalHCrown), unit(owner.units.globalHCrownUnits.GetCurrUnit())
 {
@@ -21,6 +24,14 @@ std::string clsGlobalSettings::SpreadDirText() const
     return std::to_string(run.globalSpreadDirection);
 }
 
+std::string clsGlobalSettings::HCrownRangeText() const
+{
+    // Rounded inwards, so that every whole number of the range shown is accepted.
+    const double low = std::ceil(run.units.CvtHCrown(unit, MinHCrown, 1));
+    const double high = std::floor(run.units.CvtHCrown(unit, MaxHCrown, 1));
+    return "[" + TextLines::FixedText(low, 0) + "-" + TextLines::FixedText(high, 0) + "]";
+}
+
 bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
 {
     if (text == shownText) {
@@ -30,7 +41,12 @@ bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
     double typed = 0;
     if (!TextLines::ParseDouble(text, typed))
         return false;
-    native = run.units.CvtHCrown(1, typed, unit);
+    // A number too large to convert is refused like any value out of range.
+    try {
+        native = run.units.CvtHCrown(1, typed, unit);
+    } catch (const std::overflow_error&) {
+        return false;
+    }
     return true;
 }
 
@@ -44,7 +60,7 @@ void clsGlobalSettings::ChangeUnit(int16_t newUnit, const std::string& typedText
 bool clsGlobalSettings::Accept(const std::string& hcrownText, const std::string& spreadDirText)
 {
     double native = 0;
-    hcrownValid = NativeOf(hcrownText, native);
+    hcrownValid = NativeOf(hcrownText, native) && HCrownInRange(native);
     int32_t direction = 0;
     spreadDirValid = TextLines::ParseInt32(spreadDirText, direction) && direction >= MinSpreadDirection &&
                      direction <= MaxSpreadDirection;

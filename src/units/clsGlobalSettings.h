@@ -14,6 +14,12 @@ class clsGlobalSettings {
 public:
     static constexpr int16_t MinSpreadDirection = -180;
     static constexpr int16_t MaxSpreadDirection = 180;
+    // The heat contents of crown fuels that can be meant (kJ/kg): below, a value lowers the
+    // canopy's heat per unit area to nothing or below it; above, it is a slip of the keyboard that
+    // overflows the calculation.
+    static constexpr double MinHCrown = 5000;
+    static constexpr double MaxHCrown = 40000;
+    static bool HCrownInRange(double kJPerKg) { return kJPerKg >= MinHCrown && kJPerKg <= MaxHCrown; }
 
     // Takes the run's values and the unit currently selected for the heat content.
     explicit clsGlobalSettings(clsRun& run);
@@ -22,12 +28,14 @@ public:
     // The heat content in the unit shown, with that unit's decimals.
     const std::string& HCrownText() const { return shownText; }
     std::string SpreadDirText() const;
+    // The accepted heat contents in the unit shown, as the tooltip of the box gives them.
+    std::string HCrownRangeText() const;
 
     // Shows the heat content in another unit. A number the user has typed over the shown text is
     // taken first, so that what is converted is what the user sees.
     void ChangeUnit(int16_t newUnit, const std::string& typedText);
     // OK: stores the unit, the heat content and the spread direction into the run, but only when
-    // both values are valid (a heat content that is a number, a spread direction that rounds to a
+    // both values are valid (a heat content that is a number in the range, a spread direction that rounds to a
     // whole number from -180 to 180); false otherwise, with nothing stored.
     bool Accept(const std::string& hcrownText, const std::string& spreadDirText);
     // After Accept: which of the two values were valid.

@@ -49,6 +49,7 @@ frmGlobalSettings::frmGlobalSettings(clsRun& run, QWidget* parent)
     txtHCrown->setText(QString::fromStdString(settings.HCrownText()));
     txtSpreadDir->setText(QString::fromStdString(settings.SpreadDirText()));
     txtSpreadDir->setToolTip("[0-180]");
+    txtHCrown->setToolTip(QString::fromStdString(settings.HCrownRangeText()));
     for (QLineEdit* box : {txtHCrown, txtSpreadDir})
         box->setAutoFillBackground(true);
     txtSpreadDir->installEventFilter(this);
@@ -94,6 +95,7 @@ void frmGlobalSettings::UnitChosen()
     settings.ChangeUnit(static_cast<int16_t>(cmboHCrown->currentData().toInt()),
                        txtHCrown->text().trimmed().toStdString());
     txtHCrown->setText(QString::fromStdString(settings.HCrownText()));
+    txtHCrown->setToolTip(QString::fromStdString(settings.HCrownRangeText()));
 }
 
 void frmGlobalSettings::OK()

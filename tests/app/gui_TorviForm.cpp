@@ -600,6 +600,45 @@ private slots:
         QVERIFY(ui.messages.empty());
     }
 
+    // FM8 under a conifer canopy at a 1-hour moisture of 28 %: FM10, the crown model, is past its
+    // extinction. The surface fire is a result; what needs an active crown fire is "N/A".
+    void aCanopyTooWetToCarryFireShowsNotReachable()
+    {
+        TypeConiferScenario(2);
+        ChooseModel(In(2).cmdLowFM, "FM8");
+        Type(2, 11, "28");
+        QVERIFY(Calculated(2));
+        QCOMPARE(Out(2).GetFireType(), QString("surface"));
+        for (QLineEdit* box : {Out(2).txtIdxCrown, Out(2).txtIdxSurface, Out(2).txtASCanopyBD, Out(2).txtOCess})
+            QCOMPARE(box->text(), QString("N/A"));
+        for (QLineEdit* box : {Out(2).txtROS, Out(2).txtIdxTorch, Out(2).txtInitCritSurfROS, Out(2).txtASRactive}) {
+            bool number = false;
+            QVERIFY2(box->text().toDouble(&number) > 0 && number, qPrintable(box->objectName() + " " + box->text()));
+        }
+        QCOMPARE(Out(2).txtCrownFB->text(), QString("0"));
+        QVERIFY(ui.messages.empty());
+        QCOMPARE(form->lblInputStatus->text(), QString());
+    }
+
+    // A calculation that fails shows no output, not zeros, and the status bar says why.
+    void aFailedCalculationEmptiesThePanelAndNamesTheFailure()
+    {
+        TypeConiferScenario(2);
+        QVERIFY(Calculated(2));
+        run->torvi.FuelModels = nullptr;
+        Type(2, 21, "15");
+        QVERIFY(Out(2).txtROS->text().isEmpty());
+        QVERIFY(Out(2).GetFireType().isEmpty());
+        QVERIFY(Out(2).txtIdxTorch->text().isEmpty());
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario B: CalculateTorviOutputs Failure[1000] Cannot run Torvi calcs.  You need to "
+                         "provide the fuel models first."));
+        run->torvi.FuelModels = run->defFM.fmColl;
+        Type(2, 21, "20");
+        QVERIFY(Calculated(2));
+        QCOMPARE(form->lblInputStatus->text(), QString());
+    }
+
     void aConiferStandShowsItsFixedHighWindReductionFactor()
     {
         PickVegType(1, "conifer");

@@ -25,6 +25,7 @@
 #include <QComboBox>
 #include <QImageReader>
 #include <QLabel>
+#include <QValueAxis>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
@@ -139,6 +140,31 @@ private slots:
         QCOMPARE(HazardChart().chart->axes(Qt::Horizontal)[0]->titleText(), QString("Open Wind Speed (km/hr)"));
         const double torching = Hazard().Results().Rows().front().scenario.TorchingIndex;
         QVERIFY(qAbs(HazardChart().indexLines[0]->at(0).x() - torching * 1.609348854) < 1e-9);
+        QVERIFY(ui.messages.empty());
+    }
+
+    // A stand without canopy bulk density: no crowning index line and no SPRTactive line, and the
+    // legend lists only what is drawn.
+    void theHazardChartDrawsNothingThatIsNotReachable()
+    {
+        LoadScenario(2, "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0 6 1 100 6 20 20 0", "Bare");
+        ClickTab(HazardPage);
+        Choose(Hazard().cmboHazScenario, " Bare");
+        QCOMPARE(HazardChart().chart->title(), QString("Crown Fire Hazard Assessment Chart"));
+        QCOMPARE(Names(HazardChart().indexLines), QStringList{"Torching Index"});
+        QChart& chart = *HazardChart().chart;
+        QCOMPARE(HazardChart().spreadRates.size(), std::size_t(5));
+        QCOMPARE(HazardChart().spreadRates[2]->name(), QString("SPRTactive"));
+        QCOMPARE(HazardChart().spreadRates[2]->count(), 0);
+        QVERIFY(!LegendShows(chart, HazardChart().spreadRates[2]));
+        for (std::size_t s : {0u, 1u, 3u, 4u})
+            QVERIFY(HazardChart().spreadRates[s]->count() > 0 && LegendShows(chart, HazardChart().spreadRates[s]));
+        QVERIFY(LegendShows(chart, HazardChart().indexLines[0]));
+        // The spread rate axis is scaled to the lines drawn, not to a placeholder of 999 m/min.
+        auto* rates = static_cast<QValueAxis*>(chart.axes(Qt::Vertical)[0]);
+        QVERIFY2(rates->max() < 1000, qPrintable(QString::number(rates->max())));
+        auto* note = Hazard().findChild<QLabel*>("lblFailureNote");
+        QVERIFY(note && !note->isVisible());
         QVERIFY(ui.messages.empty());
     }
 

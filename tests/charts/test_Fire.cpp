@@ -198,6 +198,8 @@ TEST_F(FireTest, TheFourIndexWindsAreInsertedInAscendingOrder)
         {0, 0, {0.05, 0.05}, {{0, "0"}, {1, "TI2"}, {2, "CI2"}, {3, "1"}, {42, "40"}}},
         // A wind beyond 40 is left out.
         {39.98, 50, {39.93}, {{40, "39.93"}, {41, "40"}}},
+        // A crowning index that is not reachable has no winds beside it and no "CI2".
+        {5.5, clsTorviOutputs::NotReachable, {5.45, 5.55}, {{6, "5.45"}, {7, "TI2"}, {8, "6"}, {42, "40"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "TI " << c.ti << ", CI " << c.ci);
@@ -314,8 +316,10 @@ TEST_F(FireTest, AnEngineFailureIsToldAndLeavesNoChart)
     SetScenario(1, Timber, "Ridge");
     fake.fails = [](const clsTorviInputs& in) { return in.OpenWindSpeed == 7; };
     Show();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "CalculateTorviOutputs Failure[2004] Invalid Open Wind Speed: 7.000000");
+    // Told once above the chart, not in a message box.
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(fire.FailureNote(),
+              "Scenario A, open wind 7 mi/hr: CalculateTorviOutputs Failure[2004] Invalid Open Wind Speed: 7.000000");
     EXPECT_TRUE(fire.Points().empty());
     EXPECT_TRUE(fire.Drawing().Empty());
     EXPECT_EQ(fire.txtWindPt, "");

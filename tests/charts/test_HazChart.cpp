@@ -181,6 +181,10 @@ TEST_F(HazChartTest, AFailedRowIsLeftOutOfItsSeriesWithoutAMessage)
     Show(0, 10, 2);
     EXPECT_TRUE(ui.messages.empty());
     const HazChartData& drawing = chart.Drawing();
+    // One line above the chart says which row failed and why.
+    EXPECT_EQ(drawing.failureNote.rfind("Scenario A, open wind 4 ", 0), 0u) << drawing.failureNote;
+    EXPECT_NE(drawing.failureNote.find(": CalculateTorviOutputs Failure[2004] Invalid Open Wind Speed: 4"),
+              std::string::npos) << drawing.failureNote;
     for (std::size_t s : {0u, 2u, 3u, 4u})
         EXPECT_EQ(Xs(drawing.spreadRates[s].points), (std::vector<double>{0, 2, 6, 8, 10})) << "series " << s + 1;
     EXPECT_EQ(Xs(drawing.spreadRates[1].points), (std::vector<double>{0, 2, 4, 8, 10}));
@@ -192,6 +196,25 @@ TEST_F(HazChartTest, AFailedRowIsLeftOutOfItsSeriesWithoutAMessage)
     EXPECT_TRUE(chart.Drawing().indexLines.empty());
     ExpectSame(fake.ScenarioWinds(), {0, 2, 4, 6, 8, 10});
     EXPECT_EQ(Xs(drawing.spreadRates[4].points), (std::vector<double>{2, 4, 6, 8, 10}));
+}
+
+// A crowning index and an SPRTactive that are not reachable have no line, no wind beside them and
+// nothing in the legend (a series without a point has no entry).
+TEST_F(HazChartTest, WhatIsNotReachableIsNotDrawn)
+{
+    SetScenario(1, Timber, "Ridge");
+    fake.torchingIndex = 5.5;
+    fake.crowningIndex = clsTorviOutputs::NotReachable;
+    fake.activeRate = clsTorviOutputs::NotReachable;
+    Show(0, 10, 2);
+    ExpectSame(fake.ScenarioWinds(), {0, 2, 4, 5.51, 6, 8, 10});
+    const HazChartData& drawing = chart.Drawing();
+    EXPECT_EQ(Labels(drawing.indexLines), std::vector<std::string>{"Torching Index"});
+    ASSERT_EQ(drawing.spreadRates.size(), 5u);
+    EXPECT_EQ(drawing.spreadRates[2].label, "SPRTactive");
+    EXPECT_TRUE(drawing.spreadRates[2].points.empty());
+    EXPECT_EQ(drawing.spreadRates[3].points.size(), 7u);
+    EXPECT_EQ(drawing.failureNote, "");
 }
 
 TEST_F(HazChartTest, TheOutputIsAlwaysTheSpreadRate)

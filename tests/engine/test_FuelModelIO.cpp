@@ -129,6 +129,25 @@ TEST_F(FuelModelIO, FailuresNameTheLineAndMergeNothing)
          "Line number 3 of Fuel Model file: {} is longer than 1048576 characters"},
         {"longunits.fmd", "# units follow\r\n" + std::string(clsLineReader::MaxLineLength + 1, ' ') + "ENGLISH\r\n",
          "Line number 2 of Fuel Model file: {} is longer than 1048576 characters"},
+        // Models that cannot burn by construction, each named with the first field at fault.
+        {"nosav.fmd", "ENGLISH\r\n" + good + "305 X 1 0 0 0 0 static 0 0 0 1 25 8000 8000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 305 (X), sav1Hr must be "
+         "above 0"},
+        {"herbsav.fmd", "ENGLISH\r\n" + good + "306 X 1 0 0 0.5 0 dynamic 2000 0 0 1 25 8000 8000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 306 (X), savLiveHerb must be "
+         "above 0 for a herbaceous load"},
+        {"woodysav.fmd", "ENGLISH\r\n" + good + "307 X 1 0 0 0 0.5 static 2000 0 -1 1 25 8000 8000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 307 (X), savLiveWoody must "
+         "be above 0 for a live woody load"},
+        {"nodepth.fmd", "ENGLISH\r\n" + good + "308 X 1 0 0 0 0 static 2000 0 0 0 25 8000 8000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 308 (X), depth must be "
+         "above 0"},
+        {"nomx.fmd", "METRIC\r\n" + good + "309 X 1 0 0 0 0 static 60 0 0 30 -2 18000 18000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 309 (X), deadFuelMx must be "
+         "above 0"},
+        {"nodead.fmd", "ENGLISH\r\n" + good + "310 X 0 0 0 0.5 1 static 2000 1500 1500 1 25 8000 8000 Bad\r\n",
+         "Fuel Model file {} has a fuel model that cannot burn in line number 3: model 310 (X), load1Hr must be "
+         "above 0 (no dead load, and no herbaceous load to cure)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -142,6 +161,10 @@ TEST_F(FuelModelIO, FailuresNameTheLineAndMergeNothing)
         EXPECT_FALSE(reader.fmColl->MemberIsPresent("302"));
     }
     EXPECT_EQ(reader.FMfileNames(1), "");
+
+    // A dynamic model without dead load burns its cured herbs; empty classes keep a ratio of 0.
+    const std::string cures = dir.Write("cures.fmd", "ENGLISH\r\n311 C 0 0 0 0.5 0 dynamic 2000 1800 0 1 25 8000 8000 Herbs\r\n");
+    EXPECT_TRUE(reader.LoadFuelModel(cures)) << reader.errStr;
 }
 
 TEST_F(FuelModelIO, AByteOrderMarkIsSkippedAndMessagesOfOurOwnNameTheFile)

@@ -10,6 +10,12 @@
 // error number and text, the success flag) and the input record after the call (the engine rewrites
 // some of its fields). One engine object calculates the whole set, one call after another, so work
 // it keeps between calls is exercised the way the batch and the tables use it.
+//
+// It was taken again when a high fuel model too wet to spread became a result instead of a failure,
+// after scripts/compare_engine_records.py had shown, record by record over this set, that the only
+// changes were those records (4088, all now successful) and fields now not reachable (the indices
+// and thresholds of a surface fire that does not spread, those derived from the 999 m/min
+// placeholder of a canopy without bulk density); every other field was bit-identical.
 #include "TorviTestSupport.h"
 #include "support/SplitMix.h"
 
@@ -182,7 +188,7 @@ clsTorviInputs GeneratedScenario(Draw& draw, int index, const std::vector<int32_
 TEST(TorviOutputBits, EveryResultOfAGeneratedSetIsUnchanged)
 {
     constexpr int Scenarios = 80000;
-    constexpr uint64_t ExpectedChecksum = 0x9b890e106c501378;
+    constexpr uint64_t ExpectedChecksum = 0xf276c41c1683ed72;
 
     clsTorvi engine;
     engine.FuelModels = GeneratedFuelModels();
@@ -214,8 +220,7 @@ TEST(TorviOutputBits, EveryResultOfAGeneratedSetIsUnchanged)
     for (const char* outcome : {"fire type 0", "fire type 1", "fire type 2", "fire type 3", "fire type 4",
                                 "error 2001", "error 3002", "error 3003", "error 2003", "error 2005",
                                 "error 2006", "error 2013", "error 4000 Program crashed: #11 Division by zero",
-                                "error 4000 Program crashed: #6 Overflow",
-                                "error 4000 Program crashed: #91 Object variable or With block variable not set"})
+                                "error 4000 Program crashed: #6 Overflow"})
         EXPECT_GT(outcomes[outcome], 0) << outcome << " never occurs; outcomes:\n" << seen;
 
     EXPECT_EQ(sum.Value(), ExpectedChecksum) << std::hex << sum.Value() << "\noutcomes:\n" << seen;

@@ -7,12 +7,16 @@
 
 #include <sys/stat.h>
 
+#include <sstream>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // A surface fire in fuel model 1 too wet to spread (1-h moisture 30 above its extinction at 12):
-// every output is 0. `changes` replaces values by field index.
+// its spread outputs are 0. `changes` replaces values by field index.
 std::string Record(const std::string& name, const std::vector<std::pair<int, std::string>>& changes = {})
 {
     std::string values[24] = {"3", "1", "0.4", "1", "1", "1", "1", "0.4", "1", "1", "1", "30",
@@ -25,10 +29,21 @@ std::string Record(const std::string& name, const std::vector<std::pair<int, std
     return line + name;
 }
 
+// A fire that does not spread: spread outputs 0, its indices and crown thresholds not reachable.
 const std::string ZeroLine =
     "0               0               0.00            0.00            0               0               0.0             "
-    "0.00            0.0             0.0             0.0             0.0             0               0.00            "
-    "0.00            0.000           0.00            0.0             ";
+    "0.00            0.0             N/A             N/A             N/A             N/A             N/A             "
+    "N/A             N/A             N/A             N/A             ";
+
+// The columns of a result line.
+std::vector<std::string> Columns(const std::string& line)
+{
+    std::vector<std::string> columns;
+    std::istringstream words(line);
+    for (std::string word; words >> word;)
+        columns.push_back(word);
+    return columns;
+}
 
 
 class BatchTest : public ::testing::Test {
@@ -349,21 +364,33 @@ TEST_F(BatchTest, TheConiferTypeAndTheGlobalSettingsReachTheEngine)
 
 TEST_F(BatchTest, ARecordTheEngineCannotCalculateIsAnErrorLine)
 {
-    // An unknown fuel model, a simulation type outside 1 to 3, and a calculation that fails: none of
-    // them may pass for a fire too wet to spread.
-    const std::string crash = "1 148 0.3 1 1 1 162 0.9 1 1 1 34 2 37 118 172 0.9 35 13 94 2 56 20 105 Crash";
+    // An unknown fuel model and a simulation type outside 1 to 3: neither may pass for a fire too
+    // wet to spread. A shrub whose high model (SH2, extinction 15 %) is too wet to spread at a
+    // 1-hour moisture of 34 % is a result: its active crown thresholds are not reachable.
+    const std::string wetShrub = "1 148 0.3 1 1 1 162 0.9 1 1 1 34 2 37 118 172 0.9 35 13 94 2 56 20 105 Wet";
     const Batch::Result result =
-        Process({Record("Missing model", {{1, "99"}}), Record("Type four", {{0, "4"}}), Record("Fine"), crash});
-    EXPECT_EQ(Output(), Headers() +
-                            "#-- Calculation Error: record #1: CalculateTorviOutputs Failure[3002] LOW: Fuel model #99 "
-                            "is missing from the Fuel Models collection.\r\n"
-                            "#-- Calculation Error: record #2: CalculateTorviOutputs Failure[2001] Invalid VegType: 4\r\n" +
-                            ZeroLine + "Fine            \r\n"
-                            "#-- Calculation Error: record #4: CalculateTorviOutputs Failure[4000] Program crashed: "
-                            "#91 Object variable or With block variable not set\r\n");
-    EXPECT_EQ(result.summary, Summary(1, 3));
-    EXPECT_EQ(result.datasets, 1);
-    EXPECT_EQ(result.errors, 3);
+        Process({Record("Missing model", {{1, "99"}}), Record("Type four", {{0, "4"}}), Record("Fine"), wetShrub});
+    const std::string output = Output();
+    EXPECT_EQ(output.substr(0, output.rfind("\r\n", output.size() - 3) + 2),
+              Headers() +
+                  "#-- Calculation Error: record #1: CalculateTorviOutputs Failure[3002] LOW: Fuel model #99 "
+                  "is missing from the Fuel Models collection.\r\n"
+                  "#-- Calculation Error: record #2: CalculateTorviOutputs Failure[2001] Invalid VegType: 4\r\n" +
+                  ZeroLine + "Fine            \r\n");
+    const std::string last = output.substr(output.rfind("\r\n", output.size() - 3) + 2);
+    const std::vector<std::string> columns = Columns(last);
+    ASSERT_EQ(columns.size(), 19u) << last;
+    EXPECT_TRUE(columns[1] == "surface" || columns[1] == "passive") << last;
+    EXPECT_EQ(columns[2], "0.00") << "no crown fraction burned: " << last;
+    for (const std::size_t notReachable : {10, 11, 15, 17})  // CRNI, SURI, ACBDactive, OWNDcessation
+        EXPECT_EQ(columns[notReachable], "N/A") << notReachable << ": " << last;
+    for (const std::size_t number : {3, 9, 12, 16})  // SPRT, TORI, FLINinitiation, SPRTactive
+        EXPECT_NE(columns[number], "N/A") << number << ": " << last;
+    // Padded like any field: the name column starts where it starts on every line.
+    EXPECT_EQ(last.find("Wet"), 18u * 16u) << last;
+    EXPECT_EQ(result.summary, Summary(2, 2));
+    EXPECT_EQ(result.datasets, 2);
+    EXPECT_EQ(result.errors, 2);
     EXPECT_TRUE(result.completed);
 }
 

@@ -1,7 +1,11 @@
 // The output of orvane-batch, byte for byte, over a generated input of a hundred thousand records
 // (GeneratedBatch.h): the one a single thread gives is pinned by the checksum of the output that the
 // batch gave before it was made faster, and every number of threads and the standard streams give
-// those same bytes, summary and exit status.
+// those same bytes, summary and exit status. It was taken again when a high fuel model too wet to
+// spread became a result: 2005 error lines of such records became result lines (2005 more datasets,
+// 2005 fewer errors), and fields not reachable are written "N/A"; the engine's records were shown
+// unchanged otherwise, bit for bit (scripts/compare_engine_records.py), and the writer only adds
+// the text of a value that is not reachable.
 
 #include "GeneratedBatch.h"
 #include "RunsTestSupport.h"
@@ -29,10 +33,10 @@ uint64_t Checksum(const std::string& bytes)
 
 TEST(BatchOutputBytes, EveryWayOfRunningGivesTheSameBytesAsBefore)
 {
-    constexpr uint64_t ExpectedChecksum = 0x568130b18902444aull;
-    constexpr std::size_t ExpectedSize = 29779960;
-    const std::string expectedCounts = "Generated 94416 output datasets to ";
-    const std::string expectedErrors = "\nEncountered 5584 errors.\n";
+    constexpr uint64_t ExpectedChecksum = 0x359834403fb61a39ull;
+    constexpr std::size_t ExpectedSize = 30107140;
+    const std::string expectedCounts = "Generated 96421 output datasets to ";
+    const std::string expectedErrors = "\nEncountered 3579 errors.\n";
 
     TempFolder folder;
     TempFolder capture("capture");

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -366,14 +367,40 @@ TEST_F(OrvaneBatch, CustomFuelModelsAndGlobalSettings)
     EXPECT_EQ(run.err, "Wrong number of values in line number 2 of Fuel Model file " + folder.File("short.fmd") + "\n");
 }
 
+// A shrub whose high model (SH2, extinction 15 %) is too wet to spread and a conifer stand on FM8
+// whose crown model FM10 is past its extinction (25 %) at a 1-hour moisture of 28 %: result lines
+// with "N/A" for the crowning and surfacing indices, ACBDactive and the cessation wind; no errors.
+TEST_F(OrvaneBatch, RecordsWhoseHighModelDoesNotSpreadAreResults)
+{
+    folder.Write("wet.scn", "1 148 0.3 1 1 1 162 0.9 1 1 1 34 2 37 118 172 0.9 35 13 94 2 56 20 105 Shrub\r\n"
+                            "2 8 0.4 1 1 1 10 0.4 1 1 1 28 8 10 100 100 0.15 6 1 100 6 20 20 0 Ridge\r\n");
+    const ToolRun run = Start("wet.scn");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Generated 2 output datasets to " + folder.File("wet.out") + "\nEncountered 0 errors.\n");
+    std::istringstream lines(ReadWhole(folder.File("wet.out")));
+    int results = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        ++results;
+        for (const std::size_t column : {10u, 11u, 15u, 17u})  // CRNI, SURI, ACBD, OWNDC
+            EXPECT_EQ(line.substr(column * 16, 16), "N/A             ") << line;
+        EXPECT_NE(line.substr(9 * 16, 3), "N/A") << "the torching index is a number: " << line;
+    }
+    EXPECT_EQ(results, 2);
+}
+
 TEST_F(OrvaneBatch, CommandLineErrorsHelpAndVersion)
 {
     const std::pair<std::string, std::string> usageErrors[] = {
         {"", "no scenario input file given"},
         {"a.scn b.out c", "too many file names"},
         {"--split a.scn b.scn", "--split takes one scenario input file"},
-        {"--hcrown warm a.scn", "--hcrown needs a heat content above 0 in kJ/kg"},
-        {"--hcrown 0 a.scn", "--hcrown needs a heat content above 0 in kJ/kg"},
+        {"--hcrown warm a.scn", "--hcrown needs a heat content from 5000 to 40000 kJ/kg"},
+        {"--hcrown 0 a.scn", "--hcrown needs a heat content from 5000 to 40000 kJ/kg"},
+        {"--hcrown -5 a.scn", "--hcrown needs a heat content from 5000 to 40000 kJ/kg"},
+        {"--hcrown 4999 a.scn", "--hcrown needs a heat content from 5000 to 40000 kJ/kg"},
+        {"--hcrown 1e308 a.scn", "--hcrown needs a heat content from 5000 to 40000 kJ/kg"},
         {"--spread-direction 181 a.scn", "--spread-direction needs whole degrees from -180 to 180"},
         {"--fuel-models", "--fuel-models needs a file name"},
         {"--fast a.scn", "unknown option --fast"},

@@ -112,6 +112,36 @@ private slots:
         QCOMPARE(Column(3)[6].toStdString(), TextLines::FixedText(spread, 1));
     }
 
+    // Over the 1-hour moisture from 0 to 60 every row is a result: the crowning index is a number
+    // while the fuel spreads and "N/A" beyond, in the grid; the chart has no point for those rows.
+    void aTableOverTheOneHourMoistureFillsEveryRow()
+    {
+        ClickTab(1);
+        ctlRowInput& row = *Tab().tblRowInput;
+        Choose(row.cmboRowVar, "Dead Moisture 1-Hr");
+        Type(row.txtRowMin, "0");
+        Type(row.txtRowMax, "60");
+        Type(row.txtRowStep, "1");
+        Choose(Tab().tblColOutput->cmboColVar, "Crowning Index (CRNI)");
+        const QStringList ridge = Column(3);
+        QCOMPARE(ridge.size(), 61);
+        QVERIFY(ridge.first().toDouble() > 0);
+        QCOMPARE(ridge.last(), QString("N/A"));
+        const int numbers = static_cast<int>(ridge.indexOf("N/A"));
+        QVERIFY(numbers > 10 && numbers < 40);
+        for (int r = numbers; r < ridge.size(); ++r)
+            QCOMPARE(ridge[r], QString("N/A"));
+        QVERIFY(ui.messages.empty());
+        QVERIFY(!Tab().findChild<QLabel*>("lblFailureNote")->isVisible());
+
+        ClickTab(2);
+        int points = 0;
+        for (QAbstractSeries* series : Chart().series())
+            if (series->name() == " Ridge")
+                points += static_cast<QLineSeries*>(series)->count();
+        QCOMPARE(points, numbers);
+    }
+
     void rangesAreTypedAndChecked()
     {
         ClickTab(1);
@@ -272,11 +302,20 @@ private slots:
         QVERIFY(Tab().chartView->legendTitle->isVisible());
         QCOMPARE(Tab().chartView->legendTitle->text(), QString("Legend"));
 
-        // A change computes again; a failure is told and leaves no chart.
+        // A change computes again; a failure is told in one line above the chart, which is left
+        // empty, and not in a message box that would come back at every edit.
         Type(Tab().tblRowInput->txtRowStep, "5");
-        QCOMPARE(ui.messages.size(), std::size_t(1));
-        QVERIFY(QString::fromStdString(ui.messages.back()).startsWith("CalculateTorviOutputs Failure[3002]"));
+        QVERIFY(ui.messages.empty());
+        auto* note = Tab().findChild<QLabel*>("lblFailureNote");
+        QVERIFY(note && note->isVisible());
+        QVERIFY2(note->text().startsWith("Scenario A, row 1 (") &&
+                     note->text().contains("): CalculateTorviOutputs Failure[3002]"),
+                 qPrintable(note->text()));
         QVERIFY(Chart().series().isEmpty());
+        run->torvi.FuelModels = run->defFM.fmColl;
+        Type(Tab().tblRowInput->txtRowStep, "10");
+        QVERIFY(!note->isVisible());
+        QCOMPARE(Chart().series().size(), 2);
     }
 
     void theChartIsCapturedAndPrinted()

@@ -151,8 +151,8 @@ TEST_F(TableCommand, WritesNothingWhenNoTableCanBeComputed)
     Write("missing.scn", "3 77 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0 Custom\r\n");
     run = Run("--row SLOP --range 0:10:5 --output FLIN missing.scn");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "CalculateTorviOutputs Failure[3002] LOW: Fuel model #77 is missing from the Fuel Models "
-                       "collection.\n");
+    EXPECT_EQ(run.err, "Scenario A, row 1 (Slope 0 percent): CalculateTorviOutputs Failure[3002] LOW: Fuel model "
+                       "#77 is missing from the Fuel Models collection.\n");
     EXPECT_FALSE(std::filesystem::exists(folder.File("missing.csv")));
 
     Write("short.scn", Grass + " A\r\n3 1 0.4\r\n");

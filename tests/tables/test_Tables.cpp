@@ -7,6 +7,7 @@
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -16,7 +17,7 @@ using Box = clsRowInputCtl::Box;
 
 enum RowEntry { MC01 = 0, STFL = 6, SLOP = 8, OWND = 9 };
 enum PageEntry { PageSLOP = 9 };
-enum OutputEntry { FLIN = 3 };
+enum OutputEntry { FLIN = 3, CRNI = 8 };
 
 }  // namespace
 
@@ -175,10 +176,15 @@ TEST_F(TablesCompute, TheFirstEngineFailureStopsTheTable)
     SetScenario(2, "3 77 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0");
     SetScenario(3, Grass);
     ASSERT_EQ(Compute(Select(SLOP, "0", "10", "2")), Tables::Outcome::Failed);
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"CalculateTorviOutputs Failure[3002] LOW: Fuel model #77 is "
-                                                    "missing from the Fuel Models collection."});
+    // Said once beside the table, not in a message that comes back at every edit of a range box.
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(tables.FailureNote(), "Scenario B, row 1 (Slope 0 percent): CalculateTorviOutputs Failure[3002] LOW: "
+                                    "Fuel model #77 is missing from the Fuel Models collection.");
     EXPECT_FALSE(tables.HasResults());
     EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+    SetScenario(2, Grass);
+    ASSERT_EQ(Compute(Select(SLOP, "0", "10", "2")), Tables::Outcome::Computed);
+    EXPECT_EQ(tables.FailureNote(), "");
 }
 
 TEST_F(TablesCompute, UnchangedInputsReuseTheResults)
@@ -195,6 +201,46 @@ TEST_F(TablesCompute, UnchangedInputsReuseTheResults)
 
     run.io(1).IData.OpenWindSpeed = 11;  // a changed scenario is computed again
     EXPECT_EQ(Compute(selection), Tables::Outcome::Failed);
+}
+
+// FM8 under a conifer canopy over the 1-hour moisture: FM10, the crown model, stops spreading at
+// its extinction and FM8 at its own, higher one. Every row is a result; the crowning index is a
+// number while the crown model spreads and "N/A" from there on, in the grid and in the export.
+TEST_F(TablesCompute, ATableOverTheOneHourMoistureFillsEveryRow)
+{
+    SetScenario(1, "2 8 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0");
+    const TableSelection selection = Select(MC01, "0", "60", "1", CRNI);
+    ASSERT_EQ(Compute(selection), Tables::Outcome::Computed) << tables.FailureNote();
+    const GridData grid = tables.FillGrid(selection, NumberFormat());
+    ASSERT_EQ(grid.rows.size(), 61u);
+    std::size_t firstNotReachable = grid.rows.size();
+    for (std::size_t r = 0; r < grid.rows.size(); ++r) {
+        const std::string& cell = grid.rows[r][1];
+        if (cell == "N/A") {
+            firstNotReachable = std::min(firstNotReachable, r);
+            continue;
+        }
+        EXPECT_EQ(firstNotReachable, grid.rows.size()) << "a number after N/A in row " << r;
+        double value = 0;
+        EXPECT_TRUE(TextLines::ParseDouble(cell, value) && value > 0) << r << ": " << cell;
+    }
+    // FM10's dead moisture reaches its extinction (25 %) between 1-hour moistures of 20 and 30.
+    EXPECT_GT(firstNotReachable, 20u);
+    EXPECT_LT(firstNotReachable, 30u);
+    const std::string file = folder.File("wet.csv");
+    ASSERT_TRUE(tables.ExportTable(file, selection)) << tables.table_IO.errStr;
+    EXPECT_NE(ReadBytes(file).find("\r\n" + std::to_string(firstNotReachable) + ",N/A,,,\r\n"), std::string::npos);
+    EXPECT_NE(ReadBytes(file).find("\r\n60,N/A,,,\r\n"), std::string::npos);
+
+    // The chart has no point for those rows, and its axis takes in only the points it has.
+    const OutputChartData chart = Charts::OutputChart(tables, selection, {});
+    ASSERT_EQ(chart.series.size(), 1u);
+    EXPECT_EQ(Charts::ReachableRuns(chart.series[0].y),
+              (std::vector<std::pair<std::size_t, std::size_t>>{{0, firstNotReachable}}));
+    const auto range = Charts::ValueRange(chart.series);
+    ASSERT_TRUE(range.has_value());
+    EXPECT_TRUE(std::isfinite(range->first) && std::isfinite(range->second));
+    EXPECT_EQ(range->second, tables.CellValue(selection, static_cast<int>(firstNotReachable), 1));
 }
 
 TEST_F(TablesCompute, CellsFollowTheNumberFormat)

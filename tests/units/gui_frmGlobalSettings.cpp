@@ -127,6 +127,27 @@ private slots:
         QCOMPARE(run->globalHCrown, 18000.0);
     }
 
+    // A heat content outside 5000 to 40000 kJ/kg is refused like a value that is no number; the
+    // tooltip gives the range in the unit shown.
+    void aHeatContentOutsideItsRangeTurnsRed()
+    {
+        Open();
+        QCOMPARE(dialog->txtHCrown->toolTip(), QString("[5000-40000]"));
+        for (const char* refused : {"-5", "4999", "40001", "1e308"}) {
+            Type(dialog->txtHCrown, refused);
+            QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+            QVERIFY2(dialog->isVisible(), refused);
+            QCOMPARE(Background(dialog->txtHCrown), ctlIn::Red);
+            QCOMPARE(run->globalHCrown, 18000.0);
+        }
+        PickUnit(Qt::Key_Down);
+        QCOMPARE(dialog->txtHCrown->toolTip(), QString("[2152-17210]"));
+        Type(dialog->txtHCrown, "2152");
+        QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QVERIFY(run->globalHCrown >= 5000 && run->globalHCrown < 5002);
+    }
+
     void cancelStoresNothing()
     {
         Open();

@@ -65,10 +65,14 @@ TEST(clsGlobalSettings, OnlyValidValuesAreStored)
         bool hcrownValid;
         bool directionValid;
     };
-    const Case cases[] = {{"18000", "-180", true, true}, {"18000", "180", true, true},
-                          {"18000", "181", true, false}, {"18000", "-181", true, false},
-                          {"18000", "east", true, false}, {"18000", "", true, false},
-                          {"hot", "0", false, true},      {"", "400", false, false}};
+    // Heat contents in btu/lb: 5000 to 40000 kJ/kg is 2151.3 to 17210.6 btu/lb.
+    const Case cases[] = {{"7746", "-180", true, true}, {"7746", "180", true, true},
+                          {"7746", "181", true, false}, {"7746", "-181", true, false},
+                          {"7746", "east", true, false}, {"7746", "", true, false},
+                          {"hot", "0", false, true},     {"", "400", false, false},
+                          {"2152", "0", true, true},     {"17210", "0", true, true},
+                          {"2151", "0", false, true},    {"17211", "0", false, true},
+                          {"-5", "0", false, true},      {"1e308", "0", false, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.hcrown) + " / " + c.direction);
         Settings s;
@@ -81,7 +85,7 @@ TEST(clsGlobalSettings, OnlyValidValuesAreStored)
         EXPECT_EQ(settings.SpreadDirValid(), c.directionValid);
         if (accepted) {
             EXPECT_EQ(s.run.globalSpreadDirection, std::atoi(c.direction));
-            EXPECT_NEAR(s.run.globalHCrown, 18000 * 2.324147175, 1e-6);  // 18000 read as btu/lb
+            EXPECT_NEAR(s.run.globalHCrown, std::atof(c.hcrown) * 2.324147175, 1e-6);  // read as btu/lb
         } else {
             EXPECT_EQ(s.run.globalSpreadDirection, 12);
             EXPECT_EQ(s.run.globalHCrown, 18000.0);
