@@ -182,7 +182,10 @@ clsTorviInputs GeneratedScenario(Draw& draw, int index, const std::vector<int32_
 TEST(TorviOutputBits, EveryResultOfAGeneratedSetIsUnchanged)
 {
     constexpr int Scenarios = 80000;
-    constexpr uint64_t ExpectedChecksum = 0x9b890e106c501378;
+    // Retaken when the engine stopped checking the inputs a scenario does not use: compared scenario
+    // by scenario with the earlier pin, the only results that changed were refusals of such inputs
+    // (errors 2002 and 2010 to 2013), which now calculate or fail at a later check.
+    constexpr uint64_t ExpectedChecksum = 0xe0994cebd62339d4;
 
     clsTorvi engine;
     engine.FuelModels = GeneratedFuelModels();

@@ -29,10 +29,13 @@ uint64_t Checksum(const std::string& bytes)
 
 TEST(BatchOutputBytes, EveryWayOfRunningGivesTheSameBytesAsBefore)
 {
-    constexpr uint64_t ExpectedChecksum = 0x568130b18902444aull;
-    constexpr std::size_t ExpectedSize = 29779960;
-    const std::string expectedCounts = "Generated 94416 output datasets to ";
-    const std::string expectedErrors = "\nEncountered 5584 errors.\n";
+    // Retaken when the engine stopped checking the inputs a scenario does not use: compared scenario
+    // by scenario with the earlier pin, the only results that changed were refusals of such inputs
+    // (errors 2002 and 2010 to 2013), which now calculate or fail at a later check.
+    constexpr uint64_t ExpectedChecksum = 0xf964e9c9b9529bddull;
+    constexpr std::size_t ExpectedSize = 29806500;
+    const std::string expectedCounts = "Generated 94556 output datasets to ";
+    const std::string expectedErrors = "\nEncountered 5444 errors.\n";
 
     TempFolder folder;
     TempFolder capture("capture");
