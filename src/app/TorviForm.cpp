@@ -788,18 +788,25 @@ clsFieldUse::Links TorviForm::MoistureLinks(int scenario) const
 }
 
 // The panel's boxes follow the options, and the boxes the scenario link fills take what
-// Scenario A holds; a box of A that holds no value gives nothing.
+// Scenario A holds; a box of A that holds no value gives nothing. While the link is on, a box that
+// stops following A (A's box emptied, or the class no longer burns) is emptied: the value it
+// showed was A's, not one given for this scenario. Switching the link off leaves the values.
 void TorviForm::ApplyMoistureOptions(int scenario)
 {
     ctlIn& panel = *inPanel[scenario];
+    const clsFieldUse before = panel.FieldUse();
     panel.SetMoistureLinks(MoistureLinks(scenario));
     if (scenario == 1)
         return;
     const ctlIn& source = *inPanel[1];
     const clsFieldUse use = panel.FieldUse();
-    for (int field : allMoistures)
-        if (use.Of(field) == clsFieldUse::Use::FromScenarioA && source.HoldsValue(field))
+    for (int field : allMoistures) {
+        const bool followed = before.Of(field) == clsFieldUse::Use::FromScenarioA;
+        if (use.Of(field) == clsFieldUse::Use::FromScenarioA)
             panel.FillField(field, source.GetField(field));
+        else if (followed && mnuScenarioFuel->isChecked())
+            panel.EmptyFilledField(field);
+    }
     panel.LinkSizeClassMoistures();
 }
 

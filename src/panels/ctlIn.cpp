@@ -371,15 +371,27 @@ void ctlIn::LinkSizeClassMoistures()
     }
 }
 
-// What a moisture option fills in changes a scenario the analyst has begun only where the value
-// differs; a scenario not begun stays as clean as it was, with nothing to save.
 void ctlIn::FillField(int field, double value)
 {
-    if (txtInp[fld2Idx(field)]->text() != QString::fromStdString(TextLines::ShortestText(value))) {
+    FillText(field, QString::fromStdString(TextLines::ShortestText(value)));
+}
+
+void ctlIn::EmptyFilledField(int field)
+{
+    FillText(field, QString());
+}
+
+// What a moisture option fills in changes a scenario the analyst has begun only where the value
+// differs; a scenario not begun stays as clean as it was, with nothing to save.
+void ctlIn::FillText(int field, const QString& text)
+{
+    const int box = fld2Idx(field);
+    if (txtInp[box]->text() != text) {
         const bool begun = !IsBlank();
         showingStored = true;
-        SetField(field, value);
+        txtInp[box]->setText(text);
         showingStored = false;
+        exact[box].reset();
         if (begun)
             state.SetIsDirty(true);
     }

@@ -73,6 +73,8 @@ public:
     void LinkSizeClassMoistures();
     // A value the program fills in for a moisture option: shown, checked and, when valid, stored.
     void FillField(int field, double value);
+    // A box that a moisture option filled and no longer fills: it held no value the analyst gave.
+    void EmptyFilledField(int field);
     // True when the field is in use and holds a valid value (not merely a box that does not apply).
     bool HoldsValue(int field) const;
     // The first field (1..23) that keeps the scenario from calculating, with what is wrong with it;
@@ -134,6 +136,7 @@ protected:
 
 private:
     bool ValidateField(int field);
+    void FillText(int field, const QString& text);
     clsInputStatus::Problem Check(int field) const;
     double DisplayOf(int field, double native) const;
     double NativeOf(int field, double display) const;

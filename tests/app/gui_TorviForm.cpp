@@ -478,8 +478,13 @@ private slots:
             QCOMPARE(In(i).txtInp[Box(14)]->text(), QString("100"));
             QCOMPARE(run->io(i).IData.LiveHerbMC, 100.0);
         }
+        // A's box emptied: what the others showed was A's value, not theirs.
         Type(1, 14, "");
         QVERIFY(herbsB->isEnabled());
+        QCOMPARE(herbsB->text(), QString());
+        QCOMPARE(form->lblInputStatus->text(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty; "
+                                                       "Scenario B: MCLH (Live herbaceous moisture content) is empty; "
+                                                       "Scenario C: MCLH (Live herbaceous moisture content) is empty"));
         Type(2, 14, "150");
         QCOMPARE(run->io(2).IData.LiveHerbMC, 150.0);
         QVERIFY(Calculated(2));
