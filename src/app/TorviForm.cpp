@@ -729,10 +729,13 @@ void TorviForm::LoadScenarioFile(int scenario, const std::string& path)
     }
     if (!CopyRecordToPanel(scenario))
         return;
+    // Just read: nothing to save, unless the moisture options change what the file holds (the
+    // options hold for a loaded scenario as for a typed one, and the file keeps its values until
+    // the scenario is saved again).
+    inPanel[scenario]->Events().SetIsDirty(false);
+    ApplyMoistureOptions(scenario);
     ScenarioChanged(scenario);
     ApplyUnitLists();
-    // Just read: nothing to save.
-    inPanel[scenario]->Events().SetIsDirty(false);
     holder.IsDirty = false;
 }
 
@@ -779,6 +782,10 @@ void TorviForm::ScenarioChanged(int scenario)
 {
     if (fillingPanel)
         return;
+    // A linked scenario whose type or fuel models changed takes A's moistures for the size
+    // classes it now uses, as it does when A changes.
+    if (scenario != 1 && mnuScenarioFuel->isChecked())
+        ApplyMoistureOptions(scenario);
     CalculateOutput(scenario);
     if (scenario != 1 || !mnuScenarioFuel->isChecked())
         return;
@@ -788,33 +795,38 @@ void TorviForm::ScenarioChanged(int scenario)
     }
 }
 
-// The options as they apply to one scenario: the scenario link fills the moistures that
-// Scenario A uses itself; the others the analyst enters.
+// The options as they apply to one scenario: the scenario link fills the moistures for which
+// Scenario A holds a value; where A's box is empty the scenario's own box is entered and used.
 clsFieldUse::Links TorviForm::MoistureLinks(int scenario) const
 {
     clsFieldUse::Links links;
     links.sizeClasses = mnuFuelSzCls->isChecked();
-    if (scenario > 1 && mnuScenarioFuel->isChecked()) {
-        const clsFieldUse useA = inPanel[1]->FieldUse();
+    if (scenario > 1 && mnuScenarioFuel->isChecked())
         for (int field : allMoistures)
-            links.fromScenarioA.set(static_cast<std::size_t>(field), useA.Used(field));
-    }
+            links.fromScenarioA.set(static_cast<std::size_t>(field), inPanel[1]->HoldsValue(field));
     return links;
 }
 
 // The panel's boxes follow the options, and the boxes the scenario link fills take what
-// Scenario A holds; a box of A that holds no value gives nothing.
+// Scenario A holds; a box of A that holds no value gives nothing. While the link is on, a box that
+// stops following A (A's box emptied, or the class no longer burns) is emptied: the value it
+// showed was A's, not one given for this scenario. Switching the link off leaves the values.
 void TorviForm::ApplyMoistureOptions(int scenario)
 {
     ctlIn& panel = *inPanel[scenario];
+    const clsFieldUse before = panel.FieldUse();
     panel.SetMoistureLinks(MoistureLinks(scenario));
     if (scenario == 1)
         return;
     const ctlIn& source = *inPanel[1];
     const clsFieldUse use = panel.FieldUse();
-    for (int field : allMoistures)
-        if (use.Of(field) == clsFieldUse::Use::FromScenarioA && source.HoldsValue(field))
+    for (int field : allMoistures) {
+        const bool followed = before.Of(field) == clsFieldUse::Use::FromScenarioA;
+        if (use.Of(field) == clsFieldUse::Use::FromScenarioA)
             panel.FillField(field, source.GetField(field));
+        else if (followed && mnuScenarioFuel->isChecked())
+            panel.EmptyFilledField(field);
+    }
     panel.LinkSizeClassMoistures();
 }
 

@@ -1,6 +1,7 @@
 #include "engine/clsTorvi.h"
 
 #include "app/TextLines.h"
+#include "panels/clsFieldUse.h"
 
 #include <array>
 #include <new>
@@ -181,7 +182,11 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
         return false;
     if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result))
         return false;
-    if (!(in.CanopyBulkDensity >= 0))
+    // An input the scenario does not use is not checked, by the rule of the input panel and of
+    // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown.
+    const clsFieldUse use(in.VegType, FuelModels->Find(in.LowInputs.fuelModelID),
+                          FuelModels->Find(in.HighInputs.fuelModelID));
+    if (use.Used(16) && !(in.CanopyBulkDensity >= 0))
         return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText(in.CanopyBulkDensity));
     if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
         return Reject(result, 2003, "Invalid Slope: " + std::to_string(in.PercentSlope));
@@ -197,13 +202,13 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
         return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText(in.DeadHerbMC));
     if (!(in.Dead1HrMC >= 0))
         return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText(in.Dead1HrMC));
-    if (!(in.Dead10HrMC >= 0))
+    if (use.Used(12) && !(in.Dead10HrMC >= 0))
         return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText(in.Dead10HrMC));
-    if (!(in.Dead100HrMC >= 0))
+    if (use.Used(13) && !(in.Dead100HrMC >= 0))
         return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText(in.Dead100HrMC));
-    if (!(in.LiveWoodyMC >= 0))
+    if (use.Used(15) && !(in.LiveWoodyMC >= 0))
         return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText(in.LiveWoodyMC));
-    if (!(in.LiveHerbMC >= 0))
+    if (use.Used(14) && !(in.LiveHerbMC >= 0))
         return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText(in.LiveHerbMC));
     return true;
 }

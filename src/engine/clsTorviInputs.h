@@ -11,6 +11,9 @@ public:
     // factor, whatever the record says.
     static constexpr int32_t ConiferHighFuelModel = 10;
     static constexpr double ConiferHighWindReductionFactor = 0.4;
+    // An input left without a value, as scenario files write it ("N/A" reads as the same): no
+    // valid input is negative, and an input the scenario does not use is not checked.
+    static constexpr double NoValue = -1;
 
     clsTorviInputs();
     clsTorviInputs(const clsTorviInputs& other);

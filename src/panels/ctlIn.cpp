@@ -373,8 +373,28 @@ void ctlIn::LinkSizeClassMoistures()
 
 void ctlIn::FillField(int field, double value)
 {
-    if (txtInp[fld2Idx(field)]->text() != QString::fromStdString(TextLines::ShortestText(value)))
-        SetField(field, value);
+    FillText(field, QString::fromStdString(TextLines::ShortestText(value)));
+}
+
+void ctlIn::EmptyFilledField(int field)
+{
+    FillText(field, QString());
+}
+
+// What a moisture option fills in changes a scenario the analyst has begun only where the value
+// differs; a scenario not begun stays as clean as it was, with nothing to save.
+void ctlIn::FillText(int field, const QString& text)
+{
+    const int box = fld2Idx(field);
+    if (txtInp[box]->text() != text) {
+        const bool begun = !IsBlank();
+        showingStored = true;
+        txtInp[box]->setText(text);
+        showingStored = false;
+        exact[box].reset();
+        if (begun)
+            state.SetIsDirty(true);
+    }
     if (ValidateField(field))
         StoreField(field);
 }
@@ -400,7 +420,7 @@ std::pair<int, clsInputStatus::Problem> ctlIn::FirstProblem() const
 
 bool ctlIn::IsBlank() const
 {
-    if (GetFuelMdlLow() != 0 || (GetVegType() == Shrub && GetFuelMdlHi() != 0))
+    if (GetVegType() != Surface || GetFuelMdlLow() != 0)
         return false;
     const clsFieldUse use = FieldUse();
     for (int field = 2; field <= clsInCtl::LastField; ++field) {
@@ -456,6 +476,14 @@ double ctlIn::NativeOf(int field, double display) const
 void ctlIn::ShowNative(int field, double native)
 {
     const int box = fld2Idx(field);
+    if (native == clsTorviInputs::NoValue) {
+        showingStored = true;
+        txtInp[box]->clear();
+        showingStored = false;
+        exact[box].reset();
+        changed[box] = false;
+        return;
+    }
     const double display = DisplayOf(field, native);
     // The unit's decimals when they are the value, up to the precision of the catalogue's
     // conversion factors (a value typed in another unit comes back as typed); every decimal
@@ -549,7 +577,11 @@ void ctlIn::StoreField(int field)
 {
     clsTorviInputs& record = Record();
     const int box = fld2Idx(field);
-    const double value = exact[box] ? exact[box]->native : NativeOf(field, GetField(field));
+    // An empty box is no value, never the 0 that nobody typed.
+    const bool empty = !exact[box] && txtInp[box]->text().trimmed().isEmpty();
+    const double value = empty       ? clsTorviInputs::NoValue
+                         : exact[box] ? exact[box]->native
+                                      : NativeOf(field, GetField(field));
     switch (field) {
     case 2: record.LowInputs.WindReductionFactor = value; break;
     case 3: record.LowInputs.MultiplierROS = value; break;

@@ -52,7 +52,8 @@ public:
     // Shows a stored native value in the field's display unit: with the unit's decimals, or in
     // full when it has more, so that the box shows the value that is calculated. Until the user
     // edits the box the field keeps the exact value, so that showing a stored scenario and storing
-    // it again never changes it. Showing is no edit: the panel stays as clean as it was.
+    // it again never changes it. Showing is no edit: the panel stays as clean as it was. A field
+    // without a value (clsTorviInputs::NoValue) shows an empty box.
     void ShowNative(int field, double native);
     // After a change of the field's display unit: a box that shows a stored value shows it in the
     // new unit; an empty box, or one whose text has not been stored, stays as it is.
@@ -72,12 +73,15 @@ public:
     void LinkSizeClassMoistures();
     // A value the program fills in for a moisture option: shown, checked and, when valid, stored.
     void FillField(int field, double value);
+    // A box that a moisture option filled and no longer fills: it held no value the analyst gave.
+    void EmptyFilledField(int field);
     // True when the field is in use and holds a valid value (not merely a box that does not apply).
     bool HoldsValue(int field) const;
     // The first field (1..23) that keeps the scenario from calculating, with what is wrong with it;
     // Problem::None when there is none.
     std::pair<int, clsInputStatus::Problem> FirstProblem() const;
-    // True while the panel holds nothing the analyst has chosen or typed.
+    // True while the panel holds nothing the analyst has chosen (a simulation type other than the
+    // initial surface fire, a fuel model) or typed.
     bool IsBlank() const;
     bool FuelMdlLowIsValid() const override { return state.Validated(1); }
     bool FuelMdlHiIsValid() const override { return state.Validated(6); }
@@ -99,8 +103,8 @@ public:
     void DisableLiveWoodyMC(bool validated) { DisableField(15, validated); }
     void EnableLiveWoodyMC() { EnableField(15); }
 
-    // Writes an accepted field's value into the scenario record in native units; the box then
-    // shows what the record holds.
+    // Writes an accepted field's value into the scenario record in native units, an empty box as
+    // clsTorviInputs::NoValue; the box then shows what the record holds.
     void StoreField(int field);
 
     static int fld2Idx(int field);
@@ -132,6 +136,7 @@ protected:
 
 private:
     bool ValidateField(int field);
+    void FillText(int field, const QString& text);
     clsInputStatus::Problem Check(int field) const;
     double DisplayOf(int field, double native) const;
     double NativeOf(int field, double display) const;

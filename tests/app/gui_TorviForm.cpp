@@ -307,7 +307,7 @@ private slots:
         saved.ReadLine(rule);
         saved.ReadLine(data);
         QCOMPARE(QString::fromStdString(data).simplified(),
-                 QString("2 10 0.1 1 1 1 10 0.4 1 1 1 6 8 10 0 100 0.15 6 1 100 0 20 20 0 Ridge top"));
+                 QString("2 10 0.1 1 1 1 10 0.4 1 1 1 6 8 10 -1 100 0.15 6 1 100 -1 20 20 0 Ridge top"));
     }
 
     void loadingAScenarioFile()
@@ -379,6 +379,7 @@ private slots:
 
     void linkedScenarioMoistures()
     {
+        TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {14, "60"}, {15, "90"}});
         form->mnuScenarioFuel->trigger();
         for (int i = 2; i <= 4; ++i)
             for (int field : {11, 12, 13, 14, 15})
@@ -443,6 +444,94 @@ private slots:
         QCOMPARE(run->io(2).IData.LiveHerbMC, 120.0);
         QVERIFY(Calculated(2));
         QVERIFY(Out(2).txtROS->text() != before);
+    }
+
+    // Where Scenario A uses a size class but its box is empty, the linked scenarios keep their own box.
+    void theScenarioLinkPassesOverAnEmptyBoxOfScenarioA()
+    {
+        ChooseModel(In(1).cmdLowFM, "GS1");  // live herbaceous fuel, its box left empty
+        TypeValues(1, {{11, "6"}, {15, "90"}});
+        ChooseModel(In(2).cmdLowFM, "GR2");
+        TypeValues(2, {{14, "120"}, {21, "10"}, {22, "0"}, {23, "0"}});
+        form->mnuScenarioFuel->trigger();
+        QLineEdit* herbsB = In(2).txtInp[Box(14)];
+        QVERIFY(herbsB->isEnabled());
+        QCOMPARE(herbsB->text(), QString("120"));
+        QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
+        QVERIFY(Calculated(2));
+        Type(2, 14, "80");
+        QCOMPARE(run->io(2).IData.LiveHerbMC, 80.0);
+
+        // C given a fuel model under the link: its live herbaceous box is its own to fill.
+        ChooseModel(In(3).cmdLowFM, "TU1");
+        TypeValues(3, {{12, "8"}, {13, "10"}, {14, "70"}, {21, "10"}, {22, "0"}, {23, "0"}});
+        QVERIFY(In(3).txtInp[Box(14)]->isEnabled());
+        QVERIFY(Calculated(3));
+        QCOMPARE(run->io(3).IData.LiveHerbMC, 70.0);
+        QCOMPARE(run->io(3).IData.LiveWoodyMC, 90.0);
+        QCOMPARE(form->lblInputStatus->text(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty"));
+
+        // A value in A's box is followed; emptied again, the scenarios' own boxes are used.
+        Type(1, 14, "100");
+        for (int i : {2, 3}) {
+            QVERIFY(!In(i).txtInp[Box(14)]->isEnabled());
+            QCOMPARE(In(i).txtInp[Box(14)]->text(), QString("100"));
+            QCOMPARE(run->io(i).IData.LiveHerbMC, 100.0);
+        }
+        // A's box emptied: what the others showed was A's value, not theirs.
+        Type(1, 14, "");
+        QVERIFY(herbsB->isEnabled());
+        QCOMPARE(herbsB->text(), QString());
+        QCOMPARE(form->lblInputStatus->text(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty; "
+                                                       "Scenario B: MCLH (Live herbaceous moisture content) is empty; "
+                                                       "Scenario C: MCLH (Live herbaceous moisture content) is empty"));
+        Type(2, 14, "150");
+        QCOMPARE(run->io(2).IData.LiveHerbMC, 150.0);
+        QVERIFY(Calculated(2));
+    }
+
+    // A linked scenario whose fuel model now carries a size class takes A's moisture for it.
+    void aLinkedScenarioFollowsScenarioAForItsNewFuelModel()
+    {
+        ChooseModel(In(1).cmdLowFM, "TU1");
+        TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {14, "60"}, {15, "107"}, {21, "10"}, {22, "0"}, {23, "0"}});
+        // D keeps a live woody moisture of its own from before GR2, which carries no live woody fuel.
+        ChooseModel(In(4).cmdLowFM, "TU1");
+        TypeValues(4, {{15, "100"}});
+        ChooseModel(In(4).cmdLowFM, "GR2");
+        ChooseModel(In(2).cmdLowFM, "GR2");
+        form->mnuScenarioFuel->trigger();
+        for (int i : {2, 4}) {
+            ChooseModel(In(i).cmdLowFM, "TU1");
+            QLineEdit* woody = In(i).txtInp[Box(15)];
+            QVERIFY(!woody->isEnabled());
+            QCOMPARE(woody->text(), QString("107"));
+            QCOMPARE(run->io(i).IData.LiveWoodyMC, 107.0);
+            QCOMPARE(In(i).txtInp[Box(12)]->text(), QString("8"));
+            TypeValues(i, {{21, "10"}, {22, "0"}, {23, "0"}});
+            QVERIFY(Calculated(i));
+        }
+        QCOMPARE(form->lblInputStatus->text(), QString());
+    }
+
+    // Exit asks to save only the scenarios whose values the link changed.
+    void turningTheLinkOnChangesOnlyScenariosWhoseValuesChange()
+    {
+        for (int i : {1, 2, 3}) {
+            ChooseModel(In(i).cmdLowFM, "FM1");
+            TypeValues(i, {{11, i == 3 ? "9" : "6"}});
+        }
+        for (int i = 1; i <= 4; ++i)
+            In(i).Events().SetIsDirty(false);  // as after a save
+        form->mnuScenarioFuel->trigger();
+        QCOMPARE(In(3).txtInp[Box(11)]->text(), QString("6"));
+        QCOMPARE(In(4).txtInp[Box(11)]->text(), QString("6"));
+        form->mnuExit->trigger();
+        std::vector<std::string> asked;
+        for (const std::string& question : ui.questions)
+            if (question.rfind("Data in ", 0) == 0)
+                asked.push_back(question);
+        QCOMPARE(asked, std::vector<std::string>{"Data in Scenario C has changed. Would you like to Save changes?"});
     }
 
     // Outputs beside inputs that do not validate would belong to other inputs.
@@ -513,12 +602,13 @@ private slots:
         QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());
         QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
 
-        // Cleared, B still follows A: A's moistures, B's own live herbaceous box.
+        // Cleared, B still follows A: A's moistures, B's own boxes where A holds none.
         form->mnuClear->setData(2);
         form->mnuClear->trigger();
-        for (int field : {11, 12, 13, 15})
+        for (int field : {11, 12, 13})
             QVERIFY(!In(2).txtInp[Box(field)]->isEnabled());
-        QVERIFY(In(2).txtInp[Box(14)]->isEnabled());
+        for (int field : {14, 15})
+            QVERIFY(In(2).txtInp[Box(field)]->isEnabled());
         QCOMPARE(In(2).txtInp[Box(11)]->text(), QString("6"));
         QVERIFY(!In(2).Events().IsDirty());
 
@@ -686,6 +776,78 @@ private slots:
             return std::string(std::istreambuf_iterator<char>(in), {});
         };
         QCOMPARE(whole(batch.gBatchIO.ofileName), whole(direct));
+    }
+
+    // A box left empty is saved as no value and comes back empty: never a 0 that nobody typed.
+    void anEmptyBoxIsSavedAndLoadedAsNoValue()
+    {
+        PickVegType(1, "conifer");
+        ChooseModel(In(1).cmdLowFM, "TU5");  // no live herbaceous fuel; no shrub transition for conifer
+        TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}, {16, "0.15"}, {17, "6"}, {18, "1"},
+                       {21, "20"}, {22, "20"}, {23, "0"}});
+        ui.texts.push_back("Stand");
+        form->mnuName->setData(1);
+        form->mnuName->trigger();
+        const std::string saved = dir.filePath("stand.scn").toStdString();
+        ui.chosenFiles.push_back(saved);
+        form->mnuSave->setData(1);
+        form->mnuSave->trigger();
+        std::ifstream file(saved);
+        std::string line, last;
+        while (std::getline(file, line))
+            last = line;
+        const QStringList values = QString::fromStdString(last).split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(values.value(14), QString("-1"));
+        QCOMPARE(values.value(20), QString("-1"));
+
+        LoadFile(2, saved);
+        for (int field : {14, 20}) {
+            QCOMPARE(In(2).txtInp[Box(field)]->text(), QString());
+            QVERIFY(!In(2).txtInp[Box(field)]->isEnabled());
+        }
+        QVERIFY(Calculated(2));
+        QCOMPARE(Out(2).txtROS->text(), Out(1).txtROS->text());
+
+        // Used again, the boxes are empty and named as missing, not a red 0.
+        MainWindowTestSupport::Choose(In(2).cmboVegType, "shrub");
+        for (int field : {14, 20}) {
+            QLineEdit* box = In(2).txtInp[Box(field)];
+            QVERIFY(box->isEnabled());
+            QCOMPARE(box->text(), QString());
+            QVERIFY(Background(box) != ctlIn::Red);
+        }
+        MainWindowTestSupport::Choose(In(2).cmboVegType, "conifer");
+        ChooseModel(In(2).cmdLowFM, "TU1");
+        QCOMPARE(form->lblInputStatus->text(), QString("Scenario B: MCLH (Live herbaceous moisture content) is empty"));
+        QVERIFY(!Calculated(2));
+    }
+
+    // Under the size class link a loaded scenario's 10-hour and 100-hour moistures follow its
+    // 1-hour one, and the scenario differs from its file.
+    void aScenarioLoadedUnderTheSizeClassLinkFollowsIt()
+    {
+        form->mnuFuelSzCls->trigger();
+        LoadFile(1, WriteScenarioFile("ridge-top.scn", std::string(MainWindowTestSupport::Timber) + " Ridge top"));
+        QCOMPARE(In(1).txtInp[Box(12)]->text(), QString("7"));
+        QCOMPARE(In(1).txtInp[Box(13)]->text(), QString("8"));
+        QVERIFY(Calculated(1));
+        QCOMPARE(run->io(1).IData.Dead10HrMC, 7.0);
+        QCOMPARE(run->io(1).IData.Dead100HrMC, 8.0);
+        QVERIFY(In(1).Events().IsDirty());
+
+        // Without the link the file's values stand, and nothing is to be saved.
+        form->mnuFuelSzCls->trigger();
+        LoadFile(2, WriteScenarioFile("ridge-top.scn", std::string(MainWindowTestSupport::Timber) + " Ridge top"));
+        QCOMPARE(In(2).txtInp[Box(13)]->text(), QString("10"));
+        QVERIFY(!In(2).Events().IsDirty());
+    }
+
+    // A scenario begun by its simulation type alone is named as soon as it cannot calculate.
+    void aScenarioBegunByItsTypeIsNamed()
+    {
+        MainWindowTestSupport::Choose(In(2).cmboVegType, "conifer");
+        QCOMPARE(form->lblInputStatus->text(),
+                 QString("Scenario B: FMCDlow (Fuel model code for LOW fuel model) is not chosen"));
     }
 
     void helpEntriesOpenTheirTopics()

@@ -188,7 +188,11 @@ clsTorviInputs GeneratedScenario(Draw& draw, int index, const std::vector<int32_
 TEST(TorviOutputBits, EveryResultOfAGeneratedSetIsUnchanged)
 {
     constexpr int Scenarios = 80000;
-    constexpr uint64_t ExpectedChecksum = 0xf276c41c1683ed72;
+    // Retaken when a high fuel model too wet to spread became a result and when the engine stopped
+    // checking the inputs a scenario does not use; scripts/compare_engine_records.py showed that
+    // nothing else changed (formerly #91 failures now succeed, fields without a value are not
+    // reachable, refusals of unused inputs now calculate or fail at a later check).
+    constexpr uint64_t ExpectedChecksum = 0x65906d58e3c3b65b;
 
     clsTorvi engine;
     engine.FuelModels = GeneratedFuelModels();

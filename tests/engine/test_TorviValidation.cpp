@@ -82,7 +82,8 @@ TEST_F(TorviValidation, EveryCheckInOrder)
     const Fault faults[] = {
         {[](clsTorviInputs& r) { r.VegType = 2; }, 2001, "Invalid VegType: 0"},
         {[](clsTorviInputs& r) { r.LowInputs.LowOrHigh = 0; }, 3001, "Invalid Low/High flag: 5"},
-        {[](clsTorviInputs& r) { r.LowInputs.fuelModelID = 10; }, 3002,
+        // Model 2 carries live herbaceous fuel, so that its moisture is checked last.
+        {[](clsTorviInputs& r) { r.LowInputs.fuelModelID = 2; }, 3002,
          "LOW: Fuel model #77 is missing from the Fuel Models collection."},
         {[](clsTorviInputs& r) { r.LowInputs.WindReductionFactor = 1; }, 3003,
          "LOW: Invalid Wind Reduction Factor: 0"},
@@ -152,6 +153,47 @@ TEST_F(TorviValidation, BoundsAreValid)
         bool success = false;
         const clsTorviOutputs out = Attempt(in, success);
         EXPECT_TRUE(success) << out.ErrorNumber << " " << out.ErrorDescription;
+    }
+}
+
+// An input the scenario does not use is not checked, as batch processing does not check it: a
+// -1 (no value) there gives the result of any valid value; where it is used it is refused.
+TEST_F(TorviValidation, UnusedInputsAreNotChecked)
+{
+    struct Case {
+        int32_t vegType, low, high;
+        double clsTorviInputs::*field;
+        int32_t errorWhenUsed;  // 0: the field is unused here
+    };
+    // GR2 (102) carries 1-hour and live herbaceous fuel only, TU5 (165) no live herbaceous fuel,
+    // model 10 no live herbaceous fuel, model 2 no live woody fuel.
+    const Case cases[] = {
+        {3, 102, 10, &clsTorviInputs::Dead10HrMC, 0},
+        {3, 102, 10, &clsTorviInputs::Dead100HrMC, 0},
+        {3, 102, 10, &clsTorviInputs::LiveWoodyMC, 0},
+        {3, 102, 10, &clsTorviInputs::CanopyBulkDensity, 0},
+        {2, 165, 10, &clsTorviInputs::LiveHerbMC, 0},
+        {1, 102, 2, &clsTorviInputs::LiveWoodyMC, 0},
+        {1, 102, 10, &clsTorviInputs::Dead100HrMC, 2011},  // the high model's 100-hour fuel
+        {2, 102, 10, &clsTorviInputs::CanopyBulkDensity, 2002},
+        {3, 10, 10, &clsTorviInputs::Dead10HrMC, 2010},
+        {3, 102, 10, &clsTorviInputs::LiveHerbMC, 2013},
+    };
+    for (const Case& c : cases) {
+        clsTorviInputs given = Scenario(c.vegType, c.low, c.high);
+        bool success = false;
+        const clsTorviOutputs expected = Attempt(given, success);
+        ASSERT_TRUE(success) << c.vegType << " " << c.low;
+        clsTorviInputs empty = Scenario(c.vegType, c.low, c.high);
+        empty.*c.field = -1;
+        const clsTorviOutputs out = Attempt(empty, success);
+        EXPECT_EQ(out.ErrorNumber, c.errorWhenUsed) << c.vegType << " " << c.low << " " << c.high;
+        EXPECT_EQ(success, c.errorWhenUsed == 0);
+        if (c.errorWhenUsed == 0) {
+            EXPECT_EQ(out.RateOfSpread, expected.RateOfSpread);
+            EXPECT_EQ(out.FlameLength, expected.FlameLength);
+            EXPECT_EQ(out.FireType, expected.FireType);
+        }
     }
 }
 

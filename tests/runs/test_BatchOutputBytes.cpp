@@ -33,10 +33,14 @@ uint64_t Checksum(const std::string& bytes)
 
 TEST(BatchOutputBytes, EveryWayOfRunningGivesTheSameBytesAsBefore)
 {
-    constexpr uint64_t ExpectedChecksum = 0x359834403fb61a39ull;
-    constexpr std::size_t ExpectedSize = 30107140;
-    const std::string expectedCounts = "Generated 96421 output datasets to ";
-    const std::string expectedErrors = "\nEncountered 3579 errors.\n";
+    // Retaken when a high fuel model too wet to spread became a result and when the engine stopped
+    // checking the inputs a scenario does not use; scripts/compare_engine_records.py showed that
+    // nothing else changed (formerly #91 failures now succeed, fields without a value are not
+    // reachable, refusals of unused inputs now calculate or fail at a later check).
+    constexpr uint64_t ExpectedChecksum = 0x4d89114dbd79faecull;
+    constexpr std::size_t ExpectedSize = 30133843;
+    const std::string expectedCounts = "Generated 96562 output datasets to ";
+    const std::string expectedErrors = "\nEncountered 3438 errors.\n";
 
     TempFolder folder;
     TempFolder capture("capture");
