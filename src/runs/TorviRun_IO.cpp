@@ -6,6 +6,7 @@
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
 #include "runs/clsRun.h"
+#include "units/clsGlobalSettings.h"
 
 #include <algorithm>
 #include <array>
@@ -28,10 +29,13 @@ const std::array<HeaderRecord, 4> HeaderRecords = {{
     {"Analyst:", &clsRun::Analyst, "Analyst"},
 }};
 
-// One value of a tab record: a variable (a list position, a whole number) or a range value.
+// One value of a tab record: a variable (a list position or a unit, a whole number) or a number.
+// Values added to the record after its first six (or two) may be absent, as in files written
+// before them, or empty, when the run holds none: the field then takes its "none" (0 or NaN).
 struct TabValue {
     int16_t clsRun::*variable;
     double clsRun::*number;
+    bool added = false;
 };
 
 struct TabRecord {
@@ -48,7 +52,9 @@ const std::array<TabRecord, 3> TabRecords = {{
       {nullptr, &clsRun::tblch_input_max},
       {nullptr, &clsRun::tblch_input_step},
       {&clsRun::tblch_page_var, nullptr},
-      {&clsRun::tblch_output_var, nullptr}}},
+      {&clsRun::tblch_output_var, nullptr},
+      {&clsRun::tblch_input_unit, nullptr, true},
+      {nullptr, &clsRun::tblch_page_val, true}}},
     {"Haz Vars:",
      "Run file is missing Hazard Vars record",
      {{&clsRun::haz_input_var, nullptr},
@@ -56,11 +62,17 @@ const std::array<TabRecord, 3> TabRecords = {{
       {nullptr, &clsRun::haz_input_max},
       {nullptr, &clsRun::haz_input_step},
       {&clsRun::haz_page_var, nullptr},
-      {&clsRun::haz_output_var, nullptr}}},
+      {&clsRun::haz_output_var, nullptr},
+      {&clsRun::haz_input_unit, nullptr, true},
+      {nullptr, &clsRun::haz_page_val, true}}},
     {"Fire Vars:",
      "Run file is missing Fire Vars record",
-     {{&clsRun::fire_ref_var, nullptr}, {&clsRun::fire_page_var, nullptr}}},
+     {{&clsRun::fire_ref_var, nullptr}, {&clsRun::fire_page_var, nullptr}, {nullptr, &clsRun::fire_page_val, true}}},
 }};
+
+// The run-wide settings, a record after the tab records: the crown heat content (kJ/kg) and the
+// spread direction (degrees). A file without it leaves the settings in use as they are.
+const std::string GlobalLabel = "Global Vars:";
 
 const std::string UnitsLabel = "Unt:";
 const std::string FuelModelsLabel = "Fmd:";
@@ -80,6 +92,14 @@ bool ParseVariable(const std::string& text, int16_t& variable)
         return false;
     variable = static_cast<int16_t>(value);
     return true;
+}
+
+std::string TabValueText(const TabValue& value, const clsRun& run)
+{
+    if (value.variable)
+        return value.added && run.*value.variable == 0 ? "" : std::to_string(run.*value.variable);
+    const double number = run.*value.number;
+    return value.added && std::isnan(number) ? "" : TextLines::GeneralText(number, 15);
 }
 
 // The bare names of the run's referenced files: its units set, its custom fuel model files (after
@@ -274,14 +294,15 @@ bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
         if (!LabelledRecords::ValueText(record, tab.label, valueText))
             return Fail("Malformed run record: expected " + std::string(tab.label) + atLine);
         const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
-        if (values.size() < tab.values.size())
-            return Fail("Missing run data value" + atLine);
         // The whole record is checked before any of it is stored.
-        std::vector<int16_t> variables(tab.values.size());
-        std::vector<double> numbers(tab.values.size());
+        std::vector<int16_t> variables(tab.values.size(), 0);
+        std::vector<double> numbers(tab.values.size(), std::numeric_limits<double>::quiet_NaN());
         for (std::size_t i = 0; i < tab.values.size(); ++i) {
-            if (values[i].empty())
+            if (i >= values.size() || values[i].empty()) {
+                if (tab.values[i].added)
+                    continue;
                 return Fail("Missing run data value" + atLine);
+            }
             const bool valid = tab.values[i].variable ? ParseVariable(values[i], variables[i])
                                                       : TextLines::ParseDouble(values[i], numbers[i]);
             if (!valid)
@@ -294,6 +315,28 @@ bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
                 run.*tab.values[i].number = numbers[i];
         }
     }
+    return ReadGlobalRecord(in, run);
+}
+
+bool TorviRun_IO::ReadGlobalRecord(clsLineReader& in, clsRun& run)
+{
+    std::string record, valueText;
+    if (!NextRecord(in, record))
+        return readProblem.empty() || Fail(readProblem);
+    if (!LabelledRecords::ValueText(record, GlobalLabel, valueText))
+        return true;  // a record of a later kind, which this reader does not know
+    const std::string atLine = " at line " + lineNumber;
+    const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
+    if (values.size() < 2 || values[0].empty() || values[1].empty())
+        return Fail("Missing run data value" + atLine);
+    double hcrown = 0;
+    int16_t direction = 0;
+    if (!TextLines::ParseDouble(values[0], hcrown) || !ParseVariable(values[1], direction) ||
+        direction < clsGlobalSettings::MinSpreadDirection ||
+        direction > clsGlobalSettings::MaxSpreadDirection)
+        return Fail("Invalid run data value" + atLine);
+    run.globalHCrown = hcrown;
+    run.globalSpreadDirection = direction;
     return true;
 }
 
@@ -338,10 +381,11 @@ bool TorviRun_IO::SaveTorviRun(const std::string& name, clsRun& run)
     for (const TabRecord& tab : TabRecords) {
         std::vector<std::string> values;
         for (const TabValue& value : tab.values)
-            values.push_back(value.variable ? std::to_string(run.*value.variable)
-                                            : TextLines::GeneralText(run.*value.number, 15));
+            values.push_back(TabValueText(value, run));
         writeRecord(tab.label, LabelledRecords::JoinValues(values));
     }
+    writeRecord(GlobalLabel, LabelledRecords::JoinValues({TextLines::GeneralText(run.globalHCrown, 15),
+                                                          std::to_string(run.globalSpreadDirection)}));
     if (!file.Commit()) {
         fileName.clear();
         return Fail("Failed to write Torvi Run file: " + name);

@@ -9,8 +9,10 @@ class clsUserInteraction;
 
 // Reads and writes run files (".run"): the run's descriptive fields, the names of its units set,
 // custom fuel model and scenario files, and the settings of the table, hazard chart and fire
-// characteristics chart tabs, as ten labelled records. Referenced files are stored by bare name and
-// looked for beside the run file, then in the program's folder.
+// characteristics chart tabs, as ten labelled records, then the run-wide settings. Referenced files
+// are stored by bare name and looked for beside the run file, then in the program's folder. The
+// format grows only by values at the end of a record and records after the tenth, so that every
+// file reads in every version.
 class TorviRun_IO {
 public:
     // Missing or unloadable referenced files are told to the user as the load goes on.
@@ -50,6 +52,8 @@ private:
     std::string Locate(const std::string& name, const std::string& runFolder);
     void LoadScenarios(const std::vector<std::string>& names, const std::string& runFolder, clsRun& run);
     bool ReadTabRecords(clsLineReader& in, clsRun& run);
+    // The run-wide settings, when the file holds them.
+    bool ReadGlobalRecord(clsLineReader& in, clsRun& run);
 
     clsUserInteraction& ui;
     std::string lineNumber;  // of the record last read, as messages give it
