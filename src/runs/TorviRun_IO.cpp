@@ -84,6 +84,15 @@ bool HoldsLineBreakOrSeparator(const std::string& text)
            text.find_first_of("\r\n") != std::string::npos;
 }
 
+// A run file keeps a referenced file by its bare name, split off at either separator and stripped
+// of blanks when read: a name that would lose part of itself is not one it can keep.
+bool NameReadsBack(const std::string& name)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !HoldsLineBreakOrSeparator(name) && name.find('\\') == std::string::npos &&
+           (name.empty() || (!blank(name.front()) && !blank(name.back())));
+}
+
 bool ParseVariable(const std::string& text, int16_t& variable)
 {
     double value = 0;
@@ -349,13 +358,23 @@ bool TorviRun_IO::RunCanBeSaved(clsRun& run)
             return Fail("The run's " + std::string(header.caption) +
                         " holds \"|+|\" or a line break, which a run file cannot store. Please change it "
                         "before saving the run.");
-    std::vector<std::string> names = FuelModelNames(run);
-    names.push_back(UnitsName(run));
-    for (const std::string& scenario : ScenarioNames(run))
-        names.push_back(scenario);
-    for (const std::string& name : names)
-        if (HoldsLineBreakOrSeparator(name))
-            return Fail("The file name " + name + " holds \"|+|\" or a line break, which a run file cannot store.");
+    // Each referenced file with the field it fills, as the file system names it.
+    std::vector<std::pair<std::string, std::string>> files;
+    if (run.unitsIO.IsLoaded())
+        files.emplace_back("the units set", run.unitsIO.fileName);
+    for (int i = 1; !run.defFM.FMfileNames(i).empty(); ++i)
+        files.emplace_back("a custom fuel model file", run.defFM.FMfileNames(i));
+    for (int k = 1; k <= clsRun::NumScenarios(); ++k)
+        if (!run.io(k).fileName.empty())
+            files.emplace_back(std::string("the scenario file of Scenario ") + static_cast<char>('A' + k - 1),
+                               run.io(k).fileName);
+    for (const auto& [field, path] : files) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (!NameReadsBack(name))
+            return Fail("The file name \"" + name + "\" of " + field +
+                        " holds \"|+|\", a line break, a backslash or blanks at its start or end, which a run file "
+                        "cannot store. Please rename the file before saving the run.");
+    }
     return true;
 }
 

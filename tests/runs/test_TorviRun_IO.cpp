@@ -55,7 +55,7 @@ TEST(TorviRun_IO, WritesTheTenRecordsWithBareFileNames)
     std::string error;
     ASSERT_TRUE(f.run.AddFuelModels(Fixture("custom.fmd"), error)) << error;
     f.run.io(1).fileName = f.programFolder.File("north.scn");
-    f.run.io(3).fileName = "C:\\fires\\south.scn";
+    f.run.io(3).fileName = "/fires/south.scn";
     const std::string path = f.runFolder.File("hill.run");
     ASSERT_TRUE(f.io.SaveTorviRun(path, f.run)) << f.io.errStr;
     EXPECT_EQ(f.io.fileName, path);
@@ -398,12 +398,29 @@ TEST(TorviRun_IO, ARunThatWouldNotReadBackIsNotSaved)
                                    "it before saving the run.");
         EXPECT_EQ(ReadWhole(path), "previous");
     }
+    // File names that would read back as other names, each named with the field it fills.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"/data/odd|+|name.scn", "\"odd|+|name.scn\" of the scenario file of Scenario B"},
+        {"/data/north\\ridge.scn", "\"north\\ridge.scn\" of the scenario file of Scenario B"},
+        {"/data/ north.scn", "\" north.scn\" of the scenario file of Scenario B"},
+        {"/data/north.scn ", "\"north.scn \" of the scenario file of Scenario B"},
+    };
+    for (const auto& [path, named] : names) {
+        RunFixture f;
+        f.run.Name = "Hill";
+        f.run.io(2).fileName = path;
+        EXPECT_FALSE(f.io.SaveTorviRun(f.runFolder.File("r.run"), f.run));
+        EXPECT_EQ(f.io.errStr, "The file name " + named +
+                                   " holds \"|+|\", a line break, a backslash or blanks at its start or end, which a "
+                                   "run file cannot store. Please rename the file before saving the run.");
+        EXPECT_FALSE(std::filesystem::exists(f.runFolder.File("r.run")));
+    }
     RunFixture f;
     f.run.Name = "Hill";
-    f.run.io(2).fileName = "/data/odd|+|name.scn";
-    EXPECT_FALSE(f.io.SaveTorviRun(f.runFolder.File("r.run"), f.run));
-    EXPECT_EQ(f.io.errStr, "The file name odd|+|name.scn holds \"|+|\" or a line break, which a run file cannot store.");
-    EXPECT_FALSE(std::filesystem::exists(f.runFolder.File("r.run")));
+    ASSERT_TRUE(f.run.unitsIO.SaveUnits(f.runFolder.File(" hill.unt"), f.run));
+    EXPECT_FALSE(f.io.RunCanBeSaved(f.run));
+    EXPECT_NE(f.io.errStr.find("\" hill.unt\" of the units set holds"), std::string::npos) << f.io.errStr;
+    f.run.unitsIO.fileName.clear();
 
     const std::string unwritable = f.runFolder.File("no folder/r.run");
     f.run.io(2).fileName.clear();
