@@ -102,13 +102,50 @@ bool RunCommands::SaveRunFile()
         ui.ChooseFile(FileDlg::SaveRequest(RunFilter, "Save Torvi run data", run.run_IO.fileName));
     if (chosen.empty())
         return false;
+    std::vector<std::string> notFound;
+    if (!BringReferencesBeside(chosen, notFound))
+        return false;
     if (!run.run_IO.SaveTorviRun(chosen, run)) {
         ui.ShowMessage(run.run_IO.errStr);
         return false;
     }
+    if (!notFound.empty()) {
+        std::string names;
+        for (const std::string& path : notFound)
+            names += "\r\n" + path;
+        ui.ShowMessage("The run was saved, but it will not find these files when it is reopened:" + names);
+    }
     run.IsDirty = false;
     run.IsLoaded = true;  // the run now is that file's: a later change is asked about
     form.txtRunFile->setText(QString::fromStdString(chosen));
+    return true;
+}
+
+// A run file finds the files it refers to only beside itself and in the program's folder. For each
+// file elsewhere the analyst chooses: a copy beside the run file (Yes), the run saved without it
+// being found (No, listed in notFound), or no save at all (Cancel). Every question is asked before
+// anything is copied. False when the run is not to be saved.
+bool RunCommands::BringReferencesBeside(const std::string& runPath, std::vector<std::string>& notFound)
+{
+    std::vector<TorviRun_IO::Reference> copies;
+    for (TorviRun_IO::Reference& reference : run.run_IO.NotFoundFrom(runPath, run)) {
+        const Answer answer = ui.AskYesNoCancel(
+            "The run refers to " + reference.field + " " + reference.path +
+                ", which is neither in the run file's folder nor in the program's folder: the run would not "
+                "find it when reopened.\r\nWould you like to copy it beside the run file?",
+            "File outside the run's folder");
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::Yes)
+            copies.push_back(std::move(reference));
+        else
+            notFound.push_back(reference.path);
+    }
+    for (const TorviRun_IO::Reference& reference : copies)
+        if (!run.run_IO.CopyBeside(reference, runPath)) {
+            ui.ShowMessage(run.run_IO.errStr);
+            return false;
+        }
     return true;
 }
 

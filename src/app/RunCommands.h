@@ -2,6 +2,7 @@
 
 #include "app/clsUserInteraction.h"
 
+#include <string>
 #include <vector>
 
 class TorviForm;
@@ -44,6 +45,7 @@ private:
     bool RunCanBeSaved();
     // The run file save after its scenarios were dealt with; false when it did not happen.
     bool SaveRunFile();
+    bool BringReferencesBeside(const std::string& runPath, std::vector<std::string>& notFound);
     bool SaveScenario(int scenario);
     void ShowRunFields();
     void ShowLoadedRun();

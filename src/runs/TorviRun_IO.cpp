@@ -12,7 +12,9 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -358,23 +360,85 @@ bool TorviRun_IO::RunCanBeSaved(clsRun& run)
             return Fail("The run's " + std::string(header.caption) +
                         " holds \"|+|\" or a line break, which a run file cannot store. Please change it "
                         "before saving the run.");
-    // Each referenced file with the field it fills, as the file system names it.
-    std::vector<std::pair<std::string, std::string>> files;
-    if (run.unitsIO.IsLoaded())
-        files.emplace_back("the units set", run.unitsIO.fileName);
-    for (int i = 1; !run.defFM.FMfileNames(i).empty(); ++i)
-        files.emplace_back("a custom fuel model file", run.defFM.FMfileNames(i));
-    for (int k = 1; k <= clsRun::NumScenarios(); ++k)
-        if (!run.io(k).fileName.empty())
-            files.emplace_back(std::string("the scenario file of Scenario ") + static_cast<char>('A' + k - 1),
-                               run.io(k).fileName);
-    for (const auto& [field, path] : files) {
-        const std::string name = std::filesystem::path(path).filename().string();
+    for (const Reference& reference : References(run)) {
+        const std::string name = std::filesystem::path(reference.path).filename().string();
         if (!NameReadsBack(name))
-            return Fail("The file name \"" + name + "\" of " + field +
+            return Fail("The file name \"" + name + "\" of " + reference.field +
                         " holds \"|+|\", a line break, a backslash or blanks at its start or end, which a run file "
                         "cannot store. Please rename the file before saving the run.");
     }
+    return true;
+}
+
+std::vector<TorviRun_IO::Reference> TorviRun_IO::References(clsRun& run)
+{
+    std::vector<Reference> references;
+    if (run.unitsIO.IsLoaded())
+        references.push_back({"the units set", run.unitsIO.fileName,
+                              [&run](const std::string& path) { run.unitsIO.fileName = path; }});
+    for (int i = 1; !run.defFM.FMfileNames(i).empty(); ++i)
+        references.push_back({"the custom fuel model file", run.defFM.FMfileNames(i),
+                              [&run, i](const std::string& path) { run.defFM.FileCopiedTo(i, path); }});
+    for (int k = 1; k <= clsRun::NumScenarios(); ++k)
+        if (!run.io(k).fileName.empty())
+            references.push_back({std::string("the scenario file of Scenario ") + static_cast<char>('A' + k - 1),
+                                  run.io(k).fileName,
+                                  [&run, k](const std::string& path) { run.io(k).fileName = path; }});
+    return references;
+}
+
+std::vector<TorviRun_IO::Reference> TorviRun_IO::NotFoundFrom(const std::string& runPath, clsRun& run) const
+{
+    const std::string runFolder = std::filesystem::path(runPath).parent_path().string();
+    std::vector<Reference> notFound;
+    for (Reference& reference : References(run)) {
+        const std::string bare = BareName(reference.path);
+        bool found = false;
+        for (const std::string& folder : {runFolder.empty() ? std::string(".") : runFolder, programDir}) {
+            std::error_code error;
+            found = found || (!folder.empty() &&
+                              std::filesystem::equivalent(std::filesystem::path(folder) / bare, reference.path, error));
+        }
+        if (!found)
+            notFound.push_back(std::move(reference));
+    }
+    return notFound;
+}
+
+namespace {
+
+// The whole file as bytes; false when it cannot be read. A byte copy, not a record reader.
+bool ReadBytes(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    bytes = text.str();
+    return in.good() || in.eof();
+}
+
+}  // namespace
+
+bool TorviRun_IO::CopyBeside(const Reference& reference, const std::string& runPath)
+{
+    const std::filesystem::path copy =
+        std::filesystem::path(runPath).parent_path() / BareName(reference.path);
+    std::string bytes, there;
+    if (!ReadBytes(reference.path, bytes))
+        return Fail("Failed to read " + reference.path + " to copy it beside the run file.");
+    if (clsUtils::PathExists(copy.string())) {
+        if (!ReadBytes(copy.string(), there) || there != bytes)
+            return Fail("The run file's folder already holds another file named " + BareName(reference.path) +
+                        ", which is not replaced. The run was not saved.");
+    } else {
+        clsSafeOutputFile file;
+        if (!file.Open(copy.string()))
+            return Fail("Failed to copy " + reference.path + " to " + copy.string() + " (" + file.ErrorText() + ")");
+        file.Write(bytes);
+        if (!file.Commit())
+            return Fail("Failed to copy " + reference.path + " to " + copy.string() + " (" + file.ErrorText() + ")");
+    }
+    reference.referTo(copy.string());
     return true;
 }
 

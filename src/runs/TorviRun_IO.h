@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,21 @@ public:
     // False, with the reason in errStr, when a text field holds "|+|" or a line break or a
     // referenced file name holds "|+|": such a run would not read back as it was saved.
     bool RunCanBeSaved(clsRun& run);
+
+    // A file the run refers to: what it is to the analyst ("the units set"), its path, and how the
+    // run is pointed at another path for it.
+    struct Reference {
+        std::string field;
+        std::string path;
+        std::function<void(const std::string&)> referTo;
+    };
+    static std::vector<Reference> References(clsRun& run);
+    // The references that a run file saved at runPath would not find when reopened: neither that
+    // folder nor the program's folder holds the very file under its name.
+    std::vector<Reference> NotFoundFrom(const std::string& runPath, clsRun& run) const;
+    // Copies the referenced file beside the run file and points the run at the copy. A different
+    // file of that name there is never replaced: false, with the reason in errStr.
+    bool CopyBeside(const Reference& reference, const std::string& runPath);
 
     // The file name of a referenced file as it is stored and looked up: its last path component,
     // whichever separator the path uses, so that a run file only ever reaches into its own folder

@@ -418,6 +418,69 @@ private slots:
         QCOMPARE(DataValues(dir->File("flat.scn"))[21], std::string("5"));
     }
 
+    // Files the run refers to from outside its folder and the program's: asked about once each
+    // before anything is written. Yes copies the file beside the run file, No saves with a warning,
+    // Cancel saves nothing; a different file of that name beside the run file is never replaced.
+    void filesOutsideTheRunsFolderAreAskedAbout()
+    {
+        using Answer = clsUserInteraction::Answer;
+        std::filesystem::create_directories(dir->path / "runs");
+        std::filesystem::create_directories(dir->path / "elsewhere");
+        const std::string scenario = WriteScenario(*dir, "elsewhere/flat.scn", Flat);
+        const std::string runFile = dir->File("runs/hill.run");
+        ui.chosenFiles = {scenario, UserFiles + "/english.unt"};
+        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->form->mnuOpenUnits);
+        QTest::keyClicks(app->form->txtRun, "Hill");
+        const std::vector<std::string> questions = {
+            "The run refers to the units set " + UserFiles + "/english.unt, which is neither in the run file's "
+            "folder nor in the program's folder: the run would not find it when reopened.\r\nWould you like to "
+            "copy it beside the run file?",
+            "The run refers to the scenario file of Scenario A " + scenario + ", which is neither in the run "
+            "file's folder nor in the program's folder: the run would not find it when reopened.\r\nWould you "
+            "like to copy it beside the run file?"};
+
+        // Cancel at the second question: nothing copied, nothing saved.
+        ui.questions.clear();
+        ui.choices = {Answer::Yes, Answer::Cancel};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.questions, questions);
+        QVERIFY(!std::filesystem::exists(runFile));
+        QVERIFY(!std::filesystem::exists(dir->File("runs/english.unt")));
+
+        // A different english.unt beside the run file is kept, and the run is not saved.
+        dir->Write("runs/english.unt", "another set");
+        ui.messages.clear();
+        ui.choices = {Answer::Yes, Answer::No};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.messages, std::vector<std::string>{"The run file's folder already holds another file named "
+                                                       "english.unt, which is not replaced. The run was not saved."});
+        QCOMPARE(ReadBytes(dir->File("runs/english.unt")), std::string("another set"));
+        QVERIFY(!std::filesystem::exists(runFile));
+
+        // Yes copies the units set, No saves the run with a warning about the scenario file.
+        std::filesystem::remove(dir->path / "runs" / "english.unt");
+        ui.messages.clear();
+        ui.choices = {Answer::Yes, Answer::No};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.messages, std::vector<std::string>{"The run was saved, but it will not find these files when it "
+                                                       "is reopened:\r\n" + scenario});
+        QCOMPARE(ReadBytes(dir->File("runs/english.unt")), ReadBytes(UserFiles + "/english.unt"));
+        QCOMPARE(app->run.unitsIO.fileName, dir->File("runs/english.unt"));
+        QVERIFY(ReadBytes(runFile).find("\r\nUnt:english.unt\r\nFmd:\r\nScn:flat.scn\r\n") != std::string::npos);
+
+        SequenceInteraction freshUi;
+        Orvane fresh(freshUi);
+        freshUi.chosenFiles = {runFile};
+        Trigger(fresh.form->mnuOpenRun);
+        QCOMPARE(fresh.run.unitsIO.fileName, dir->File("runs/english.unt"));
+        QCOMPARE(freshUi.messages, (std::vector<std::string>{"Cannot locate file: flat.scn",
+                                                            "Warning: Scenario file flat.scn was not loaded"}));
+    }
+
     void unitsSetCommands()
     {
         ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat), UserFiles + "/metric.unt"};
