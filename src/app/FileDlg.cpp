@@ -30,9 +30,19 @@ clsUserInteraction::FileRequest FileDlg::SaveRequest(const std::string& filter, 
     return request;
 }
 
+// Reading a pipe or a device waits until something writes to it, which would freeze the window:
+// only a regular file (or a link to one) is handed on to be opened.
 std::string FileDlg::ShowOpen(clsUserInteraction& ui)
 {
-    return Show(ui, false);
+    const std::string chosen = Show(ui, false);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(chosen, error);
+    if (chosen.empty() || error || !std::filesystem::exists(status) || std::filesystem::is_regular_file(status))
+        return chosen;
+    ui.ShowMessage("The file " + chosen + " is not a regular file and cannot be opened.");
+    fileName.clear();
+    DescribeFileName();
+    return "";
 }
 
 std::string FileDlg::ShowSave(clsUserInteraction& ui)

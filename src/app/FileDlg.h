@@ -24,7 +24,9 @@ public:
     static clsUserInteraction::FileRequest SaveRequest(const std::string& filter, const std::string& title,
                                                        const std::string& proposedFile);
 
-    // The chosen path, or "" when cancelled; the fields below then describe the choice.
+    // The chosen path, or "" when cancelled; the fields below then describe the choice. A choice
+    // that is there but is no regular file (a pipe, a device, a folder) is told and counts as
+    // cancelled.
     std::string ShowOpen(clsUserInteraction& ui);
     std::string ShowSave(clsUserInteraction& ui);
     // A save dialog whose default extension is the one given (without the dot) rather than the

@@ -16,6 +16,10 @@ public:
     {
         return inner.AskYesNo(text, title);
     }
+    Answer AskYesNoCancel(const std::string& text, const std::string& title = "") override
+    {
+        return inner.AskYesNoCancel(text, title);
+    }
     bool AskText(const std::string& prompt, const std::string& title, std::string& answer) override
     {
         return inner.AskText(prompt, title, answer);

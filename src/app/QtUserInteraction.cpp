@@ -23,6 +23,15 @@ bool QtUserInteraction::AskYesNo(const std::string& text, const std::string& tit
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+// Escape and the close box call the command off, as Cancel does.
+clsUserInteraction::Answer QtUserInteraction::AskYesNoCancel(const std::string& text, const std::string& title)
+{
+    const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
+    const auto button = QMessageBox::question(parent, caption, QString::fromStdString(text),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return button == QMessageBox::Yes ? Answer::Yes : button == QMessageBox::No ? Answer::No : Answer::Cancel;
+}
+
 bool QtUserInteraction::AskText(const std::string& prompt, const std::string& title, std::string& answer)
 {
     bool accepted = false;

@@ -238,7 +238,7 @@ void TorviForm::BuildMenus()
     connect(mnuLoad, &QAction::triggered, this, [this] { LoadScenario(mnuLoad->data().toInt()); });
     connect(mnuSave, &QAction::triggered, this, [this] { SaveScenario(mnuSave->data().toInt()); });
     connect(mnuName, &QAction::triggered, this, [this] { NameScenario(mnuName->data().toInt()); });
-    connect(mnuClear, &QAction::triggered, this, [this] { ClearScenario(mnuClear->data().toInt()); });
+    connect(mnuClear, &QAction::triggered, this, [this] { runCommands->ClearScenario(mnuClear->data().toInt()); });
     connect(mnuScenHelp, &QAction::triggered, this, [this] { help.ShowTopic(8); });
 }
 
@@ -840,8 +840,11 @@ void TorviForm::MoistureOptionChanged()
 
 void TorviForm::closeEvent(QCloseEvent* event)
 {
-    // The close box guards unsaved work as Exit does.
-    runCommands->SavePrompts(false);
+    // The close box guards unsaved work as Exit does; Cancel keeps the window open.
+    if (!runCommands->SavePrompts(false)) {
+        event->ignore();
+        return;
+    }
     help.Close();
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window != this)

@@ -27,31 +27,35 @@ void UnitsCommands::OpenUnits()
     form.RefreshVisibleTab();
 }
 
-void UnitsCommands::SaveUnits()
+bool UnitsCommands::SaveUnits()
 {
     const std::string chosen =
         ui.ChooseFile(FileDlg::SaveRequest(UnitsFilter, "Save Torvi units set", run.unitsIO.fileName));
     if (chosen.empty())
-        return;
-    if (!run.unitsIO.SaveUnits(chosen, run))
+        return false;
+    if (!run.unitsIO.SaveUnits(chosen, run)) {
         ui.ShowMessage(run.unitsIO.errStr);
+        return false;
+    }
+    return true;
 }
 
 void UnitsCommands::CloseUnits()
 {
-    SavePrompt();
+    const clsUserInteraction::Answer answer = AskToSave();
+    if (answer == clsUserInteraction::Answer::Cancel || (answer == clsUserInteraction::Answer::Yes && !SaveUnits()))
+        return;
     run.InitUnits();
     run.unitsIO.fileName.clear();  // the set is no longer the one in use
     form.RefreshVisibleTab();
 }
 
-void UnitsCommands::SavePrompt()
+clsUserInteraction::Answer UnitsCommands::AskToSave()
 {
     if (!Units_IO::UnitsHaveChanged(run))
-        return;
+        return clsUserInteraction::Answer::No;
     std::string text = "Unit selections have changed";
     text += run.unitsIO.IsLoaded() ? " in the loaded unit set file " + run.unitsIO.fileName + "." : ".";
     text += "\r\nWould you like to save these changes?";
-    if (ui.AskYesNo(text, "Unit selections changed"))
-        SaveUnits();
+    return ui.AskYesNoCancel(text, "Unit selections changed");
 }

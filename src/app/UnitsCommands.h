@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/clsUserInteraction.h"
+
 class TorviForm;
 class clsRun;
-class clsUserInteraction;
 
 // The units set commands of the File menu: open, save and close a units set, and the question
 // about changed unit selections that closing a units set, a run or the program asks.
@@ -12,11 +13,12 @@ public:
     UnitsCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui);
 
     void OpenUnits();   // mnuOpenUnits
-    void SaveUnits();   // mnuSaveUnits
+    // mnuSaveUnits; false when the dialog was cancelled or the save failed.
+    bool SaveUnits();
     void CloseUnits();  // mnuCloseUnits
     // When the unit selections changed since the last units set load or save, asks whether to save
-    // them and saves them on Yes.
-    void SavePrompt();
+    // them (Yes, No, or Cancel to call the command off); No without asking when nothing changed.
+    clsUserInteraction::Answer AskToSave();
 
 private:
     TorviForm& form;

@@ -1,10 +1,13 @@
 #include "app/clsSafeOutputFile.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <random>
 #include <system_error>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -38,18 +41,58 @@ std::string SystemText(int error)
     return std::error_code(error, std::generic_category()).message();
 }
 
-// Whether the target may be replaced: nothing is there, or a regular file (or a link to one), whose
-// permissions the new file then keeps.
-bool Replaceable(const std::string& target, bool& exists, mode_t& mode)
+// Whether the mode lets the user running the program write the file. The mode decides, for the
+// superuser too: a file that the analyst made read-only is never replaced behind their back.
+bool ModeAllowsWriting(const struct stat& status)
+{
+    const uid_t user = ::geteuid();
+    if (user == 0 || user == status.st_uid)
+        return (status.st_mode & S_IWUSR) != 0;
+    if (::getegid() == status.st_gid)
+        return (status.st_mode & S_IWGRP) != 0;
+    const int count = ::getgroups(0, nullptr);
+    std::vector<gid_t> groups(count > 0 ? static_cast<std::size_t>(count) : 0);
+    if (count > 0 && ::getgroups(count, groups.data()) == count &&
+        std::find(groups.begin(), groups.end(), status.st_gid) != groups.end())
+        return (status.st_mode & S_IWGRP) != 0;
+    return (status.st_mode & S_IWOTH) != 0;
+}
+
+// Whether the target may be replaced: nothing is there, or a regular file (or a link to one) that
+// its mode lets us write, whose permissions the new file then keeps. The reason of a refusal is
+// left in refusal.
+bool Replaceable(const std::string& target, bool& exists, mode_t& mode, std::string& refusal)
 {
     struct stat status {};
     exists = ::lstat(target.c_str(), &status) == 0;
     if (!exists)
         return true;
-    if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (::stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        refusal = "not a regular file";
         return false;
+    }
+    if (!ModeAllowsWriting(status)) {
+        refusal = "the file is read-only";
+        return false;
+    }
     mode = status.st_mode & 07777;
     return true;
+}
+
+// The file that a save to path writes: the file at the end of its links, so that saving over a
+// link updates what it points to and keeps the link. A path that is no link, or a dangling one,
+// is itself.
+std::string WrittenFile(const std::string& path)
+{
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+        return path;
+    char* const resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return path;
+    std::string file(resolved);
+    std::free(resolved);
+    return file;
 }
 
 }  // namespace
@@ -74,16 +117,16 @@ bool clsSafeOutputFile::Open(const std::string& targetPath)
     // A name with a NUL in it would write another file than the one named.
     if (target.empty() || target.find('\0') != std::string::npos)
         return Fail(ENOENT);
-    const std::filesystem::path path(target);
-    const std::string name = path.filename().string();
-    if (name.empty() || name == "." || name == "..")
+    if (const std::string given = std::filesystem::path(target).filename().string();
+        given.empty() || given == "." || given == "..")
         return Fail(EISDIR);
+    target = WrittenFile(target);
     bool exists = false;
     mode_t mode = 0;
-    if (!Replaceable(target, exists, mode)) {
-        errorText = "not a regular file";
+    if (!Replaceable(target, exists, mode, errorText))
         return false;
-    }
+    const std::filesystem::path path(target);
+    const std::string name = path.filename().string();
     const std::string folder = path.parent_path().string();
     if (folder != cleanedFolder)
         RemoveStaleTemporaries(folder);
@@ -204,8 +247,7 @@ bool clsSafeOutputFile::Commit()
     }
     bool exists = false;
     mode_t mode = 0;
-    if (!Replaceable(target, exists, mode)) {
-        errorText = "not a regular file";
+    if (!Replaceable(target, exists, mode, errorText)) {
         Discard();
         return false;
     }

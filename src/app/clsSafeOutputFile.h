@@ -13,7 +13,8 @@
 // into the same folder, once no process holds them any more.
 //
 // Only a regular file (or a link to one) is ever replaced: a folder, a device, a pipe or a dangling
-// link at the target is refused at Open.
+// link at the target is refused at Open, and so is a file whose mode does not let us write it. A
+// link is kept: the file it points to is the one replaced.
 class clsSafeOutputFile {
 public:
     // Temporaries of a run that ended without removing its own are left this long (seconds) before
@@ -26,7 +27,7 @@ public:
     ~clsSafeOutputFile();
 
     // False, with the reason in ErrorText, when the temporary file cannot be created or the target
-    // is not a regular file.
+    // is not a regular file we may write.
     bool Open(const std::string& target);
     // Standard output instead of a file. A stream has no target to replace and cannot be taken
     // back: the text goes out in blocks as it comes, Commit writes out the rest, and Discard too,

@@ -24,6 +24,13 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     // A Yes/No question; true for Yes. The title is the program's default title when empty.
     virtual bool AskYesNo(const std::string& text, const std::string& title = "") = 0;
+    // A question that may also call off the whole command. Where nobody can call it off (the
+    // command-line tools) it is the Yes/No question.
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer AskYesNoCancel(const std::string& text, const std::string& title = "")
+    {
+        return AskYesNo(text, title) ? Answer::Yes : Answer::No;
+    }
     // An input box; answer holds the default on the way in. False when the person cancelled.
     virtual bool AskText(const std::string& prompt, const std::string& title, std::string& answer) = 0;
     // The chosen path, or "" when the person cancelled.

@@ -29,6 +29,12 @@ std::string FuelModel_IO::FMfileNames(int index) const
     return loadedFileNames[static_cast<std::size_t>(index)];
 }
 
+void FuelModel_IO::FileCopiedTo(int index, const std::string& path)
+{
+    if (index >= 0 && static_cast<std::size_t>(index) < loadedFileNames.size())
+        loadedFileNames[static_cast<std::size_t>(index)] = path;
+}
+
 bool FuelModel_IO::AlreadyLoaded(const std::string& fileName) const
 {
     return fmColl->Count() > 0 &&

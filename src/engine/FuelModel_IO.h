@@ -17,6 +17,8 @@ public:
     bool LoadFuelModel(const std::string& fileName);
     // The loaded file name at a 0-based position, or "".
     std::string FMfileNames(int index) const;
+    // The file at that position is now known by another path (a copy of it, made beside a run).
+    void FileCopiedTo(int index, const std::string& path);
     // errStr of the last failed load, naming the file where errStr names only the line: for messages
     // that stand without the context of the file the user just chose.
     std::string ErrorWithFileName() const;

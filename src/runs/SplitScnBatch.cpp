@@ -74,7 +74,8 @@ std::string SplitScnBatch::TargetPath(const std::string& folder, const std::stri
     int64_t& number = lastNumber[fileName];
     for (std::string candidate = fileName;;) {
         const std::string path = folder + candidate;
-        if (!writtenThisSplit.count(path) && !SameExistingFile(path, gSplitIO.fileName))
+        if (!writtenThisSplit.count(path) && !SameExistingFile(path, gSplitIO.fileName) &&
+            !(keepExisting && clsUtils::PathExists(path)))
             return path;
         number = std::max<int64_t>(number, 1) + 1;
         candidate = FileNameOf(stem, std::string(1, '-').append(std::to_string(number)));
@@ -86,6 +87,13 @@ bool SplitScnBatch::WriteRecord(const std::string& folder, bool replaceExisting,
 {
     const std::string fileName = SplitFileName(gSplitIO.Name, result.files);
     const std::string path = TargetPath(folder, fileName);
+    if (planned) {
+        if (clsUtils::PathExists(path))
+            planned->push_back(path);
+        writtenThisSplit.insert(path);
+        ++result.files;
+        return true;
+    }
     if (clsUtils::PathExists(path) && !clsUtils::FileExists(path)) {
         ui.ShowMessage("The scenario file " + path + " is not a regular file and is not replaced.");
         return false;
@@ -113,8 +121,18 @@ void SplitScnBatch::NoteUnreadRecord(Result& result) const
     result.unreadRecords.push_back(run.scenIn_IO.ErrorWithFileName());
 }
 
-SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting)
+bool SplitScnBatch::ExistingFiles(std::vector<std::string>& existing)
 {
+    existing.clear();
+    planned = &existing;
+    const Result result = SplitFile();
+    planned = nullptr;
+    return !result.summary.empty();
+}
+
+SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
+{
+    keepExisting = keep;
     writtenThisSplit.clear();
     lastNumber.clear();
     Result result;
@@ -153,7 +171,23 @@ void SplitScnBatch::SplitBatch()
     SelectSplitFile();
     if (gSplitIO.fileName.empty())
         return;
-    const Result result = SplitFile();
+    std::vector<std::string> existing;
+    if (!ExistingFiles(existing))
+        return;
+    bool keep = false;
+    if (!existing.empty()) {
+        std::string names;
+        for (const std::string& path : existing)
+            names += "\r\n" + path;
+        const clsUserInteraction::Answer answer = ui.AskYesNoCancel(
+            "These scenario files already exist:" + names +
+                "\r\nWould you like to replace them? No keeps them and writes their scenarios under numbered names.",
+            "Scenario files exist");
+        if (answer == clsUserInteraction::Answer::Cancel)
+            return;
+        keep = answer == clsUserInteraction::Answer::No;
+    }
+    const Result result = SplitFile(true, keep);
     if (!result.summary.empty())
         ui.ShowMessage(result.summary);
 }

@@ -29,7 +29,9 @@ public:
 
     SplitScnBatch(clsRun& run, clsUserInteraction& ui);
 
-    // The whole split command: the file dialog, the splitting and its summary.
+    // The whole split command: the file dialog, the question about scenario files that exist
+    // (Yes replaces them, No keeps them and gives their records numbered names, Cancel writes
+    // nothing), the splitting and its summary.
     void SplitBatch();
     // A file dialog for the batch file; cancelling leaves gSplitIO.fileName empty.
     void SelectSplitFile();
@@ -38,8 +40,12 @@ public:
     // beside the batch file, and a name too long for a file name is shortened.
     static std::string SplitFileName(const std::string& scenarioName, int64_t counter);
     // Splits gSplitIO.fileName. Without replaceExisting, a file that exists before the split is not
-    // replaced: the split stops there with a message.
-    Result SplitFile(bool replaceExisting = true);
+    // replaced: the split stops there with a message. With keepExisting, such a file is kept and its
+    // record is written under the next free numbered name, as for names taken within the split.
+    Result SplitFile(bool replaceExisting = true, bool keepExisting = false);
+    // The files that splitting gSplitIO.fileName would replace, in the order of its records; the
+    // batch file is read, nothing is written. False after telling why the file cannot be read.
+    bool ExistingFiles(std::vector<std::string>& existing);
 
     clsIO gSplitIO;
     ScenarioInput_IO gSplitOut;
@@ -53,4 +59,6 @@ private:
     clsUserInteraction& ui;
     std::set<std::string> writtenThisSplit;
     std::map<std::string, int64_t> lastNumber;  // of each file name taken in this split
+    bool keepExisting = false;
+    std::vector<std::string>* planned = nullptr;  // while only finding the files that exist
 };

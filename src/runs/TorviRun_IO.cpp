@@ -6,12 +6,15 @@
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
 #include "runs/clsRun.h"
+#include "units/clsGlobalSettings.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -28,10 +31,13 @@ const std::array<HeaderRecord, 4> HeaderRecords = {{
     {"Analyst:", &clsRun::Analyst, "Analyst"},
 }};
 
-// One value of a tab record: a variable (a list position, a whole number) or a range value.
+// One value of a tab record: a variable (a list position or a unit, a whole number) or a number.
+// Values added to the record after its first six (or two) may be absent, as in files written
+// before them, or empty, when the run holds none: the field then takes its "none" (0 or NaN).
 struct TabValue {
     int16_t clsRun::*variable;
     double clsRun::*number;
+    bool added = false;
 };
 
 struct TabRecord {
@@ -48,7 +54,9 @@ const std::array<TabRecord, 3> TabRecords = {{
       {nullptr, &clsRun::tblch_input_max},
       {nullptr, &clsRun::tblch_input_step},
       {&clsRun::tblch_page_var, nullptr},
-      {&clsRun::tblch_output_var, nullptr}}},
+      {&clsRun::tblch_output_var, nullptr},
+      {&clsRun::tblch_input_unit, nullptr, true},
+      {nullptr, &clsRun::tblch_page_val, true}}},
     {"Haz Vars:",
      "Run file is missing Hazard Vars record",
      {{&clsRun::haz_input_var, nullptr},
@@ -56,11 +64,17 @@ const std::array<TabRecord, 3> TabRecords = {{
       {nullptr, &clsRun::haz_input_max},
       {nullptr, &clsRun::haz_input_step},
       {&clsRun::haz_page_var, nullptr},
-      {&clsRun::haz_output_var, nullptr}}},
+      {&clsRun::haz_output_var, nullptr},
+      {&clsRun::haz_input_unit, nullptr, true},
+      {nullptr, &clsRun::haz_page_val, true}}},
     {"Fire Vars:",
      "Run file is missing Fire Vars record",
-     {{&clsRun::fire_ref_var, nullptr}, {&clsRun::fire_page_var, nullptr}}},
+     {{&clsRun::fire_ref_var, nullptr}, {&clsRun::fire_page_var, nullptr}, {nullptr, &clsRun::fire_page_val, true}}},
 }};
+
+// The run-wide settings, a record after the tab records: the crown heat content (kJ/kg) and the
+// spread direction (degrees). A file without it leaves the settings in use as they are.
+const std::string GlobalLabel = "Global Vars:";
 
 const std::string UnitsLabel = "Unt:";
 const std::string FuelModelsLabel = "Fmd:";
@@ -72,6 +86,15 @@ bool HoldsLineBreakOrSeparator(const std::string& text)
            text.find_first_of("\r\n") != std::string::npos;
 }
 
+// A run file keeps a referenced file by its bare name, split off at either separator and stripped
+// of blanks when read: a name that would lose part of itself is not one it can keep.
+bool NameReadsBack(const std::string& name)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    return !HoldsLineBreakOrSeparator(name) && name.find('\\') == std::string::npos &&
+           (name.empty() || (!blank(name.front()) && !blank(name.back())));
+}
+
 bool ParseVariable(const std::string& text, int16_t& variable)
 {
     double value = 0;
@@ -80,6 +103,14 @@ bool ParseVariable(const std::string& text, int16_t& variable)
         return false;
     variable = static_cast<int16_t>(value);
     return true;
+}
+
+std::string TabValueText(const TabValue& value, const clsRun& run)
+{
+    if (value.variable)
+        return value.added && run.*value.variable == 0 ? "" : std::to_string(run.*value.variable);
+    const double number = run.*value.number;
+    return value.added && std::isnan(number) ? "" : TextLines::GeneralText(number, 15);
 }
 
 // The bare names of the run's referenced files: its units set, its custom fuel model files (after
@@ -274,14 +305,15 @@ bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
         if (!LabelledRecords::ValueText(record, tab.label, valueText))
             return Fail("Malformed run record: expected " + std::string(tab.label) + atLine);
         const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
-        if (values.size() < tab.values.size())
-            return Fail("Missing run data value" + atLine);
         // The whole record is checked before any of it is stored.
-        std::vector<int16_t> variables(tab.values.size());
-        std::vector<double> numbers(tab.values.size());
+        std::vector<int16_t> variables(tab.values.size(), 0);
+        std::vector<double> numbers(tab.values.size(), std::numeric_limits<double>::quiet_NaN());
         for (std::size_t i = 0; i < tab.values.size(); ++i) {
-            if (values[i].empty())
+            if (i >= values.size() || values[i].empty()) {
+                if (tab.values[i].added)
+                    continue;
                 return Fail("Missing run data value" + atLine);
+            }
             const bool valid = tab.values[i].variable ? ParseVariable(values[i], variables[i])
                                                       : TextLines::ParseDouble(values[i], numbers[i]);
             if (!valid)
@@ -294,6 +326,28 @@ bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
                 run.*tab.values[i].number = numbers[i];
         }
     }
+    return ReadGlobalRecord(in, run);
+}
+
+bool TorviRun_IO::ReadGlobalRecord(clsLineReader& in, clsRun& run)
+{
+    std::string record, valueText;
+    if (!NextRecord(in, record))
+        return readProblem.empty() || Fail(readProblem);
+    if (!LabelledRecords::ValueText(record, GlobalLabel, valueText))
+        return true;  // a record of a later kind, which this reader does not know
+    const std::string atLine = " at line " + lineNumber;
+    const std::vector<std::string> values = LabelledRecords::SplitValues(valueText);
+    if (values.size() < 2 || values[0].empty() || values[1].empty())
+        return Fail("Missing run data value" + atLine);
+    double hcrown = 0;
+    int16_t direction = 0;
+    if (!TextLines::ParseDouble(values[0], hcrown) || !ParseVariable(values[1], direction) ||
+        direction < clsGlobalSettings::MinSpreadDirection ||
+        direction > clsGlobalSettings::MaxSpreadDirection)
+        return Fail("Invalid run data value" + atLine);
+    run.globalHCrown = hcrown;
+    run.globalSpreadDirection = direction;
     return true;
 }
 
@@ -306,13 +360,85 @@ bool TorviRun_IO::RunCanBeSaved(clsRun& run)
             return Fail("The run's " + std::string(header.caption) +
                         " holds \"|+|\" or a line break, which a run file cannot store. Please change it "
                         "before saving the run.");
-    std::vector<std::string> names = FuelModelNames(run);
-    names.push_back(UnitsName(run));
-    for (const std::string& scenario : ScenarioNames(run))
-        names.push_back(scenario);
-    for (const std::string& name : names)
-        if (HoldsLineBreakOrSeparator(name))
-            return Fail("The file name " + name + " holds \"|+|\" or a line break, which a run file cannot store.");
+    for (const Reference& reference : References(run)) {
+        const std::string name = std::filesystem::path(reference.path).filename().string();
+        if (!NameReadsBack(name))
+            return Fail("The file name \"" + name + "\" of " + reference.field +
+                        " holds \"|+|\", a line break, a backslash or blanks at its start or end, which a run file "
+                        "cannot store. Please rename the file before saving the run.");
+    }
+    return true;
+}
+
+std::vector<TorviRun_IO::Reference> TorviRun_IO::References(clsRun& run)
+{
+    std::vector<Reference> references;
+    if (run.unitsIO.IsLoaded())
+        references.push_back({"the units set", run.unitsIO.fileName,
+                              [&run](const std::string& path) { run.unitsIO.fileName = path; }});
+    for (int i = 1; !run.defFM.FMfileNames(i).empty(); ++i)
+        references.push_back({"the custom fuel model file", run.defFM.FMfileNames(i),
+                              [&run, i](const std::string& path) { run.defFM.FileCopiedTo(i, path); }});
+    for (int k = 1; k <= clsRun::NumScenarios(); ++k)
+        if (!run.io(k).fileName.empty())
+            references.push_back({std::string("the scenario file of Scenario ") + static_cast<char>('A' + k - 1),
+                                  run.io(k).fileName,
+                                  [&run, k](const std::string& path) { run.io(k).fileName = path; }});
+    return references;
+}
+
+std::vector<TorviRun_IO::Reference> TorviRun_IO::NotFoundFrom(const std::string& runPath, clsRun& run) const
+{
+    const std::string runFolder = std::filesystem::path(runPath).parent_path().string();
+    std::vector<Reference> notFound;
+    for (Reference& reference : References(run)) {
+        const std::string bare = BareName(reference.path);
+        bool found = false;
+        for (const std::string& folder : {runFolder.empty() ? std::string(".") : runFolder, programDir}) {
+            std::error_code error;
+            found = found || (!folder.empty() &&
+                              std::filesystem::equivalent(std::filesystem::path(folder) / bare, reference.path, error));
+        }
+        if (!found)
+            notFound.push_back(std::move(reference));
+    }
+    return notFound;
+}
+
+namespace {
+
+// The whole file as bytes; false when it cannot be read. A byte copy, not a record reader.
+bool ReadBytes(const std::string& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    bytes = text.str();
+    return in.good() || in.eof();
+}
+
+}  // namespace
+
+bool TorviRun_IO::CopyBeside(const Reference& reference, const std::string& runPath)
+{
+    const std::filesystem::path copy =
+        std::filesystem::path(runPath).parent_path() / BareName(reference.path);
+    std::string bytes, there;
+    if (!ReadBytes(reference.path, bytes))
+        return Fail("Failed to read " + reference.path + " to copy it beside the run file.");
+    if (clsUtils::PathExists(copy.string())) {
+        if (!ReadBytes(copy.string(), there) || there != bytes)
+            return Fail("The run file's folder already holds another file named " + BareName(reference.path) +
+                        ", which is not replaced. The run was not saved.");
+    } else {
+        clsSafeOutputFile file;
+        if (!file.Open(copy.string()))
+            return Fail("Failed to copy " + reference.path + " to " + copy.string() + " (" + file.ErrorText() + ")");
+        file.Write(bytes);
+        if (!file.Commit())
+            return Fail("Failed to copy " + reference.path + " to " + copy.string() + " (" + file.ErrorText() + ")");
+    }
+    reference.referTo(copy.string());
     return true;
 }
 
@@ -338,10 +464,11 @@ bool TorviRun_IO::SaveTorviRun(const std::string& name, clsRun& run)
     for (const TabRecord& tab : TabRecords) {
         std::vector<std::string> values;
         for (const TabValue& value : tab.values)
-            values.push_back(value.variable ? std::to_string(run.*value.variable)
-                                            : TextLines::GeneralText(run.*value.number, 15));
+            values.push_back(TabValueText(value, run));
         writeRecord(tab.label, LabelledRecords::JoinValues(values));
     }
+    writeRecord(GlobalLabel, LabelledRecords::JoinValues({TextLines::GeneralText(run.globalHCrown, 15),
+                                                          std::to_string(run.globalSpreadDirection)}));
     if (!file.Commit()) {
         fileName.clear();
         return Fail("Failed to write Torvi Run file: " + name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,8 +10,10 @@ class clsUserInteraction;
 
 // Reads and writes run files (".run"): the run's descriptive fields, the names of its units set,
 // custom fuel model and scenario files, and the settings of the table, hazard chart and fire
-// characteristics chart tabs, as ten labelled records. Referenced files are stored by bare name and
-// looked for beside the run file, then in the program's folder.
+// characteristics chart tabs, as ten labelled records, then the run-wide settings. Referenced files
+// are stored by bare name and looked for beside the run file, then in the program's folder. The
+// format grows only by values at the end of a record and records after the tenth, so that every
+// file reads in every version.
 class TorviRun_IO {
 public:
     // Missing or unloadable referenced files are told to the user as the load goes on.
@@ -27,6 +30,21 @@ public:
     // False, with the reason in errStr, when a text field holds "|+|" or a line break or a
     // referenced file name holds "|+|": such a run would not read back as it was saved.
     bool RunCanBeSaved(clsRun& run);
+
+    // A file the run refers to: what it is to the analyst ("the units set"), its path, and how the
+    // run is pointed at another path for it.
+    struct Reference {
+        std::string field;
+        std::string path;
+        std::function<void(const std::string&)> referTo;
+    };
+    static std::vector<Reference> References(clsRun& run);
+    // The references that a run file saved at runPath would not find when reopened: neither that
+    // folder nor the program's folder holds the very file under its name.
+    std::vector<Reference> NotFoundFrom(const std::string& runPath, clsRun& run) const;
+    // Copies the referenced file beside the run file and points the run at the copy. A different
+    // file of that name there is never replaced: false, with the reason in errStr.
+    bool CopyBeside(const Reference& reference, const std::string& runPath);
 
     // The file name of a referenced file as it is stored and looked up: its last path component,
     // whichever separator the path uses, so that a run file only ever reaches into its own folder
@@ -50,6 +68,8 @@ private:
     std::string Locate(const std::string& name, const std::string& runFolder);
     void LoadScenarios(const std::vector<std::string>& names, const std::string& runFolder, clsRun& run);
     bool ReadTabRecords(clsLineReader& in, clsRun& run);
+    // The run-wide settings, when the file holds them.
+    bool ReadGlobalRecord(clsLineReader& in, clsRun& run);
 
     clsUserInteraction& ui;
     std::string lineNumber;  // of the record last read, as messages give it

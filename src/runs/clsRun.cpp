@@ -2,6 +2,7 @@
 
 #include "app/clsUserInteraction.h"
 
+#include <limits>
 #include <stdexcept>
 
 clsRun::clsRun(clsUserInteraction& userInteraction) : run_IO(userInteraction), ui(userInteraction)
@@ -73,6 +74,9 @@ void clsRun::InitPageVars()
     haz_input_step = 2;
     fire_ref_var = 0;
     fire_page_var = 0;
+    tblch_input_unit = 0;
+    haz_input_unit = 0;
+    tblch_page_val = haz_page_val = fire_page_val = std::numeric_limits<double>::quiet_NaN();
 }
 
 bool clsRun::LoadFuelModelFile(const std::string& fileName)

@@ -68,6 +68,11 @@ public:
     int16_t haz_input_var, haz_page_var, haz_output_var;
     double haz_input_min, haz_input_max, haz_input_step;
     int16_t fire_ref_var, fire_page_var;
+    // The unit a row range is given in (its item data in the row unit list), so that the range
+    // comes back in its own unit whatever unit the catalogue shows; 0 while none is known.
+    int16_t tblch_input_unit, haz_input_unit;
+    // The page value of each view in the record's unit; NaN while none is remembered.
+    double tblch_page_val, haz_page_val, fire_page_val;
 
     FuelModel_IO defFM;
     ScenarioInput_IO scenIn_IO;

@@ -1,6 +1,7 @@
 #include "tables/ChartCommands.h"
 
 #include "app/FileDlg.h"
+#include "app/clsSafeOutputFile.h"
 #include "app/clsUserInteraction.h"
 #include "tables/ChartTemplate_IO.h"
 #include "tables/ctlChart.h"
@@ -10,8 +11,8 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 
-#include <filesystem>
 
 ChartCommands::ChartCommands(FileDlg& dialog, clsUserInteraction& userInteraction)
     : fileDlg(dialog), ui(userInteraction)
@@ -68,26 +69,31 @@ void ChartCommands::PrintChart(const ctlChart& chart)
         ui.ShowMessage("Failed to print the chart on " + printerInfo.printerName().toStdString());
 }
 
-// The PDF file replaces an existing one only when the chart was printed into it whole.
+// The PDF file is written as every save is: it replaces an existing one only when the chart was
+// printed into it whole. The printer needs a file of its own to print into: a unique one of the
+// system's, removed on return.
 void ChartCommands::PrintToPdf(const ctlChart& chart)
 {
     const std::string chosen = ChooseSaveFile("PDF Files (*.pdf)|*.pdf", "Print chart to PDF file");
     if (chosen.empty())
         return;
-    const std::string partial = chosen + ".partial";
-    bool printed = false;
-    {
+    QTemporaryFile printed;
+    bool saved = printed.open();
+    if (saved) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(partial));
+        printer.setOutputFileName(printed.fileName());
         printer.setPageOrientation(QPageLayout::Landscape);
-        printed = chart.PrintChart(printer);
+        saved = chart.PrintChart(printer);
     }
-    std::error_code error;
-    if (printed)
-        std::filesystem::rename(partial, chosen, error);
-    if (!printed || error) {
-        std::filesystem::remove(partial, error);
+    clsSafeOutputFile file;
+    if (saved && printed.seek(0) && file.Open(chosen)) {
+        const QByteArray bytes = printed.readAll();
+        file.Write(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        saved = !bytes.isEmpty() && file.Commit();
+    } else {
+        saved = false;
+    }
+    if (!saved)
         ui.ShowMessage("Failed to print the chart to " + chosen);
-    }
 }

@@ -31,7 +31,9 @@ const char* const Usage =
     "Computes the output table of the first four scenarios of a scenario input file (scenarios A\n"
     "to D) and writes it as a table text file, by default the input's name with \".scn\" replaced\n"
     "by \".csv\". The row variable VAR runs from MIN to MAX in steps of STEP; a page variable is held\n"
-    "at VALUE for every scenario. Values are in the units of scenario files (STFL in feet).\n"
+    "at VALUE for every scenario. Values are in the units of scenario files (STFL in feet). \"-\" as\n"
+    "INPUT reads standard input and as OUTPUT writes standard output (the default output when INPUT\n"
+    "is \"-\"); the summary then goes to standard error.\n"
     "\n"
     "VAR: 1 MC01, 2 MC10, 3 MC100, 4 MCLH, 5 MCLW, 6 ACBD, 7 STFL, 8 CABH, 9 SLOP, 10 OWND, 11 WDIR\n"
     "OUT: 1 CRFB, 2 SPRT, 3 HPUA, 4 FLIN, 5 FIS, 6 FLML, 7 EMFW, 8 TORI, 9 CRNI, 10 SURI,\n"
@@ -260,19 +262,26 @@ int Run(int argc, char* argv[], const std::string& programDir, clsUserInteractio
         std::cout << Usage;
         return ExitSuccess;
     }
-    const std::string input = Absolute(options.files[0]);
-    const std::string output =
-        options.files.size() > 1 ? Absolute(options.files[1]) : Batch::ProposedOutputName(input, ".csv");
+    // "-" reads standard input and writes standard output, as batch mode does: a table read from a
+    // pipe goes to standard output unless a file is named.
+    const bool fromStandardInput = options.files[0] == Table_IO::StandardOutput;
+    const std::string input = fromStandardInput ? "/dev/stdin" : Absolute(options.files[0]);
+    const std::string named = options.files.size() > 1 ? options.files[1] : "";
+    const std::string output = named == Table_IO::StandardOutput || (named.empty() && fromStandardInput)
+                                   ? Table_IO::StandardOutput
+                               : named.empty() ? Batch::ProposedOutputName(input, ".csv")
+                                               : Absolute(named);
+    const bool toStandardOutput = output == Table_IO::StandardOutput;
 
     clsRun run(ui);
     if (!Module1::CheckAndLoadModelParameters(programDir, run, ui))
         return ExitFailure;
     const auto outputAllowed = [&] {
-        if (SameFile(input, output)) {
+        if (!toStandardOutput && SameFile(input, output)) {
             ui.ShowMessage("The output file " + output + " is the scenario input file. Please name another output file.");
             return false;
         }
-        if (!options.force && clsUtils::FileExists(output)) {
+        if (!toStandardOutput && !options.force && clsUtils::FileExists(output)) {
             ui.ShowMessage("The output file " + output + " already exists; use --force to replace it.");
             return false;
         }
@@ -287,7 +296,8 @@ int Run(int argc, char* argv[], const std::string& programDir, clsUserInteractio
         ui.ShowMessage(writer.errStr);
         return ExitFailure;
     }
-    std::cout << "Wrote a table of " << table.rows.size() << " rows to " << output << '\n';
+    (toStandardOutput ? std::cerr : std::cout) << "Wrote a table of " << table.rows.size() << " rows to "
+                                               << (toStandardOutput ? "standard output" : output) << '\n';
     return ExitSuccess;
 }
 

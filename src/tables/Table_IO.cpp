@@ -64,7 +64,9 @@ bool Table_IO::SaveTable(const std::string& fileName, const TableFile& table)
 {
     errStr.clear();
     clsSafeOutputFile file;
-    if (!file.Open(fileName)) {
+    if (fileName == StandardOutput)
+        file.OpenStandardOutput();
+    else if (!file.Open(fileName)) {
         errStr = "Failed to open Table file: " + fileName;
         return false;
     }

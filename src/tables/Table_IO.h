@@ -32,6 +32,9 @@ class Table_IO {
 public:
     explicit Table_IO(const ScenarioInput_IO& scenarioFields);
 
+    // The file name that writes to standard output instead of a file.
+    static constexpr const char* StandardOutput = "-";
+
     // False with the reason in errStr.
     bool SaveTable(const std::string& fileName, const TableFile& table);
     std::vector<std::string> TableLines(const TableFile& table) const;

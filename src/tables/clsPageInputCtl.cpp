@@ -7,6 +7,7 @@
 #include "tables/clsTableViews.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -50,6 +51,7 @@ void clsPageInputCtl::setPageVar()
     if (!view)
         return;
     clsPageInputCtl& control = *view->page;
+    const double remembered = *view->pageValue;  // a selection below remembers its own value
     const int position = control.cmboPageVar.Holds(*view->pageVar) ? *view->pageVar : 0;
     if (control.valid && control.varId > 0 && control.cmboPageVar.index == position) {
         // The same variable with a value the analyst chose or the scenarios gave: the value is
@@ -62,7 +64,36 @@ void clsPageInputCtl::setPageVar()
     } else {
         control.SelectVariable(*view, position);
     }
+    if (!std::isnan(remembered))
+        control.RestoreValue(*view, remembered);
     view->pageUnits->SetUnitsHaveChanged(false);
+}
+
+// The value the run remembers (a saved run's, or the one this control last held) comes back when
+// it lies within the variable's limits in the unit shown; it is kept exactly as remembered.
+void clsPageInputCtl::RestoreValue(const TableView& view, double remembered)
+{
+    const TableVariables::Variable* variable = TableVariables::FindVariable(varId);
+    if (!variable || cmboPageUnits.Empty())
+        return;
+    clsTorviUnit& member = view.pageUnits->*variable->member;
+    const double shown = TableVariables::IsConverted(*variable)
+                             ? TableVariables::FromRecord(*variable, member, cmboPageUnits.ItemData(), remembered)
+                             : remembered;
+    const double rounded = TextLines::RoundToDecimals(shown, member.GetPrecision());
+    if (rounded < minimum || rounded > maximum)
+        return;
+    nativeValue = remembered;
+    valid = true;
+    ApplyUnit(view, cmboPageUnits.index);
+    RefreshDisplay();
+    Remember(view);
+    views.RequestRecompute();
+}
+
+void clsPageInputCtl::Remember(const TableView& view) const
+{
+    *view.pageValue = varId > 0 && valid ? nativeValue : std::numeric_limits<double>::quiet_NaN();
 }
 
 void clsPageInputCtl::PageVarSelected(int position)
@@ -81,6 +112,7 @@ void clsPageInputCtl::SelectVariable(const TableView& view, int position)
     const TableVariables::Variable* variable = TableVariables::FindVariable(varId);
     if (!variable) {
         RefreshDisplay();
+        Remember(view);
         views.RequestRecompute();
         return;
     }
@@ -103,6 +135,7 @@ void clsPageInputCtl::SelectVariable(const TableView& view, int position)
     RefreshDisplay();
     if (!found)
         nativeValue = minimum;
+    Remember(view);
     views.RequestRecompute();
 }
 
@@ -150,11 +183,14 @@ void clsPageInputCtl::ApplyUnit(const TableView& view, int position)
         displayValue = TextLines::RoundToDecimals(maximum, decimals);
 }
 
+// From the unit the control shows, which the row control of a view sharing the catalogue may have
+// left other than the catalogue's current unit.
 double clsPageInputCtl::ToRecord(const TableView& view, double display) const
 {
     const TableVariables::Variable& variable = *TableVariables::FindVariable(varId);
     clsTorviUnit& member = view.pageUnits->*variable.member;
-    return TableVariables::ToRecord(variable, member, member.GetCurrUnit(), display);
+    const int16_t unit = TableVariables::IsConverted(variable) ? cmboPageUnits.ItemData() : member.GetCurrUnit();
+    return TableVariables::ToRecord(variable, member, unit, display);
 }
 
 void clsPageInputCtl::RefreshDisplay()
@@ -208,6 +244,7 @@ void clsPageInputCtl::PageValueTyped(const std::string& typed)
         control.displayValue = value;
         control.RefreshDisplay();
     }
+    control.Remember(*view);
     views.RequestRecompute();
 }
 
@@ -221,5 +258,6 @@ void clsPageInputCtl::SliderMoved(int position)
     control.nativeValue = control.ToRecord(*view, control.displayValue);
     control.valid = true;
     control.RefreshDisplay();
+    control.Remember(*view);
     views.RequestRecompute();
 }

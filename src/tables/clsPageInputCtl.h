@@ -62,6 +62,9 @@ private:
     void ApplyUnit(const TableView& view, int position);
     void ReadLimits(const TableView& view);
     double ToRecord(const TableView& view, double display) const;
+    void RestoreValue(const TableView& view, double remembered);
+    // Keeps the value in the run, NaN while the control holds none, so that a saved run brings it back.
+    void Remember(const TableView& view) const;
     void RefreshDisplay();
     void Notify();
     const TableView* Bound() const;

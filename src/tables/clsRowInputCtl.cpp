@@ -115,10 +115,14 @@ void clsRowInputCtl::SelectVariable(const TableView& view, int position)
     ApplyUnit(view, variable.fixedLabel ? 0 : member.GetCurrUnit() - 1);
 }
 
-// The range a run remembers comes back when it still suits the variable in its current unit.
+// The range a run remembers comes back in the unit it was given in, when it suits the variable
+// there; a range of an unknown unit (a run file that does not say) is taken in the current unit.
 void clsRowInputCtl::RestoreRange(const TableView& view)
 {
     const double remembered[] = {*view.rangeMin, *view.rangeMax, *view.rangeStep};
+    const int unitPosition = cmboRowUnits.PositionOf(*view.rangeUnit);
+    if (*view.rangeUnit > 0 && unitPosition >= 0 && unitPosition != cmboRowUnits.index)
+        ApplyUnit(view, unitPosition);
     if (!Accepts(Min, remembered[Min]) || !Accepts(Max, remembered[Max]) || !Accepts(Step, remembered[Step]))
         return;
     rangeMin = remembered[Min];
@@ -131,6 +135,7 @@ void clsRowInputCtl::Remember(const TableView& view) const
     *view.rangeMin = rangeMin;
     *view.rangeMax = rangeMax;
     *view.rangeStep = step;
+    *view.rangeUnit = rowUnit();
 }
 
 void clsRowInputCtl::RowUnitSelected(int position)

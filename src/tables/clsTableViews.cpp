@@ -17,12 +17,14 @@ clsTableViews::clsTableViews(clsRun& owner, clsUserInteraction& userInteraction)
     clsRun& r = run;
     const TableView table{&tblRowInput,       &tblPageInput,       &tblColOutput,       &r.tblch_units,
                           &r.tblch_pg_units,  &r.tblch_units,      &r.tblch_input_var,  &r.tblch_page_var,
-                          &r.tblch_output_var, &r.tblch_input_min, &r.tblch_input_max, &r.tblch_input_step};
+                          &r.tblch_output_var, &r.tblch_input_min, &r.tblch_input_max, &r.tblch_input_step,
+                          &r.tblch_input_unit, &r.tblch_page_val};
     const TableView hazard{&rowInHazard,     &pgInHazard,       &colOutHazard,     &r.haz_units,
                            &r.haz_units,     &r.tblch_units,    &r.haz_input_var,  &r.haz_page_var,
-                           &r.haz_output_var, &r.haz_input_min, &r.haz_input_max, &r.haz_input_step};
-    const TableView fire{nullptr, &pgInFire, nullptr, nullptr, &r.fire_units, nullptr,
-                         nullptr, &r.fire_page_var, nullptr, nullptr, nullptr, nullptr};
+                           &r.haz_output_var, &r.haz_input_min, &r.haz_input_max, &r.haz_input_step,
+                           &r.haz_input_unit, &r.haz_page_val};
+    const TableView fire{nullptr, &pgInFire, nullptr, nullptr, &r.fire_units, nullptr,  nullptr,
+                         &r.fire_page_var, nullptr, nullptr, nullptr, nullptr, nullptr, &r.fire_page_val};
     views = {table, table, hazard, fire};
 }
 

@@ -27,6 +27,8 @@ struct TableView {
     double* rangeMin;
     double* rangeMax;
     double* rangeStep;
+    int16_t* rangeUnit;  // the row unit list's item data that the range is given in
+    double* pageValue;   // in the record's unit; NaN while none is remembered
 };
 
 // The controls of the four table and chart views and what binds them to the run: the output

@@ -45,6 +45,12 @@ public:
         events.push_back("question: " + title);
         return RecordingInteraction::AskYesNo(text, title);
     }
+    Answer AskYesNoCancel(const std::string& text, const std::string& title = "") override
+    {
+        if (!choices.empty())
+            events.push_back("question: " + title);
+        return RecordingInteraction::AskYesNoCancel(text, title);
+    }
     std::string ChooseFile(const FileRequest& request) override
     {
         events.push_back("dialog: " + request.title);
@@ -309,6 +315,170 @@ private slots:
         QCOMPARE(saved.size(), std::size_t(26));
         QCOMPARE(saved[21], std::string("8"));
         QCOMPARE(saved[24] + " " + saved[25], std::string("Windy flat"));
+    }
+
+    // Cancel at any of the prompts of Open Run, Close Run or the close box, or a scenario save
+    // dialog cancelled after Yes, stops the command: every question was asked before anything
+    // was saved or cleared, and the window is as it was.
+    void cancelStopsTheWholeCommand()
+    {
+        using Answer = clsUserInteraction::Answer;
+        struct Case {
+            QAction* command;  // nullptr: the close box
+            std::vector<Answer> answers;
+            std::size_t questions;
+        };
+        const std::vector<Case> cases = {
+            {app->form->mnuCloseRun, {Answer::Cancel}, 1},
+            {app->form->mnuOpenRun, {Answer::No, Answer::Cancel}, 2},
+            {app->form->mnuExit, {Answer::No, Answer::No, Answer::Cancel}, 3},
+            {nullptr, {Answer::No, Answer::No, Answer::No, Answer::Cancel}, 4},
+            // Yes to the first scenario, whose save dialog is then cancelled.
+            {app->form->mnuCloseRun, {Answer::Yes, Answer::No, Answer::No, Answer::No}, 4},
+        };
+        ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat)};
+        Trigger(app->form->mnuLoad, 1);
+        TypeInto(app->In(1), 21, "12");
+        TypeInto(app->In(3), 11, "6");
+        PickUnit(app->form->UnitList(app->run.units.FLenOutUnits), 1);
+        app->run.IsLoaded = true;
+        QTest::keyClicks(app->form->txtProject, "Thinning");
+        ui.fileRequests.clear();
+        for (const Case& c : cases) {
+            ui.events.clear();
+            ui.questions.clear();
+            ui.choices.assign(c.answers.begin(), c.answers.end());
+            if (c.command)
+                Trigger(c.command);
+            else
+                app->form->close();
+            QCOMPARE(ui.questions.size(), c.questions);
+            const bool saveDialog = c.answers.front() == Answer::Yes;
+            QCOMPARE(ui.fileRequests.size(), std::size_t(saveDialog ? 1 : 0));
+            ui.fileRequests.clear();
+            QVERIFY(app->form->isVisible());
+            QVERIFY(app->In(1).Events().IsDirty() && app->In(3).Events().IsDirty());
+            QCOMPARE(app->In(1).txtInp[ctlIn::fld2Idx(21)]->text(), QString("12"));
+            QCOMPARE(app->In(3).txtInp[ctlIn::fld2Idx(11)]->text(), QString("6"));
+            QCOMPARE(app->run.units.FLenOutUnits.GetCurrUnit(), int16_t(2));
+            QCOMPARE(app->form->txtProject->text(), QString("Thinning"));
+            QVERIFY(app->run.IsDirty);
+        }
+    }
+
+    // Closing a run saves the scenarios, then the run, then clears: the run file lists the scenario
+    // files that were open.
+    void aRunSavedOnCloseListsWhatWasOpen()
+    {
+        using Answer = clsUserInteraction::Answer;
+        WriteScenario(*dir, "a.scn", NorthSlope);
+        WriteScenario(*dir, "b.scn", Flat);
+        const std::string runFile = dir->Write(
+            "hill.run", "Name:Hill\r\nDate:\r\nProject:\r\nAnalyst:\r\nUnt:\r\nFmd:\r\nScn:a.scn|+|b.scn\r\n"
+                        "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0\r\nFire Vars:0|+|0\r\n");
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuOpenRun);
+        TypeInto(app->In(1), 21, "12");
+        QTest::keyClicks(app->form->txtAnalyst, "Kim");
+        ui.events.clear();
+        ui.choices = {Answer::Yes, Answer::Yes};
+        ui.chosenFiles = {dir->File("a.scn"), runFile};
+        Trigger(app->form->mnuCloseRun);
+        QCOMPARE(ui.events, (std::vector<std::string>{"question: Scenario data changed", "question: Torvi Run data changed",
+                                                      "dialog: Save scenario input data", "dialog: Save Torvi run data"}));
+        const std::string saved = ReadBytes(runFile);
+        QVERIFY2(saved.find("\r\nScn:a.scn|+|b.scn\r\n") != std::string::npos, saved.c_str());
+        QCOMPARE(DataValues(dir->File("a.scn"))[21], std::string("12"));
+        QVERIFY(app->In(1).txtInp[ctlIn::fld2Idx(21)]->text().isEmpty());
+    }
+
+    // Clear asks first when the scenario holds unsaved changes: Cancel, or a cancelled save
+    // dialog, keeps them; No clears.
+    void clearAsksAboutUnsavedChanges()
+    {
+        using Answer = clsUserInteraction::Answer;
+        ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat)};
+        Trigger(app->form->mnuLoad, 2);
+        Trigger(app->form->mnuClear, 2);  // nothing changed: cleared without a question
+        QVERIFY(ui.questions.empty());
+        QCOMPARE(app->In(2).cmdLowFM->text(), QString("Low FM"));
+
+        ui.chosenFiles = {dir->File("flat.scn")};
+        Trigger(app->form->mnuLoad, 2);
+        TypeInto(app->In(2), 21, "9");
+        ui.choices = {Answer::Cancel, Answer::Yes, Answer::No};
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            Trigger(app->form->mnuClear, 2);
+            QCOMPARE(app->In(2).txtInp[ctlIn::fld2Idx(21)]->text(), QString("9"));
+            QVERIFY(app->In(2).Events().IsDirty());
+        }
+        QCOMPARE(ui.questions, (std::vector<std::string>(2, "Data in Scenario B has changed. Would you like to Save changes?")));
+        Trigger(app->form->mnuClear, 2);
+        QVERIFY(app->In(2).txtInp[ctlIn::fld2Idx(21)]->text().isEmpty());
+        QCOMPARE(DataValues(dir->File("flat.scn"))[21], std::string("5"));
+    }
+
+    // Files the run refers to from outside its folder and the program's: asked about once each
+    // before anything is written. Yes copies the file beside the run file, No saves with a warning,
+    // Cancel saves nothing; a different file of that name beside the run file is never replaced.
+    void filesOutsideTheRunsFolderAreAskedAbout()
+    {
+        using Answer = clsUserInteraction::Answer;
+        std::filesystem::create_directories(dir->path / "runs");
+        std::filesystem::create_directories(dir->path / "elsewhere");
+        const std::string scenario = WriteScenario(*dir, "elsewhere/flat.scn", Flat);
+        const std::string runFile = dir->File("runs/hill.run");
+        ui.chosenFiles = {scenario, UserFiles + "/english.unt"};
+        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->form->mnuOpenUnits);
+        QTest::keyClicks(app->form->txtRun, "Hill");
+        const std::vector<std::string> questions = {
+            "The run refers to the units set " + UserFiles + "/english.unt, which is neither in the run file's "
+            "folder nor in the program's folder: the run would not find it when reopened.\r\nWould you like to "
+            "copy it beside the run file?",
+            "The run refers to the scenario file of Scenario A " + scenario + ", which is neither in the run "
+            "file's folder nor in the program's folder: the run would not find it when reopened.\r\nWould you "
+            "like to copy it beside the run file?"};
+
+        // Cancel at the second question: nothing copied, nothing saved.
+        ui.questions.clear();
+        ui.choices = {Answer::Yes, Answer::Cancel};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.questions, questions);
+        QVERIFY(!std::filesystem::exists(runFile));
+        QVERIFY(!std::filesystem::exists(dir->File("runs/english.unt")));
+
+        // A different english.unt beside the run file is kept, and the run is not saved.
+        dir->Write("runs/english.unt", "another set");
+        ui.messages.clear();
+        ui.choices = {Answer::Yes, Answer::No};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.messages, std::vector<std::string>{"The run file's folder already holds another file named "
+                                                       "english.unt, which is not replaced. The run was not saved."});
+        QCOMPARE(ReadBytes(dir->File("runs/english.unt")), std::string("another set"));
+        QVERIFY(!std::filesystem::exists(runFile));
+
+        // Yes copies the units set, No saves the run with a warning about the scenario file.
+        std::filesystem::remove(dir->path / "runs" / "english.unt");
+        ui.messages.clear();
+        ui.choices = {Answer::Yes, Answer::No};
+        ui.chosenFiles = {runFile};
+        Trigger(app->form->mnuSaveMain);
+        QCOMPARE(ui.messages, std::vector<std::string>{"The run was saved, but it will not find these files when it "
+                                                       "is reopened:\r\n" + scenario});
+        QCOMPARE(ReadBytes(dir->File("runs/english.unt")), ReadBytes(UserFiles + "/english.unt"));
+        QCOMPARE(app->run.unitsIO.fileName, dir->File("runs/english.unt"));
+        QVERIFY(ReadBytes(runFile).find("\r\nUnt:english.unt\r\nFmd:\r\nScn:flat.scn\r\n") != std::string::npos);
+
+        SequenceInteraction freshUi;
+        Orvane fresh(freshUi);
+        freshUi.chosenFiles = {runFile};
+        Trigger(fresh.form->mnuOpenRun);
+        QCOMPARE(fresh.run.unitsIO.fileName, dir->File("runs/english.unt"));
+        QCOMPARE(freshUi.messages, (std::vector<std::string>{"Cannot locate file: flat.scn",
+                                                            "Warning: Scenario file flat.scn was not loaded"}));
     }
 
     void unitsSetCommands()

@@ -1,10 +1,13 @@
 #include "app/FileDlg.h"
 
 #include "support/RecordingInteraction.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+
+#include <sys/stat.h>
 
 TEST(FileDlg, StartsInTheUserFilesFolder)
 {
@@ -54,4 +57,31 @@ TEST(FileDlg, CancellingReturnsNothingAndKeepsTheFolder)
     EXPECT_EQ(dialog.ShowOpen(ui), "");
     EXPECT_EQ(dialog.fileName, "");
     EXPECT_EQ(dialog.InitDir, before);
+}
+
+// A pipe, a device or a folder would be read until something writes to it: it is refused before it
+// is opened, as if the dialog had been cancelled; a link to a regular file is taken.
+TEST(FileDlg, OnlyARegularFileIsOpened)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo(dir.File("pipe.run").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir.File("pipe.run"), dir.path / "link-to-pipe.run");
+    std::filesystem::create_directory(dir.path / "folder.run");
+    for (const std::string& path : {dir.File("pipe.run"), dir.File("link-to-pipe.run"), std::string("/dev/zero"),
+                                    dir.File("folder.run")}) {
+        FileDlg dialog("/opt/orvane");
+        RecordingInteraction ui;
+        ui.chosenFiles.push_back(path);
+        EXPECT_EQ(dialog.ShowOpen(ui), "") << path;
+        EXPECT_EQ(ui.messages, std::vector<std::string>{"The file " + path + " is not a regular file and cannot be opened."});
+        EXPECT_EQ(dialog.fileName, "");
+    }
+    const std::string real = dir.Write("hill.run", "Name:Hill\r\n");
+    std::filesystem::create_symlink(real, dir.path / "link.run");
+    FileDlg dialog("/opt/orvane");
+    RecordingInteraction ui;
+    ui.chosenFiles = {dir.File("link.run"), dir.File("missing.run")};
+    EXPECT_EQ(dialog.ShowOpen(ui), dir.File("link.run"));
+    EXPECT_EQ(dialog.ShowOpen(ui), dir.File("missing.run"));  // its reader says it is missing
+    EXPECT_TRUE(ui.messages.empty());
 }

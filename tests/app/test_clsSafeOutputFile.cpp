@@ -97,13 +97,40 @@ TEST(clsSafeOutputFile, OnlyARegularFileIsReplaced)
     EXPECT_TRUE(fs::is_symlink(dir.path / "device"));
     EXPECT_TRUE(fs::is_symlink(dir.path / "dangling"));
 
-    // A link to a regular file is replaced by the file; what it pointed to is not written through it.
-    const std::string elsewhere = dir.Write("elsewhere", "kept\n");
-    fs::create_symlink(elsewhere, dir.path / "link");
-    ASSERT_TRUE(Save(dir.File("link"), "new\n"));
-    EXPECT_EQ(ReadBytes(elsewhere), "kept\n");
-    EXPECT_FALSE(fs::is_symlink(dir.path / "link"));
-    EXPECT_EQ(ReadBytes(dir.File("link")), "new\n");
+}
+
+// Saving over a link writes the file it points to, through a chain of links and a relative one, and
+// leaves the links as they were; the temporary is made beside the file written.
+TEST(clsSafeOutputFile, ALinkIsKeptAndTheFileItPointsToIsWritten)
+{
+    TempDir dir;
+    fs::create_directory(dir.path / "shared");
+    const std::string real = dir.Write("shared/english.unt", "old\n");
+    fs::create_symlink("shared/english.unt", dir.path / "relative");
+    fs::create_symlink(dir.path / "relative", dir.path / "chain");
+    for (const char* link : {"relative", "chain"}) {
+        ASSERT_TRUE(Save(dir.File(link), std::string(link) + "\n")) << link;
+        EXPECT_TRUE(fs::is_symlink(dir.path / link)) << link;
+        EXPECT_EQ(ReadBytes(real), std::string(link) + "\n");
+    }
+    EXPECT_EQ(Names(dir), (std::set<std::string>{"shared", "relative", "chain"}));
+}
+
+// The mode decides, whoever runs the program: a file without write permission for us is refused
+// and stays as it was, also when reached through a link.
+TEST(clsSafeOutputFile, AReadOnlyFileIsNotReplaced)
+{
+    TempDir dir;
+    const std::string target = dir.Write("fires.out", "kept\n");
+    fs::permissions(target, fs::perms(0444));
+    fs::create_symlink(target, dir.path / "link");
+    for (const std::string& path : {target, dir.File("link")}) {
+        clsSafeOutputFile file;
+        EXPECT_FALSE(file.Open(path)) << path;
+        EXPECT_EQ(file.ErrorText(), "the file is read-only") << path;
+    }
+    EXPECT_EQ(ReadBytes(target), "kept\n");
+    EXPECT_EQ(Names(dir), (std::set<std::string>{"fires.out", "link"}));
 }
 
 TEST(clsSafeOutputFile, AWriteThatFailsHalfWayKeepsThePreviousFile)

@@ -87,6 +87,44 @@ TEST_F(SplitTest, TheCommandAsksForTheBatchFileAndShowsTheSummary)
     EXPECT_EQ(split.gSplitIO.fileName, "");
 }
 
+// The command asks before replacing scenario files that exist, naming them: Yes replaces them, No
+// keeps them and writes their records under numbered names, Cancel writes nothing.
+TEST_F(SplitTest, TheCommandAsksBeforeReplacingFiles)
+{
+    using Answer = clsUserInteraction::Answer;
+    const std::string batch = folder.Write("many.scn", Record("North") + Record("South") + Record("North", "2"));
+    const std::string question = "These scenario files already exist:\r\n" + folder.File("North.scn") +
+                                 "\r\nWould you like to replace them? No keeps them and writes their scenarios "
+                                 "under numbered names.";
+    struct Case {
+        Answer answer;
+        std::vector<std::string> written;  // besides the batch file and the North.scn that was there
+        std::string north;
+    };
+    const std::vector<Case> cases = {
+        {Answer::Cancel, {}, "kept"},
+        {Answer::No, {"North-2.scn", "South.scn", "North-3.scn"}, "kept"},
+        {Answer::Yes, {"South.scn", "North-2.scn"}, Single(Record("North"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.answer));
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path))
+            if (entry.path() != batch)
+                std::filesystem::remove(entry.path());
+        folder.Write("North.scn", "kept");
+        ui = RecordingInteraction();
+        ui.chosenFiles = {batch};
+        ui.choices = {c.answer};
+        split.SplitBatch();
+        EXPECT_EQ(ui.questions, std::vector<std::string>{question});
+        EXPECT_EQ(ReadWhole(folder.File("North.scn")), c.north);
+        for (const std::string& name : c.written)
+            EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
+        EXPECT_EQ(FileCount(), 2 + c.written.size());
+    }
+    EXPECT_EQ(ReadWhole(folder.File("North-2.scn")), Single(Record("North", "2")));
+}
+
 TEST_F(SplitTest, UnnamedRecordsCountTheFilesWrittenSoFar)
 {
     Split(Record("") + Record("First") + Record(" \t"));

@@ -6,12 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 namespace {
 
 const std::string ModelParameters = std::string(ORVANE_BIN_DIR) + "/ModelParameters.f";
 const std::string DefaultTabs = "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0\r\nFire Vars:0|+|0\r\n";
+// As a new run writes them: no range unit and no page value yet, and the settings of a new run.
+const std::string WrittenTabs = "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1|+||+|\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0|+||+|\r\n"
+                                "Fire Vars:0|+|0|+|\r\nGlobal Vars:18000|+|0\r\n";
 
 // A scenario file of one record: wind speed and name tell the scenarios apart.
 std::string ScenarioFile(const std::string& name, const std::string& wind)
@@ -51,12 +55,12 @@ TEST(TorviRun_IO, WritesTheTenRecordsWithBareFileNames)
     std::string error;
     ASSERT_TRUE(f.run.AddFuelModels(Fixture("custom.fmd"), error)) << error;
     f.run.io(1).fileName = f.programFolder.File("north.scn");
-    f.run.io(3).fileName = "C:\\fires\\south.scn";
+    f.run.io(3).fileName = "/fires/south.scn";
     const std::string path = f.runFolder.File("hill.run");
     ASSERT_TRUE(f.io.SaveTorviRun(path, f.run)) << f.io.errStr;
     EXPECT_EQ(f.io.fileName, path);
     EXPECT_EQ(ReadWhole(path), "Name:Hill\r\nDate:June 3\r\nProject:Ridge thinning\r\nAnalyst:Kim\r\nUnt:hill.unt\r\n"
-                               "Fmd:custom.fmd\r\nScn:north.scn|+|south.scn\r\n" + DefaultTabs);
+                               "Fmd:custom.fmd\r\nScn:north.scn|+|south.scn\r\n" + WrittenTabs);
 }
 
 TEST(TorviRun_IO, WritesRangesInTheShortestFormOfAtMostFifteenDigits)
@@ -70,11 +74,19 @@ TEST(TorviRun_IO, WritesRangesInTheShortestFormOfAtMostFifteenDigits)
     f.run.haz_output_var = 12;
     f.run.fire_ref_var = 2;
     f.run.fire_page_var = 7;
+    f.run.tblch_input_unit = 1;
+    f.run.haz_input_unit = 2;
+    f.run.tblch_page_val = 2.0 / 3;
+    f.run.fire_page_val = 15;
+    f.run.globalHCrown = 12000.5;
+    f.run.globalSpreadDirection = -45;
     const std::string path = f.runFolder.File("steps.run");
     ASSERT_TRUE(f.io.SaveTorviRun(path, f.run));
     const std::string text = ReadWhole(path);
-    EXPECT_EQ(text.substr(text.find("Unt:")), "Unt:\r\nFmd:\r\nScn:\r\nTbl Vars:3|+|0.5|+|40|+|0.1|+|0|+|1\r\n"
-                                              "Haz Vars:0|+|0|+|0.333333333333333|+|2|+|0|+|12\r\nFire Vars:2|+|7\r\n");
+    EXPECT_EQ(text.substr(text.find("Unt:")),
+              "Unt:\r\nFmd:\r\nScn:\r\nTbl Vars:3|+|0.5|+|40|+|0.1|+|0|+|1|+|1|+|0.666666666666667\r\n"
+              "Haz Vars:0|+|0|+|0.333333333333333|+|2|+|0|+|12|+|2|+|\r\nFire Vars:2|+|7|+|15\r\n"
+              "Global Vars:12000.5|+|-45\r\n");
 }
 
 TEST(TorviRun_IO, ASavedRunReadsBackIntoAFreshRun)
@@ -93,11 +105,18 @@ TEST(TorviRun_IO, ASavedRunReadsBackIntoAFreshRun)
     f.run.tblch_input_max = 250.5;
     f.run.haz_input_step = 0.25;
     f.run.fire_page_var = 3;
+    f.run.haz_input_unit = 2;
+    f.run.tblch_page_val = 15;
+    f.run.haz_page_val = 0.1;
+    f.run.globalHCrown = 12000;
+    f.run.globalSpreadDirection = 90;
     const std::string path = f.runFolder.File("hill.run");
     ASSERT_TRUE(f.io.SaveTorviRun(path, f.run)) << f.io.errStr;
 
     RecordingInteraction ui;
     clsRun fresh(ui);
+    fresh.tblch_input_unit = 3;  // what an earlier run left: a file that names none leaves none
+    fresh.fire_page_val = 7;
     ASSERT_TRUE(fresh.defFM.LoadFuelModel(ModelParameters));
     ASSERT_TRUE(fresh.run_IO.LoadTorviRun(path, fresh)) << fresh.run_IO.errStr;
     EXPECT_TRUE(ui.messages.empty());
@@ -121,6 +140,35 @@ TEST(TorviRun_IO, ASavedRunReadsBackIntoAFreshRun)
     EXPECT_DOUBLE_EQ(fresh.haz_input_step, 0.25);
     EXPECT_EQ(fresh.fire_page_var, 3);
     EXPECT_EQ(fresh.tblch_output_var, 1);
+    EXPECT_EQ(fresh.tblch_input_unit, 0);
+    EXPECT_EQ(fresh.haz_input_unit, 2);
+    EXPECT_DOUBLE_EQ(fresh.tblch_page_val, 15);
+    EXPECT_DOUBLE_EQ(fresh.haz_page_val, 0.1);
+    EXPECT_TRUE(std::isnan(fresh.fire_page_val));
+    EXPECT_DOUBLE_EQ(fresh.globalHCrown, 12000);
+    EXPECT_EQ(fresh.globalSpreadDirection, 90);
+}
+
+// Files written before the range units, page values and global settings were kept read as they
+// always did: the tab records give no unit and no page value, and the settings in use stay.
+TEST(TorviRun_IO, AnOlderRunFileLeavesWhatItDoesNotHold)
+{
+    RunFixture f;
+    f.run.globalHCrown = 15000;
+    f.run.globalSpreadDirection = 30;
+    f.run.haz_input_unit = 2;
+    f.run.haz_page_val = 20;
+    ASSERT_TRUE(f.io.LoadTorviRun(f.runFolder.Write("old.run", RunFile("")), f.run)) << f.io.errStr;
+    EXPECT_DOUBLE_EQ(f.run.globalHCrown, 15000);
+    EXPECT_EQ(f.run.globalSpreadDirection, 30);
+    EXPECT_EQ(f.run.haz_input_unit, 0);
+    EXPECT_TRUE(std::isnan(f.run.haz_page_val));
+    // A record of a later kind after the ones this reader knows is passed over.
+    ASSERT_TRUE(f.io.LoadTorviRun(f.runFolder.Write("new.run", RunFile("") + "Global Vars:9000|+|-180\r\nLater:1\r\n"),
+                                  f.run))
+        << f.io.errStr;
+    EXPECT_DOUBLE_EQ(f.run.globalHCrown, 9000);
+    EXPECT_EQ(f.run.globalSpreadDirection, -180);
 }
 
 TEST(TorviRun_IO, CommentsBlankLinesAndBlanksAroundValuesAreRead)
@@ -246,6 +294,11 @@ TEST(TorviRun_IO, FaultyRecordsFailTheLoadNamingTheLine)
         {RunFile("", tbl + haz + "Fire Vars:1.5|+|0\r\n"), "Invalid run data value at line 10"},
         {RunFile("", tbl + haz + "Fire Vars:0|+|40000\r\n"), "Invalid run data value at line 10"},
         {RunFile("", tbl + haz + "Fire:0|+|0\r\n"), "Malformed run record: expected Fire Vars: at line 10"},
+        {RunFile("", tbl + haz + "Fire Vars:0|+|0|+|fast\r\n"), "Invalid run data value at line 10"},
+        {RunFile("", tbl + "Haz Vars:0|+|0|+|40|+|2|+|0|+|0|+|2.5\r\n" + fire), "Invalid run data value at line 9"},
+        {RunFile("", tbl + haz + fire + "Global Vars:18000\r\n"), "Missing run data value at line 11"},
+        {RunFile("", tbl + haz + fire + "Global Vars:hot|+|0\r\n"), "Invalid run data value at line 11"},
+        {RunFile("", tbl + haz + fire + "Global Vars:18000|+|181\r\n"), "Invalid run data value at line 11"},
         {"Nam:Hill\r\n" + RunFile("").substr(11), "Malformed run record: expected Name: at line 1"},
         {"Name:Hill\r\nDate:x\r\n\r\n", "Malformed run record: expected Project: at line 3"},
         {"Name:Hill\r\nDate:\r\nProject:\r\nAnalyst:\r\n", "Malformed run record: expected Unt: at line 4"},
@@ -255,6 +308,7 @@ TEST(TorviRun_IO, FaultyRecordsFailTheLoadNamingTheLine)
         RunFixture f;
         f.run.haz_input_max = 55;
         f.run.fire_ref_var = 4;
+        f.run.globalHCrown = 17000;
         EXPECT_FALSE(f.io.LoadTorviRun(f.runFolder.Write("r.run", c.text), f.run));
         EXPECT_EQ(f.io.errStr, c.message);
         EXPECT_TRUE(f.ui.messages.empty());
@@ -265,6 +319,7 @@ TEST(TorviRun_IO, FaultyRecordsFailTheLoadNamingTheLine)
         if (c.message.find("line 10") != std::string::npos) {
             EXPECT_EQ(f.run.fire_ref_var, 4);
         }
+        EXPECT_DOUBLE_EQ(f.run.globalHCrown, 17000);
     }
 }
 
@@ -343,12 +398,29 @@ TEST(TorviRun_IO, ARunThatWouldNotReadBackIsNotSaved)
                                    "it before saving the run.");
         EXPECT_EQ(ReadWhole(path), "previous");
     }
+    // File names that would read back as other names, each named with the field it fills.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"/data/odd|+|name.scn", "\"odd|+|name.scn\" of the scenario file of Scenario B"},
+        {"/data/north\\ridge.scn", "\"north\\ridge.scn\" of the scenario file of Scenario B"},
+        {"/data/ north.scn", "\" north.scn\" of the scenario file of Scenario B"},
+        {"/data/north.scn ", "\"north.scn \" of the scenario file of Scenario B"},
+    };
+    for (const auto& [path, named] : names) {
+        RunFixture f;
+        f.run.Name = "Hill";
+        f.run.io(2).fileName = path;
+        EXPECT_FALSE(f.io.SaveTorviRun(f.runFolder.File("r.run"), f.run));
+        EXPECT_EQ(f.io.errStr, "The file name " + named +
+                                   " holds \"|+|\", a line break, a backslash or blanks at its start or end, which a "
+                                   "run file cannot store. Please rename the file before saving the run.");
+        EXPECT_FALSE(std::filesystem::exists(f.runFolder.File("r.run")));
+    }
     RunFixture f;
     f.run.Name = "Hill";
-    f.run.io(2).fileName = "/data/odd|+|name.scn";
-    EXPECT_FALSE(f.io.SaveTorviRun(f.runFolder.File("r.run"), f.run));
-    EXPECT_EQ(f.io.errStr, "The file name odd|+|name.scn holds \"|+|\" or a line break, which a run file cannot store.");
-    EXPECT_FALSE(std::filesystem::exists(f.runFolder.File("r.run")));
+    ASSERT_TRUE(f.run.unitsIO.SaveUnits(f.runFolder.File(" hill.unt"), f.run));
+    EXPECT_FALSE(f.io.RunCanBeSaved(f.run));
+    EXPECT_NE(f.io.errStr.find("\" hill.unt\" of the units set holds"), std::string::npos) << f.io.errStr;
+    f.run.unitsIO.fileName.clear();
 
     const std::string unwritable = f.runFolder.File("no folder/r.run");
     f.run.io(2).fileName.clear();

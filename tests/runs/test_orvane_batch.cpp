@@ -88,6 +88,26 @@ TEST_F(OrvaneBatch, AnExistingOutputIsReplacedOnlyWithForce)
     EXPECT_EQ(ReadWhole(folder.File("results.out")), expected.substr(0, expected.find("\r\n0 ") + 2));
 }
 
+// Even with --force a read-only output is not replaced, whoever runs the tool; an output reached
+// through a link is written where the link points, and the link stays.
+TEST_F(OrvaneBatch, AReadOnlyOutputIsKeptAndALinkIsWrittenThrough)
+{
+    Copy("batch_three.scn", "fires.scn");
+    const std::string kept = folder.Write("kept.out", "keep me\r\n");
+    std::filesystem::permissions(kept, std::filesystem::perms(0444));
+    ToolRun run = Start("--force fires.scn kept.out");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Failed to open Scenario Output file: " + kept + "\n");
+    EXPECT_EQ(ReadWhole(kept), "keep me\r\n");
+
+    folder.Write("shared.out", "old\r\n");
+    std::filesystem::create_symlink("shared.out", folder.path / "link.out");
+    run = Start("--force fires.scn link.out");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path / "link.out"));
+    EXPECT_EQ(ReadWhole(folder.File("shared.out")), ReadWhole(Fixture("batch_three_expected.out")));
+}
+
 TEST_F(OrvaneBatch, AnythingAtTheOutputPathCountsAndOnlyARegularFileIsReplaced)
 {
     Copy("batch_three.scn", "fires.scn");

@@ -22,6 +22,18 @@ public:
         return answer;
     }
 
+    // From choices while it holds any (recorded as questions are), else as the Yes/No question.
+    Answer AskYesNoCancel(const std::string& text, const std::string& title = "") override
+    {
+        if (choices.empty())
+            return AskYesNo(text, title) ? Answer::Yes : Answer::No;
+        questions.push_back(text);
+        questionTitles.push_back(title);
+        const Answer answer = choices.front();
+        choices.pop_front();
+        return answer;
+    }
+
     bool AskText(const std::string& prompt, const std::string& title, std::string& answer) override
     {
         textPrompts.push_back(prompt + " | " + title + " | " + answer);
@@ -51,4 +63,5 @@ public:
     std::vector<bool> busyChanges;
     std::vector<std::string> questions;
     std::deque<bool> answers;
+    std::deque<Answer> choices;  // answers to AskYesNoCancel before answers
 };

@@ -83,6 +83,28 @@ TEST_F(TableCommand, WritesTheTableOfTheFirstFourScenarios)
     EXPECT_EQ(ReadBytes(folder.File("fires.csv")), expected);
 }
 
+// "-" is standard input and standard output, as in batch mode: the same bytes as the file, the
+// summary on standard error, and no file named "-".
+TEST_F(TableCommand, ADashReadsStandardInputAndWritesStandardOutput)
+{
+    Write("fires.scn", Grass + " North\r\n" + Timber + " Ridge\r\n");
+    const std::string options = "--row SLOP --range 0:10:5 --page OWND=15 --output FLML ";
+    ASSERT_EQ(Run(options + "fires.scn table.csv").status, 0);
+    const std::string table = ReadBytes(folder.File("table.csv"));
+    for (const std::string files : {"- - < fires.scn", "- < fires.scn", "fires.scn -"}) {
+        SCOPED_TRACE(files);
+        const ToolResult run = Run(options + files);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, table);
+        EXPECT_EQ(run.err, "Wrote a table of 3 rows to standard output\n");
+        EXPECT_FALSE(std::filesystem::exists(folder.path / "-"));
+    }
+    // A table read from standard input into a named file.
+    const ToolResult run = Run(options + "- piped.csv < fires.scn");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(ReadBytes(folder.File("piped.csv")), table);
+}
+
 TEST_F(TableCommand, ValuesAreInTheUnitsOfScenarioFiles)
 {
     Write("shrub.scn", "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 Shrub\r\n");

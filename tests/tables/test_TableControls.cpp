@@ -288,10 +288,18 @@ TEST_F(TableControls, SetPageVarKeepsAChosenValueAndFollowsTheUnit)
     EXPECT_EQ(page.txtPageVal, "48.3");
     EXPECT_FALSE(run.tblch_pg_units.UnitsChanged());
 
-    run.tblch_page_var = SlopeEntry;  // a run file names another variable
+    // A run file names another variable, without a page value (written before they were kept):
+    // the scenario's value; with one, that value.
+    run.tblch_page_var = SlopeEntry;
+    run.tblch_page_val = std::numeric_limits<double>::quiet_NaN();
     page.setPageVar();
     EXPECT_EQ(page.pageVarId(), 9);
     EXPECT_EQ(page.pageValue(), 20);
+    run.tblch_page_var = WindPageEntry;
+    run.tblch_page_val = 12.5;
+    page.setPageVar();
+    EXPECT_EQ(page.pageValue(), 12.5);
+    EXPECT_EQ(page.txtPageVal, "20.1");
 }
 
 TEST_F(TableControls, OperationsActOnTheVisibleViewsInstance)
