@@ -26,8 +26,19 @@ void RunCommands::OpenRun()
     SavePrompts(true);
     form.ClearAllScenarios();
     const std::string chosen = ui.ChooseFile(FileDlg::OpenRequest(RunFilter, "Load Torvi run data"));
-    if (chosen.empty())
-        return;
+    if (!chosen.empty())
+        LoadRun(chosen);
+}
+
+void RunCommands::OpenRunFile(const std::string& path)
+{
+    SavePrompts(true);
+    form.ClearAllScenarios();
+    LoadRun(path);
+}
+
+void RunCommands::LoadRun(const std::string& chosen)
+{
     const bool loaded = run.run_IO.LoadTorviRun(chosen, run);
     if (!loaded) {
         ui.ShowMessage(run.run_IO.errStr);
@@ -35,6 +46,8 @@ void RunCommands::OpenRun()
     }
     run.IsLoaded = loaded;
     run.IsDirty = false;
+    if (loaded)
+        form.NoteRecentRun(chosen);
     // What a failed load read stays in the run, so it is shown too: the screen never hides part
     // of the run that a later save would write.
     ShowLoadedRun();
@@ -82,6 +95,7 @@ void RunCommands::SaveRun()
     run.IsDirty = false;
     run.IsLoaded = true;  // the run now is that file's: a later change is asked about
     form.txtRunFile->setText(QString::fromStdString(chosen));
+    form.NoteRecentRun(chosen);
 }
 
 void RunCommands::CloseRun()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class TorviForm;
 class UnitsCommands;
 class clsRun;
@@ -13,6 +15,8 @@ public:
     RunCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui, UnitsCommands& units);
 
     void OpenRun();   // mnuOpenRun
+    // A run file chosen in the "Recent runs" menu: the questions, then the run as OpenRun loads it.
+    void OpenRunFile(const std::string& path);
     void SaveRun();   // mnuSaveMain
     void CloseRun();  // mnuCloseRun
     // In this order: changed scenario data, changed unit selections, a changed run. With clearing,
@@ -20,6 +24,7 @@ public:
     void SavePrompts(bool clearing);
 
 private:
+    void LoadRun(const std::string& path);
     void ScenarioDataPrompt(bool clearing);
     void RunDataPrompt(bool clearing);
     void SaveScenario(int scenario);

@@ -9,7 +9,6 @@
 #include <string>
 
 class FileDlg;
-class QBoxLayout;
 class QGroupBox;
 class QPushButton;
 class clsHelpViewer;
@@ -65,6 +64,4 @@ private:
     clsHelpViewer* help;
     Tables tables;
     bool chartShown = false;
-    QBoxLayout* body;
-    QBoxLayout* controls;
 };

@@ -63,7 +63,10 @@ WizardForm::WizardForm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(WizFrame, 1);
     layout->addLayout(buttons);
+    // Enter is OK on every page, wherever the focus is.
     WizOK->setDefault(true);
+    WizBack->setAutoDefault(false);
+    WizCancel->setAutoDefault(false);
 
     connect(WizOK, &QPushButton::clicked, this, [this] { Call(okCallBk); });
     connect(WizCancel, &QPushButton::clicked, this, [this] { Call(cancelCallBk); });
@@ -131,9 +134,19 @@ void WizardForm::ShowPage(const Page& page)
     }
     if (page.checked >= 0 && page.checked < count)
         WizOptions[page.checked]->setChecked(true);
+    // OK and Cancel stand at the right whether Back shows or not.
     WizBack->setVisible(page.backVisible);
     setUpdatesEnabled(true);
-    adjustSize();
+}
+
+void WizardForm::FitPages(const std::vector<Page>& pages)
+{
+    QSize largest;
+    for (const Page& page : pages) {
+        ShowPage(page);
+        largest = largest.expandedTo(sizeHint());
+    }
+    setFixedSize(largest);
 }
 
 int WizardForm::CheckedOption() const
@@ -149,6 +162,13 @@ void WizardForm::ShowModal()
 void WizardForm::HideWindow()
 {
     hide();
+}
+
+void WizardForm::reject()
+{
+    if (initialized && cancelCallBk)
+        cancelCallBk();
+    QDialog::reject();
 }
 
 bool WizardForm::eventFilter(QObject* watched, QEvent* event)
