@@ -139,14 +139,34 @@ void WizardForm::ShowPage(const Page& page)
     setUpdatesEnabled(true);
 }
 
+// Options shown or hidden count only once the layouts have taken them in; a window not yet on
+// screen does that only when asked.
+void WizardForm::TakeInLayout()
+{
+    for (QLayout* inner : {WizFrame->layout(), layout()}) {
+        inner->invalidate();
+        inner->activate();
+    }
+}
+
 void WizardForm::FitPages(const std::vector<Page>& pages)
 {
-    QSize largest;
+    // Wrapped texts grow downwards as the window narrows: the width comes first, from every page,
+    // then the height that each page needs at that width.
+    int width = 0;
     for (const Page& page : pages) {
         ShowPage(page);
-        largest = largest.expandedTo(sizeHint());
+        TakeInLayout();
+        width = std::max(width, sizeHint().width());
     }
-    setFixedSize(largest);
+    int height = 0;
+    for (const Page& page : pages) {
+        ShowPage(page);
+        TakeInLayout();
+        height = std::max(height, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                                 : sizeHint().height());
+    }
+    setFixedSize(width, height);
 }
 
 int WizardForm::CheckedOption() const

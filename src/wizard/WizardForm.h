@@ -47,6 +47,7 @@ protected:
 
 private:
     void ClearOptions();
+    void TakeInLayout();
     void Call(const CallBack& callBack) const;
 
     QButtonGroup* options;
