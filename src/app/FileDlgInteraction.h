@@ -28,6 +28,12 @@ public:
     // supplies the folder.
     std::string ChooseFile(const FileRequest& request) override;
     void SetBusy(bool busy) override { inner.SetBusy(busy); }
+    void BeginProgress(const std::string& title) override { inner.BeginProgress(title); }
+    bool ShowProgress(int64_t recordsDone, double fractionRead) override
+    {
+        return inner.ShowProgress(recordsDone, fractionRead);
+    }
+    void EndProgress() override { inner.EndProgress(); }
 
 private:
     clsUserInteraction& inner;

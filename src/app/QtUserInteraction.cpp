@@ -1,23 +1,36 @@
 #include "app/QtUserInteraction.h"
 
+#include "app/AppSettings.h"
 #include "app/FileDlg.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
+
+QtUserInteraction::QtUserInteraction(QWidget* parent) : parent(parent) {}
+
+QtUserInteraction::~QtUserInteraction() = default;
+
 void QtUserInteraction::ShowMessage(const std::string& text)
 {
+    PauseProgress();
     QMessageBox::information(parent, QCoreApplication::applicationName(), QString::fromStdString(text),
                              QMessageBox::Ok);
 }
 
 bool QtUserInteraction::AskYesNo(const std::string& text, const std::string& title)
 {
+    PauseProgress();
     const QString caption = title.empty() ? QCoreApplication::applicationName() : QString::fromStdString(title);
     return QMessageBox::question(parent, caption, QString::fromStdString(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -64,7 +77,10 @@ static QStringList NameFilters(const std::string& filter)
 static void PrepareFileDialog(QFileDialog& dialog, const clsUserInteraction::FileRequest& request)
 {
     dialog.setWindowTitle(QString::fromStdString(request.title));
-    dialog.setDirectory(QString::fromStdString(request.initDir));
+    // Each kind of file opens where the last one of its kind was chosen, in this session or an
+    // earlier one; a proposed file with a folder opens in its folder (selectFile below).
+    const QString lastFolder = AppSettings::LastFolder(QString::fromStdString(request.defExt));
+    dialog.setDirectory(!lastFolder.isEmpty() ? lastFolder : QString::fromStdString(request.initDir));
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // The option flags: an open dialog takes only existing files when told so (several at once
     // when allowed); a save dialog asks before replacing a file only when told so. Qt's dialogs
@@ -93,7 +109,9 @@ std::string QtUserInteraction::ChooseFile(const FileRequest& request)
     PrepareFileDialog(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return "";
-    return dialog.selectedFiles().first().toStdString();
+    const QString chosen = dialog.selectedFiles().first();
+    AppSettings::SetLastFolder(QString::fromStdString(request.defExt), QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
 }
 
 void QtUserInteraction::SetBusy(bool busy)
@@ -102,4 +120,52 @@ void QtUserInteraction::SetBusy(bool busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+void QtUserInteraction::BeginProgress(const std::string& title)
+{
+    progress = std::make_unique<QProgressDialog>(parent);
+    progress->setWindowTitle(QString::fromStdString(title));
+    progress->setCancelButtonText("Cancel");
+    progress->setWindowModality(Qt::ApplicationModal);
+    progress->setAutoReset(false);
+    progress->setAutoClose(false);
+    progress->setRange(0, 0);
+    // Shown by ShowProgress once the work has run long enough, not by the dialog's own timer.
+    progress->setMinimumDuration(std::numeric_limits<int>::max());
+    progress->hide();
+    progressClock.start();
+}
+
+bool QtUserInteraction::ShowProgress(int64_t recordsDone, double fractionRead)
+{
+    if (!progress)
+        return true;
+    if (progress->wasCanceled())
+        return false;
+    if (progress->isHidden() && progressClock.elapsed() >= progressDelay)
+        progress->show();
+    if (progress->isVisible()) {
+        progress->setLabelText(QLocale().toString(static_cast<qlonglong>(recordsDone)) + " records done");
+        if (fractionRead >= 0) {
+            progress->setRange(0, 100);
+            progress->setValue(static_cast<int>(std::min(fractionRead, 1.0) * 100));
+        }
+        // The dialog draws itself and takes the click on Cancel while the work goes on.
+        QCoreApplication::processEvents();
+    }
+    return !progress->wasCanceled();
+}
+
+void QtUserInteraction::EndProgress()
+{
+    progress.reset();
+}
+
+void QtUserInteraction::PauseProgress()
+{
+    if (!progress)
+        return;
+    progress->hide();
+    progressClock.restart();
 }

@@ -27,8 +27,20 @@ void RunCommands::OpenRun()
         return;
     form.ClearAllScenarios();
     const std::string chosen = ui.ChooseFile(FileDlg::OpenRequest(RunFilter, "Load Torvi run data"));
-    if (chosen.empty())
+    if (!chosen.empty())
+        LoadRun(chosen);
+}
+
+void RunCommands::OpenRunFile(const std::string& path)
+{
+    if (!SavePrompts(true))
         return;
+    form.ClearAllScenarios();
+    LoadRun(path);
+}
+
+void RunCommands::LoadRun(const std::string& chosen)
+{
     const bool loaded = run.run_IO.LoadTorviRun(chosen, run);
     if (!loaded) {
         ui.ShowMessage(run.run_IO.errStr);
@@ -36,6 +48,8 @@ void RunCommands::OpenRun()
     }
     run.IsLoaded = loaded;
     run.IsDirty = false;
+    if (loaded)
+        form.NoteRecentRun(chosen);
     // What a failed load read stays in the run, so it is shown too: the screen never hides part
     // of the run that a later save would write.
     ShowLoadedRun();
@@ -118,6 +132,7 @@ bool RunCommands::SaveRunFile()
     run.IsDirty = false;
     run.IsLoaded = true;  // the run now is that file's: a later change is asked about
     form.txtRunFile->setText(QString::fromStdString(chosen));
+    form.NoteRecentRun(chosen);
     return true;
 }
 

@@ -17,6 +17,8 @@ public:
     RunCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui, UnitsCommands& units);
 
     void OpenRun();   // mnuOpenRun
+    // A run file chosen in the "Recent runs" menu: the questions, then the run as OpenRun loads it.
+    void OpenRunFile(const std::string& path);
     void SaveRun();   // mnuSaveMain
     void CloseRun();  // mnuCloseRun
     // The scenario popup's Clear: asks first when the scenario has unsaved changes.
@@ -47,6 +49,7 @@ private:
     bool SaveRunFile();
     bool BringReferencesBeside(const std::string& runPath, std::vector<std::string>& notFound);
     bool SaveScenario(int scenario);
+    void LoadRun(const std::string& path);
     void ShowRunFields();
     void ShowLoadedRun();
     void MarkPanelsClean();

@@ -1,5 +1,6 @@
 #include "app/TextLines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -292,6 +293,18 @@ double RoundToDecimals(double value, int decimals)
     double rounded = value;
     ParseDouble(FixedText(value, decimals), rounded);
     return rounded + 0.0;  // a value that rounds to -0 shows as 0
+}
+
+std::string DisplayText(double value, int minDecimals)
+{
+    constexpr double tolerance = 0.001;
+    constexpr int mostDecimals = 15;
+    for (int decimals = std::max(minDecimals, 0); decimals <= mostDecimals; ++decimals) {
+        const double rounded = RoundToDecimals(value, decimals);
+        if (std::fabs(rounded - value) <= tolerance * std::fabs(value))
+            return ShortestText(rounded);
+    }
+    return ShortestText(value);
 }
 
 }  // namespace TextLines

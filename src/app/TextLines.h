@@ -45,4 +45,9 @@ void AppendFixedText(std::string& text, double value, int decimals);
 // The value rounded as FixedText shows it, read back as a number (3.10 becomes 3.1).
 double RoundToDecimals(double value, int decimals);
 
+// A converted value as a box shows it: rounded to the fewest decimals, at least minDecimals, that
+// keep it within 0.1 % of the value, without trailing zeros ("1.83" for 1.8288036, "0.15" for 0.15
+// with one decimal); the shortest text when no rounding of up to 15 decimals comes that close.
+std::string DisplayText(double value, int minDecimals);
+
 }  // namespace TextLines

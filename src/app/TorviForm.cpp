@@ -1,6 +1,8 @@
 #include "app/TorviForm.h"
 
+#include "app/AppSettings.h"
 #include "app/FileDlg.h"
+#include "app/RecentFiles.h"
 #include "app/RunCommands.h"
 #include "app/TextLines.h"
 #include "app/ToolCommands.h"
@@ -187,6 +189,8 @@ void TorviForm::BuildMenus()
     mnuOpenRun = file->addAction("&Open Run");
     mnuCloseRun = file->addAction("&Close Run");
     mnuSaveMain = file->addAction("&Save Run");
+    mnuRecentRuns = file->addMenu("&Recent runs");
+    connect(mnuRecentRuns, &QMenu::aboutToShow, this, &TorviForm::FillRecentRuns);
     file->addSeparator();
     mnuOpenUnits = file->addAction("&Open Units Set");
     mnuCloseUnits = file->addAction("&Close Units Set");
@@ -205,6 +209,9 @@ void TorviForm::BuildMenus()
     connect(mnuSaveUnits, &QAction::triggered, this, [this] { unitsCommands->SaveUnits(); });
     connect(mnuBatch, &QAction::triggered, this, [this] { toolCommands->RunBatch(); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);  // the close asks the save prompts
+    mnuOpenRun->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSaveMain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     mnuGlobalSettings = tools->addAction("&Global settings");
@@ -222,7 +229,21 @@ void TorviForm::BuildMenus()
     connect(mnuFuelSzCls, &QAction::triggered, this, &TorviForm::MoistureOptionChanged);
     connect(mnuScenarioFuel, &QAction::triggered, this, &TorviForm::MoistureOptionChanged);
 
+    // Ctrl+Tab moves between the tabs wherever the focus is, as in other tabbed programs.
+    QMenu* view = menuBar()->addMenu("&View");
+    mnuNextTab = view->addAction("&Next Tab");
+    mnuPreviousTab = view->addAction("&Previous Tab");
+    mnuNextTab->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    // Shift+Tab arrives as Backtab on some platforms, as Tab with Shift on others.
+    mnuPreviousTab->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    connect(mnuNextTab, &QAction::triggered, this, [this] { StepTab(1); });
+    connect(mnuPreviousTab, &QAction::triggered, this, [this] { StepTab(-1); });
+
     QMenu* helpMenu = menuBar()->addMenu("&Help");
+    mnuHelpTab = helpMenu->addAction("&Help on This Tab");
+    mnuHelpTab->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(mnuHelpTab, &QAction::triggered, this, [this] { help.ShowTopic(HelpTopicOfTab(run.visTab)); });
     mnuHelpTOC = helpMenu->addAction("Contents and Index");
     mnuHelpAbout = helpMenu->addAction("About Torvi");
     connect(mnuHelpTOC, &QAction::triggered, this, [this] { help.ShowContents(); });
@@ -405,7 +426,10 @@ void TorviForm::ShowWAFWizard(int scenario, int field)
     WizardForm window(this);
     clsWAFWizard wizard(window, [this](int16_t shown) -> clsWAFPanel& { return *inPanel[shown]; }, run, ui,
                         programDir.toStdString());
-    wizard.DisplayWizard(static_cast<int16_t>(field), static_cast<int16_t>(scenario));
+    // A fuel model chosen on the way belongs to the factor: a cancelled wizard takes it back.
+    const ctlIn::HeldFuelModels before = inPanel[scenario]->FuelModelsHeld();
+    if (!wizard.DisplayWizard(static_cast<int16_t>(field), static_cast<int16_t>(scenario)))
+        inPanel[scenario]->RestoreFuelModels(before);
 }
 
 void TorviForm::BindHolders()
@@ -439,6 +463,55 @@ void TorviForm::SelectTab(int tab)
         hazChartTab->PrepareHazardView();
     else if (tab == 4)
         fireTab->PrepareFireView();
+}
+
+void TorviForm::NoteRecentRun(const std::string& path)
+{
+    std::vector<std::string> list;
+    for (const QString& entry : AppSettings::RecentRuns())
+        list.push_back(entry.toStdString());
+    QStringList kept;
+    for (const std::string& entry : RecentFiles::Added(list, path))
+        kept << QString::fromStdString(entry);
+    AppSettings::SetRecentRuns(kept);
+}
+
+void TorviForm::FillRecentRuns()
+{
+    mnuRecentRuns->clear();
+    const QStringList paths = AppSettings::RecentRuns();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        QAction* entry = mnuRecentRuns->addAction(QString("&%1 %2").arg(i + 1).arg(path));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentRun(path); });
+    }
+    if (paths.isEmpty())
+        mnuRecentRuns->addAction("(none)")->setEnabled(false);
+}
+
+void TorviForm::OpenRecentRun(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        QStringList paths = AppSettings::RecentRuns();
+        paths.removeAll(path);
+        AppSettings::SetRecentRuns(paths);
+        ui.ShowMessage(("The run file " + path + " no longer exists; it is removed from the recent runs.").toStdString());
+        return;
+    }
+    runCommands->OpenRunFile(path.toStdString());
+}
+
+void TorviForm::StepTab(int step)
+{
+    const int count = TabStrip1->count();
+    SelectTab((TabStrip1->currentIndex() + step + count) % count);
+}
+
+// The pages the help buttons of the tabs open; the input/output page has the scenario help.
+int TorviForm::HelpTopicOfTab(int tab)
+{
+    constexpr int topics[] = {8, 2, 3, 4, 5};
+    return tab >= 0 && tab < static_cast<int>(std::size(topics)) ? topics[tab] : 8;
 }
 
 void TorviForm::RefreshVisibleTab()

@@ -56,6 +56,10 @@ public:
     void CopyPanelToRecord(int scenario);
     void ShowOutputs(int scenario);
     void SelectTab(int tab);
+    // The next (1) or previous (-1) tab, round the strip.
+    void StepTab(int step);
+    // The help page of a tab, as its help button opens it.
+    static int HelpTopicOfTab(int tab);
     // The scenario popup's save and name commands.
     void SaveScenario(int scenario);
     void NameScenario(int scenario);
@@ -66,6 +70,10 @@ public:
     // After a run file was loaded: the visible table or chart view brings its controls back from
     // the run's tab settings.
     void RestoreTabSettings();
+    // A run file opened or saved heads the "Recent runs" menu.
+    void NoteRecentRun(const std::string& path);
+    // A run chosen in the "Recent runs" menu; one whose file has gone is said so and dropped.
+    void OpenRecentRun(const QString& path);
 
     clsHelpViewer& Help() { return help; }
     // The controls of the table and chart views; after a run file was loaded they are brought back
@@ -102,6 +110,7 @@ public:
     QAction* mnuPrint;
     QAction* mnuCapture;
     QAction* mnuBatch;
+    QMenu* mnuRecentRuns;  // the last run files opened or saved, most recent first
     QAction* mnuExit;
     QAction* mnuGlobalSettings;
     QAction* mnuCustomFM;
@@ -109,6 +118,9 @@ public:
     QAction* mnuFuelSzCls;
     QAction* mnuScenarioFuel;
     QAction* mnuSplitScn;
+    QAction* mnuNextTab;
+    QAction* mnuPreviousTab;
+    QAction* mnuHelpTab;  // F1: the help page of the tab on screen
     QAction* mnuHelpTOC;
     QAction* mnuHelpAbout;
     QMenu* mnuScenario;
@@ -134,6 +146,7 @@ private:
     };
 
     void FitToScreen();
+    void FillRecentRuns();
     void BuildMenus();
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();

@@ -37,4 +37,23 @@ public:
     virtual std::string ChooseFile(const FileRequest& request) = 0;
     // The busy pointer during long work.
     virtual void SetBusy(bool /*busy*/) {}
+    // Long work over many records (a batch, a split) says how far it has come: BeginProgress with
+    // its title, ShowProgress after some records with the records done and the part of the input
+    // read (0 to 1, negative when not known), EndProgress when it stops. ShowProgress answers
+    // false once the person has asked to cancel.
+    virtual void BeginProgress(const std::string& /*title*/) {}
+    virtual bool ShowProgress(int64_t /*recordsDone*/, double /*fractionRead*/) { return true; }
+    virtual void EndProgress() {}
+};
+
+// Progress shown for as long as the scope lasts, however the work ends.
+class clsProgressScope {
+public:
+    clsProgressScope(clsUserInteraction& ui, const std::string& title) : ui(ui) { ui.BeginProgress(title); }
+    ~clsProgressScope() { ui.EndProgress(); }
+    clsProgressScope(const clsProgressScope&) = delete;
+    clsProgressScope& operator=(const clsProgressScope&) = delete;
+
+private:
+    clsUserInteraction& ui;
 };

@@ -25,6 +25,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvane");
+    // Where the recent runs and the dialogs' folders are kept between sessions.
+    QApplication::setOrganizationName("Orvane");
     QtUserInteraction ui;
 
     const QString programName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();

@@ -3,10 +3,42 @@
 #include "tables/TableWidgets.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QScrollBar>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+
+clsControlScroll::clsControlScroll(QWidget* controls, QWidget* parent) : QScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidget(controls);
+    setWidgetResizable(true);
+    controls->installEventFilter(this);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+// As wide as the controls with room for the scroll bar; as high as there is room.
+QSize clsControlScroll::sizeHint() const
+{
+    const QSize wanted = widget()->sizeHint();
+    return {wanted.width() + verticalScrollBar()->sizeHint().width(), wanted.height()};
+}
+
+QSize clsControlScroll::minimumSizeHint() const
+{
+    return {sizeHint().width(), 60};
+}
+
+// Controls that grow (a longer unit name, a frame shown) ask for room anew.
+bool clsControlScroll::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == widget() && event->type() == QEvent::LayoutRequest)
+        updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+}
 
 namespace ChartTabLayout {
 
@@ -25,11 +57,10 @@ void LayOut(QWidget* tab, QGroupBox* frame, std::initializer_list<QWidget*> cont
     for (QWidget* control : controls)
         column->addWidget(control);
     column->addStretch();
-    auto* controlColumn = new QWidget(frame);
+    auto* controlColumn = new QWidget;
     controlColumn->setLayout(column);
-    controlColumn->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* body = new QHBoxLayout(frame);
-    body->addWidget(controlColumn);
+    body->addWidget(new clsControlScroll(controlColumn, frame));
     body->addWidget(chart, 1);
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -7,12 +7,15 @@
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,6 +25,20 @@
 #include <stdexcept>
 
 namespace {
+
+// The mark of the wind reduction factor boxes' wizard button: an ellipsis, as buttons that open a
+// dialogue carry.
+QIcon WizardIcon()
+{
+    QPixmap mark(16, 16);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QApplication::palette().color(QPalette::WindowText));
+    for (int dot = 0; dot < 3; ++dot)
+        painter.drawEllipse(QPointF(3.5 + 4.5 * dot, 11.5), 1.5, 1.5);
+    return QIcon(mark);
+}
 
 enum VegTypes { Shrub = 1, Conifer = 2, Surface = 3 };
 
@@ -148,9 +165,17 @@ ctlIn::ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* pare
         txtInp[box] = text;
         layout->addWidget(text);
     }
-    // The right button of the wind reduction factor boxes opens the wind adjustment wizard.
-    txtInp[1]->setContextMenuPolicy(Qt::PreventContextMenu);
-    txtInp[5]->setContextMenuPolicy(Qt::PreventContextMenu);
+    // The right button of the wind reduction factor boxes opens the wind adjustment wizard, as do
+    // the context menu keys and the wizard button at the end of the box.
+    for (int box : {1, 5}) {
+        txtInp[box]->setContextMenuPolicy(Qt::PreventContextMenu);
+        QAction* wizard = txtInp[box]->addAction(WizardIcon(), QLineEdit::TrailingPosition);
+        wizard->setToolTip("Wind adjustment wizard (Shift+F10)");
+        connect(wizard, &QAction::triggered, this, [this, box] {
+            if (txtInp[box]->isEnabled())
+                OpenWAFWizard(box);
+        });
+    }
 
     connect(cmboVegType, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
@@ -315,6 +340,39 @@ void ctlIn::ChooseFuelModel(QPushButton* button, int box, bool high)
     SetFuelModel(button, high ? 6 : 1, high, chosen, QString::fromStdString(model->fuelModelCode),
                  QString::fromStdString(model->fuelModelName));
     LeaveBox(box);
+}
+
+ctlIn::HeldFuelModels ctlIn::FuelModelsHeld() const
+{
+    return {GetFuelMdlLow(), GetFuelMdlHi(), FuelMdlLowIsValid(), FuelMdlHiIsValid(), state.IsDirty()};
+}
+
+void ctlIn::RestoreFuelModels(const HeldFuelModels& held)
+{
+    const HeldFuelModels now = FuelModelsHeld();
+    if (now.low == held.low && now.high == held.high)
+        return;
+    for (const bool high : {false, true}) {
+        QPushButton* button = high ? cmdHiFM : cmdLowFM;
+        const int number = high ? held.high : held.low;
+        if (button->property("tag").toInt() == number)
+            continue;
+        const clsFuelModel* model = (high ? held.highValid : held.lowValid) ? run.getSelectedFM(number) : nullptr;
+        if (model) {
+            SetFuelModel(button, high ? 6 : 1, high, number, QString::fromStdString(model->fuelModelCode),
+                         QString::fromStdString(model->fuelModelName));
+            continue;
+        }
+        if (high)
+            FuelMdlHi_Init();
+        else
+            FuelMdlLow_Init();
+        button->setProperty("tag", number);
+        (high ? Record().HighInputs : Record().LowInputs).fuelModelID = number;
+        ReevaluateMoistures();
+    }
+    state.SetIsDirty(held.dirty);
+    LeaveBox(1);
 }
 
 void ctlIn::Select_Low_FM()
@@ -485,16 +543,10 @@ void ctlIn::ShowNative(int field, double native)
         return;
     }
     const double display = DisplayOf(field, native);
-    // The unit's decimals when they are the value, up to the precision of the catalogue's
-    // conversion factors (a value typed in another unit comes back as typed); every decimal
-    // otherwise, so that the box never shows a value other than the one calculated.
-    constexpr double conversionPrecision = 1e-9;
-    const double rounded = TextLines::RoundToDecimals(display, UnitOf(run, field).GetPrecision());
-    const bool roundedIsTheValue =
-        std::abs(rounded - display) <= conversionPrecision * std::max(1.0, std::abs(display));
+    // Rounded as the analyst reads it; until the box is edited, the exact value is what is checked
+    // and stored.
     showingStored = true;
-    txtInp[box]->setText(QString::fromStdString(roundedIsTheValue ? TextLines::ShortestText(rounded)
-                                                                  : TextLines::GeneralText(display, 15)));
+    txtInp[box]->setText(QString::fromStdString(TextLines::DisplayText(display, UnitOf(run, field).GetPrecision())));
     showingStored = false;
     exact[box] = Shown{display, native};
     changed[box] = false;
@@ -720,6 +772,12 @@ bool ctlIn::eventFilter(QObject* watched, QEvent* event)
         }
         if (key == Qt::Key_Up) {
             FocusPrevious(box);
+            return true;
+        }
+        const bool menuKeys = key == Qt::Key_Menu || (key == Qt::Key_F10 && static_cast<QKeyEvent*>(event)->modifiers() ==
+                                                                                 Qt::ShiftModifier);
+        if ((box == 1 || box == 5) && menuKeys) {
+            OpenWAFWizard(box);
             return true;
         }
         break;

@@ -87,6 +87,18 @@ public:
     bool FuelMdlHiIsValid() const override { return state.Validated(6); }
     void SetWindRFLow(double factor) override { SetField(2, factor); }
     void SetWindRFHi(double factor) override { SetField(7, factor); }
+    // The fuel models as the panel holds them, for a dialogue that may choose one on the way to be
+    // taken back when it is cancelled.
+    struct HeldFuelModels {
+        int low = 0;
+        int high = 0;
+        bool lowValid = false;
+        bool highValid = false;
+        bool dirty = false;
+    };
+    HeldFuelModels FuelModelsHeld() const;
+    // Puts the held fuel models back, and the scenario is calculated again from them.
+    void RestoreFuelModels(const HeldFuelModels& held);
 
     // Disabling greys and locks a box, then marks the field valid (validated true) or checks it;
     // enabling unlocks it and checks it again.
@@ -127,8 +139,9 @@ signals:
     // The user left a box whose content is not valid: it is neither stored nor announced to the
     // scenario holder, but what the scenario shows no longer belongs to its inputs.
     void inputRefused(int box);
-    // The right button was pressed on a wind reduction factor box (field 2 or 7): the wind
-    // adjustment wizard runs for that field while the box is disabled.
+    // The right button, the context menu keys or the box's wizard button were pressed on a wind
+    // reduction factor box (field 2 or 7): the wind adjustment wizard runs for that field while
+    // the box is disabled.
     void WAFWizardRequested(int field);
 
 protected:

@@ -210,6 +210,20 @@ Batch::Result Batch::InputFailed()
     return {};
 }
 
+// The person stopped the batch: like a failed one, it writes nothing to a file, and says so.
+Batch::Result Batch::Cancelled(const Result& done)
+{
+    const bool replacing = !ToStandardOutput() && clsUtils::FileExists(gBatchIO.ofileName);
+    gScenOut.AbandonScenOutpFile();
+    run.scenIn_IO.CloseScenInpFile();
+    ui.SetBusy(false);
+    ui.ShowMessage("The batch was cancelled after " + std::to_string(done.datasets + done.errors) + " records." +
+                   (ToStandardOutput() ? "\r\nThe output to standard output is incomplete."
+                    : replacing        ? "\r\nThe output file " + gBatchIO.ofileName + " was left as it was."
+                                       : "\r\nNothing was written to " + gBatchIO.ofileName + "."));
+    return {};
+}
+
 // An output that is the input, or something other than a file, is never written over.
 bool Batch::RefuseOutput()
 {
@@ -307,8 +321,11 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
             reader.ReadDataLine(chunk->LineText(at), chunk->lines[at].lineNumber, unused, unusedName);
             return Outcome::InputFailed;
         }
+        const int64_t done = result.datasets + result.errors;
         if (OnProgress)
-            OnProgress(result.datasets + result.errors, reader.BytesRead(), bytesTotal);
+            OnProgress(done, reader.BytesRead(), bytesTotal);
+        if (!ui.ShowProgress(done, bytesTotal > 0 ? static_cast<double>(reader.BytesRead()) / bytesTotal : -1))
+            return Outcome::Cancelled;
         spare.push_back(std::move(chunk));
     }
     return ending == clsLineReader::Result::End ? Outcome::Completed : Outcome::InputFailed;
@@ -329,6 +346,7 @@ Batch::Result Batch::ProcessBatch(int jobs)
 {
     if (RefuseOutput())
         return {};
+    const clsProgressScope progress(ui, "Batch");
     ui.SetBusy(true);
     ScenarioInput_IO& reader = run.scenIn_IO;
     const bool first = gBatchIO.LoadInput(false);
@@ -343,6 +361,8 @@ Batch::Result Batch::ProcessBatch(int jobs)
         return Abort();
     if (outcome == Outcome::InputFailed)
         return InputFailed();
+    if (outcome == Outcome::Cancelled)
+        return Cancelled(result);
     reader.CloseScenInpFile();
     if (!gScenOut.CloseScenOutpFile())
         return Abort();

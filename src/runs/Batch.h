@@ -47,7 +47,8 @@ public:
     // The input's folder and file name with every ".scn" replaced by the extension (".out"); the
     // input name + the extension when it holds no ".scn", so that the output never is the input.
     static std::string ProposedOutputName(const std::string& inputName, const std::string& extension = ".out");
-    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer, with that many
+    // Processes gBatchIO.fileName into gBatchIO.ofileName under the busy pointer and the user
+    // interaction's progress, which may cancel the batch as a failure does, with that many
     // workers on threads of their own (one: on the caller's thread). The output is the same for any
     // number of workers. A failure is told to the user; the summary of a completed batch is
     // returned for the caller to show.
@@ -93,11 +94,12 @@ private:
     std::string OutputName() const;
     bool RefuseOutput();
     bool OpenOutput();
-    enum class Outcome { Completed, InputFailed, OutputFailed };
+    enum class Outcome { Completed, InputFailed, OutputFailed, Cancelled };
     Outcome ProcessRecords(int jobs, Result& result);
     bool TakeChunk(const clsBatchChunk& chunk, Result& result);
     Result Abort();
     Result InputFailed();
+    Result Cancelled(const Result& done);
 
     clsRun& run;
     clsUserInteraction& ui;

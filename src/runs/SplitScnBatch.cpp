@@ -108,6 +108,7 @@ bool SplitScnBatch::WriteRecord(const std::string& folder, bool replaceExisting,
         return false;
     }
     writtenThisSplit.insert(path);
+    result.writtenFiles.push_back(path);
     ++result.files;
     if (path != folder + fileName)
         result.renamedRecords.push_back("Record #" + std::to_string(recordNumber) + " was written to " +
@@ -139,6 +140,7 @@ SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
     std::string folder, batchName;
     clsUtils::SplitPathAndFile(gSplitIO.fileName, folder, batchName);
 
+    const clsProgressScope progress(ui, "Split scenario batch file");
     bool read = gSplitIO.LoadInput(false);
     if (!read && run.scenIn_IO.invalidKey.empty()) {
         ui.ShowMessage(run.scenIn_IO.ErrorWithFileName());
@@ -152,6 +154,11 @@ SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
             run.scenIn_IO.CloseScenInpFile();
             return result;
         }
+        if (!ui.ShowProgress(recordNumber, -1)) {
+            run.scenIn_IO.CloseScenInpFile();
+            result.summary = CancelledSummary(recordNumber, result);
+            return result;
+        }
         read = gSplitIO.LoadNextInput();
         more = read || !run.scenIn_IO.invalidKey.empty();
     }
@@ -163,6 +170,16 @@ SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
         for (const std::string& note : *notes)
             result.summary += "\r\n" + note;
     return result;
+}
+
+// The files written before the person cancelled are kept: the summary lists them.
+std::string SplitScnBatch::CancelledSummary(int64_t records, const Result& result) const
+{
+    std::string summary = "The split of " + gSplitIO.fileName + " was cancelled after " + std::to_string(records) +
+                          " records. The " + std::to_string(result.files) + " scenario input files written are kept:";
+    for (const std::string& path : result.writtenFiles)
+        summary += "\r\n" + path;
+    return summary;
 }
 
 void SplitScnBatch::SplitBatch()

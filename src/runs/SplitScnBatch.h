@@ -25,6 +25,7 @@ public:
         std::vector<std::string> unreadRecords;  // why each line left out could not be read
         std::vector<std::string> renamedRecords; // records whose file name was taken before them
         bool refusedExisting = false;            // stopped at a file that exists and is not replaced
+        std::vector<std::string> writtenFiles;   // the paths written, in the order of the records
     };
 
     SplitScnBatch(clsRun& run, clsUserInteraction& ui);
@@ -39,7 +40,8 @@ public:
     // Folder separators and control characters in a name become "_", so that every file lands
     // beside the batch file, and a name too long for a file name is shortened.
     static std::string SplitFileName(const std::string& scenarioName, int64_t counter);
-    // Splits gSplitIO.fileName. Without replaceExisting, a file that exists before the split is not
+    // Splits gSplitIO.fileName under the user interaction's progress; a cancelled split keeps the
+    // files written and its summary lists them. Without replaceExisting, a file that exists before the split is not
     // replaced: the split stops there with a message. With keepExisting, such a file is kept and its
     // record is written under the next free numbered name, as for names taken within the split.
     Result SplitFile(bool replaceExisting = true, bool keepExisting = false);
@@ -54,6 +56,7 @@ private:
     std::string TargetPath(const std::string& folder, const std::string& fileName);
     bool WriteRecord(const std::string& folder, bool replaceExisting, int64_t recordNumber, Result& result);
     void NoteUnreadRecord(Result& result) const;
+    std::string CancelledSummary(int64_t records, const Result& result) const;
 
     clsRun& run;
     clsUserInteraction& ui;

@@ -1,6 +1,7 @@
 #include "tables/TablesTab.h"
 
 #include "app/clsHelpViewer.h"
+#include "charts/ChartTabLayout.h"
 #include "app/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/Charts.h"
@@ -53,10 +54,11 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
       ui(userInteraction),
       commands(dialog, userInteraction),
       help(helpViewer),
-      tables(owner, userInteraction),
-      body(new QBoxLayout(QBoxLayout::LeftToRight, frame)),
-      controls(new QBoxLayout(QBoxLayout::TopToBottom))
+      tables(owner, userInteraction)
 {
+    // The controls stand in a column left of the table or the chart, which get the tab's height.
+    auto* body = new QHBoxLayout(frame);
+    auto* controls = new QVBoxLayout;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(frame);
@@ -69,7 +71,9 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
     buttons->addStretch();
     controls->addLayout(buttons);
     controls->addStretch();
-    body->addLayout(controls);
+    auto* controlPanel = new QWidget;
+    controlPanel->setLayout(controls);
+    body->addWidget(new clsControlScroll(controlPanel, frame));
     auto* display = new QVBoxLayout;
     display->addWidget(failureNote);
     display->addWidget(tableView);
@@ -99,9 +103,6 @@ void TablesTab::ShowView(bool chart)
     btnTextFile->setVisible(!chart);
     btnCaptureChart->setVisible(chart);
     btnPrintChart->setVisible(chart);
-    // The table stands right of the controls; the chart above them.
-    body->setDirection(chart ? QBoxLayout::BottomToTop : QBoxLayout::LeftToRight);
-    controls->setDirection(chart ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
 void TablesTab::PrepareTableView()

@@ -10,7 +10,6 @@
 #include <string>
 
 class FileDlg;
-class QBoxLayout;
 class QGroupBox;
 class QPushButton;
 class clsHelpViewer;
@@ -67,6 +66,4 @@ private:
     clsHelpViewer* help;
     Tables tables;
     bool chartShown = false;
-    QBoxLayout* body;
-    QBoxLayout* controls;
 };

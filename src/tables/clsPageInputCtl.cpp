@@ -261,3 +261,12 @@ void clsPageInputCtl::SliderMoved(int position)
     control.Remember(*view);
     views.RequestRecompute();
 }
+
+std::string clsPageInputCtl::ToolTip() const
+{
+    if (varId <= 0)
+        return "";
+    const std::string unit = cmboPageUnits.Text();
+    return "[" + TextLines::ShortestText(minimum) + " - " + TextLines::ShortestText(maximum) +
+           (unit.empty() ? "" : " " + unit) + "]";
+}

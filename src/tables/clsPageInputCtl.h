@@ -32,6 +32,8 @@ public:
     // The value in the record's unit.
     double pageValue() const { return nativeValue; }
     bool pageVarIsValid() const { return varId > 0 && valid; }
+    // The valid values of the value box with their unit ("[0 - 100 km/hr]"); empty without a variable.
+    std::string ToolTip() const;
 
     // Events of the child controls: a variable or unit chosen by list position, a value typed
     // and the box left, the slider moved by the user.

@@ -191,6 +191,14 @@ std::string clsRowInputCtl::Limits(Box box, const char* between) const
            TextLines::ShortestText(TextLines::RoundToDecimals(upperLimit - lowerLimit, decimals));
 }
 
+std::string clsRowInputCtl::ToolTip(Box box) const
+{
+    if (varId < 1)
+        return "";
+    const std::string unit = cmboRowUnits.Text();
+    return "[" + Limits(box, " - ") + (unit.empty() ? "" : " " + unit) + "]";
+}
+
 void clsRowInputCtl::RowValueTyped(Box box, const std::string& typed)
 {
     const TableView* view = Bound();

@@ -34,6 +34,9 @@ public:
     bool InRange(double v) const;
     bool rowVarIsValid() const;
     Kind kind() const { return controlKind; }
+    // The valid values of a range box with their unit, as the input panel's boxes give them
+    // ("[0 - 60 mi/hr]"); empty without a variable.
+    std::string ToolTip(Box box) const;
 
     // Events of the child controls.
     void RowVarSelected(int position);

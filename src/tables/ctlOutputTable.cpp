@@ -1,7 +1,10 @@
 #include "tables/ctlOutputTable.h"
 
-#include "tables/Tables.h"
+#include "tables/GridClipboard.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -14,7 +17,8 @@ constexpr int ScenarioColumnWidth = 1200 / 15;
 
 }  // namespace
 
-ctlOutputTable::ctlOutputTable(QWidget* parent) : QWidget(parent), vsgridTable(new QTableWidget(this))
+ctlOutputTable::ctlOutputTable(QWidget* parent)
+    : QWidget(parent), vsgridTable(new QTableWidget(this)), mnuCopy(new QAction("&Copy", vsgridTable))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -23,6 +27,13 @@ ctlOutputTable::ctlOutputTable(QWidget* parent) : QWidget(parent), vsgridTable(n
     vsgridTable->verticalHeader()->hide();
     vsgridTable->verticalHeader()->setDefaultSectionSize(vsgridTable->fontMetrics().height() + 6);
     vsgridTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Arrows move inside the grid; Tab and Shift+Tab go on to the next and previous control.
+    vsgridTable->setTabKeyNavigation(false);
+    mnuCopy->setShortcut(QKeySequence::Copy);
+    mnuCopy->setShortcutContext(Qt::WidgetShortcut);
+    vsgridTable->addAction(mnuCopy);
+    vsgridTable->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(mnuCopy, &QAction::triggered, this, &ctlOutputTable::CopySelection);
     vsgridTable->setColumnWidth(0, InputColumnWidth);
     for (int column = 1; column <= 4; ++column)
         vsgridTable->setColumnWidth(column, ScenarioColumnWidth);
@@ -31,6 +42,7 @@ ctlOutputTable::ctlOutputTable(QWidget* parent) : QWidget(parent), vsgridTable(n
 
 void ctlOutputTable::Show(const GridData& grid)
 {
+    shown = grid;
     QStringList header;
     for (const std::string& text : grid.header)
         header << QString::fromStdString(text);
@@ -64,4 +76,21 @@ QString ctlOutputTable::Cell(int row, int column) const
 int ctlOutputTable::RowCount() const
 {
     return vsgridTable->rowCount() + 1;
+}
+
+void ctlOutputTable::CopySelection()
+{
+    const QList<QTableWidgetSelectionRange> ranges = vsgridTable->selectedRanges();
+    if (ranges.isEmpty())
+        return;
+    // A spreadsheet takes one rectangle: the one that holds every selected cell.
+    GridClipboard::Range cells{ranges.first().topRow(), ranges.first().bottomRow(), ranges.first().leftColumn(),
+                               ranges.first().rightColumn()};
+    for (const QTableWidgetSelectionRange& range : ranges) {
+        cells.firstRow = std::min(cells.firstRow, range.topRow());
+        cells.lastRow = std::max(cells.lastRow, range.bottomRow());
+        cells.firstColumn = std::min(cells.firstColumn, range.leftColumn());
+        cells.lastColumn = std::max(cells.lastColumn, range.rightColumn());
+    }
+    QApplication::clipboard()->setText(QString::fromStdString(GridClipboard::Text(shown, cells)));
 }

@@ -45,6 +45,7 @@ void ctlPageInput::Show()
     TableWidgets::ShowList(cmboPageUnits, state.cmboPageUnits);
     TableWidgets::ShowText(txtPageVal, state.txtPageVal);
     TableWidgets::PaintBox(txtPageVal, state.valueIsRed);
+    txtPageVal->setToolTip(QString::fromStdString(state.ToolTip()));
     const QSignalBlocker quiet(sliderPageVar);
     const clsPageInputCtl::Slider& slider = state.sliderPageVar;
     sliderPageVar->setRange(slider.minimum, slider.maximum);

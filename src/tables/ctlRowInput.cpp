@@ -60,6 +60,7 @@ void ctlRowInput::Show()
     for (std::size_t box = 0; box < 3; ++box) {
         TableWidgets::ShowText(Boxes()[box], state.boxText[box]);
         TableWidgets::PaintBox(Boxes()[box], state.boxIsRed[box]);
+        Boxes()[box]->setToolTip(QString::fromStdString(state.ToolTip(static_cast<clsRowInputCtl::Box>(box))));
     }
 }
 

@@ -63,7 +63,10 @@ WizardForm::WizardForm(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(WizFrame, 1);
     layout->addLayout(buttons);
+    // Enter is OK on every page, wherever the focus is.
     WizOK->setDefault(true);
+    WizBack->setAutoDefault(false);
+    WizCancel->setAutoDefault(false);
 
     connect(WizOK, &QPushButton::clicked, this, [this] { Call(okCallBk); });
     connect(WizCancel, &QPushButton::clicked, this, [this] { Call(cancelCallBk); });
@@ -131,9 +134,39 @@ void WizardForm::ShowPage(const Page& page)
     }
     if (page.checked >= 0 && page.checked < count)
         WizOptions[page.checked]->setChecked(true);
+    // OK and Cancel stand at the right whether Back shows or not.
     WizBack->setVisible(page.backVisible);
     setUpdatesEnabled(true);
-    adjustSize();
+}
+
+// Options shown or hidden count only once the layouts have taken them in; a window not yet on
+// screen does that only when asked.
+void WizardForm::TakeInLayout()
+{
+    for (QLayout* inner : {WizFrame->layout(), layout()}) {
+        inner->invalidate();
+        inner->activate();
+    }
+}
+
+void WizardForm::FitPages(const std::vector<Page>& pages)
+{
+    // Wrapped texts grow downwards as the window narrows: the width comes first, from every page,
+    // then the height that each page needs at that width.
+    int width = 0;
+    for (const Page& page : pages) {
+        ShowPage(page);
+        TakeInLayout();
+        width = std::max(width, sizeHint().width());
+    }
+    int height = 0;
+    for (const Page& page : pages) {
+        ShowPage(page);
+        TakeInLayout();
+        height = std::max(height, layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                                 : sizeHint().height());
+    }
+    setFixedSize(width, height);
 }
 
 int WizardForm::CheckedOption() const
@@ -149,6 +182,13 @@ void WizardForm::ShowModal()
 void WizardForm::HideWindow()
 {
     hide();
+}
+
+void WizardForm::reject()
+{
+    if (initialized && cancelCallBk)
+        cancelCallBk();
+    QDialog::reject();
 }
 
 bool WizardForm::eventFilter(QObject* watched, QEvent* event)

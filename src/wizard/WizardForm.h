@@ -24,9 +24,12 @@ public:
     void SetFrameCaption(const std::string& caption) override;
     void SetPicture(const std::string& path) override;
     void ShowPage(const Page& page) override;
+    void FitPages(const std::vector<Page>& pages) override;
     int CheckedOption() const override;
     void ShowModal() override;
     void HideWindow() override;
+    // Escape and the close box: the client's Cancel.
+    void reject() override;
 
     QGroupBox* WizFrame;
     QLabel* WizText;
@@ -44,6 +47,7 @@ protected:
 
 private:
     void ClearOptions();
+    void TakeInLayout();
     void Call(const CallBack& callBack) const;
 
     QButtonGroup* options;

@@ -62,18 +62,34 @@ std::optional<double> clsWAFWizard::ExposedFactor(double fuelBedDepthFeet)
     return 1.36 * (std::log(1.36 / 0.13) - 1) / std::log((20 + 0.36 * depth) / (0.13 * depth));
 }
 
-void clsWAFWizard::DisplayWizard(int16_t fieldId, int16_t scenario)
+bool clsWAFWizard::DisplayWizard(int16_t fieldId, int16_t scenario)
 {
+    finished = false;
     this->fieldId = fieldId;
     this->scenario = scenario;
     window.Init_Client([this] { WAF_OK_CallBk(); }, [this] { WAF_Cancel_CallBk(); }, [this] { WAF_Back_CallBk(); });
     window.SetCaption("Wind Adjustment Wizard");
     window.SetFrameCaption(IsLow() ? "Wind Reduction Factor (Low)" : "Wind Reduction Factor (High)");
     window.SetPicture((std::filesystem::path(programDir) / "images" / "Sheltering.gif").string());
+    window.FitPages(AllPages());
     page = ExposurePage;
     selections.fill(-1);
     ShowPage();
     window.ShowModal();
+    return finished;
+}
+
+// Every page the dialogue may show, for the window to take one size that holds them all. The
+// exposed fuel page names its model and factor, which are known only later: a typical code and
+// factor stand for them.
+std::vector<clsWizardWindow::Page> clsWAFWizard::AllPages()
+{
+    std::vector<clsWizardWindow::Page> pages;
+    modelCode = "SH10";
+    factor = 0.55;
+    for (page = ExposurePage; page < FinishPage; ++page)
+        pages.push_back(PageContent());
+    return pages;
 }
 
 clsWizardWindow::Page clsWAFWizard::PageContent() const
@@ -115,7 +131,8 @@ clsWizardWindow::Page clsWAFWizard::PageContent() const
     default:
         break;
     }
-    content.checked = selections[page];
+    // A page that offers one option has it chosen already: its text asks only for OK.
+    content.checked = selections[page] >= 0 || content.options.size() != 1 ? selections[page] : 0;
     content.backVisible = page != ExposurePage;
     return content;
 }
@@ -223,5 +240,6 @@ void clsWAFWizard::Finish()
         Panel().SetWindRFLow(factor);
     else
         Panel().SetWindRFHi(factor);
+    finished = true;
     window.HideWindow();
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class clsFuelModel;
 class clsRun;
@@ -31,8 +32,9 @@ public:
                  std::string programDir);
 
     // The whole dialogue for the factor of field LowField or HighField of the scenario; returns
-    // when the window closes.
-    void DisplayWizard(int16_t fieldId, int16_t scenario);
+    // when the window closes: true when a factor was written, false when the dialogue was
+    // cancelled.
+    bool DisplayWizard(int16_t fieldId, int16_t scenario);
 
     // The window's OK, Cancel and Back buttons.
     void WAF_OK_CallBk();
@@ -47,6 +49,7 @@ private:
     bool IsLow() const { return fieldId == LowField; }
     clsWAFPanel& Panel() const { return panelOf(scenario); }
     clsWizardWindow::Page PageContent() const;
+    std::vector<clsWizardWindow::Page> AllPages();
     void ShowPage();
     bool PrepareExposedPage();
     bool BackToExposurePage();
@@ -66,4 +69,5 @@ private:
     std::array<int16_t, NumPages> selections{};
     double factor = 0;
     std::string modelCode;  // the fuel model behind the factor of exposed fuel
+    bool finished = false;
 };

@@ -31,9 +31,13 @@ public:
     // Loads the picture from a GIF or JPEG file; a missing file leaves the picture empty.
     virtual void SetPicture(const std::string& path) = 0;
     virtual void ShowPage(const Page& page) = 0;
+    // Takes one size that holds every one of the pages, so that the buttons stay in place from
+    // page to page.
+    virtual void FitPages(const std::vector<Page>& pages) = 0;
     // The index of the checked option, -1 when none is.
     virtual int CheckedOption() const = 0;
-    // Shows the window modally and returns when it is hidden or closed.
+    // Shows the window modally and returns when it is hidden or closed; Escape and the close box
+    // are Cancel.
     virtual void ShowModal() = 0;
     virtual void HideWindow() = 0;
 };

@@ -2,7 +2,9 @@
 #include "app/QtUserInteraction.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -39,6 +41,14 @@ class TestQtUserInteraction : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The folders remembered here live in a folder of their own, never in the developer's settings.
+        QVERIFY(settingsDir.isValid());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    }
+
     void filtersShowEachPatternOnce_data()
     {
         QTest::addColumn<QString>("filter");
@@ -107,6 +117,43 @@ private slots:
             QCOMPARE(dialog.defaultSuffix(), QString("scn"));
         });
     }
+
+    // Each kind of file opens where the last one of its kind was chosen, after a restart too; a
+    // folder that has gone since gives way to the program's folder.
+    void eachKindOfFileOpensInItsLastFolder()
+    {
+        QTemporaryDir start, scenarios;
+        auto request = [&](const std::string& kind) {
+            clsUserInteraction::FileRequest asked = Request(true, 0, "Files (*." + kind + ")|*." + kind);
+            asked.defExt = kind;
+            asked.initDir = start.path().toStdString();
+            return asked;
+        };
+        const QString chosen = QDir(scenarios.path()).filePath("north.scn");
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->directory().absolutePath(), QDir(start.path()).absolutePath());
+            dialog->selectFile(chosen);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QCOMPARE(QtUserInteraction().ChooseFile(request("scn")), chosen.toStdString());
+
+        // A new interaction, as after a restart.
+        Inspect(request("scn"), [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.directory().absolutePath(), QDir(scenarios.path()).absolutePath());
+        });
+        Inspect(request("run"), [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.directory().absolutePath(), QDir(start.path()).absolutePath());
+        });
+        QVERIFY(scenarios.remove());
+        Inspect(request("scn"), [&](QFileDialog& dialog) {
+            QCOMPARE(dialog.directory().absolutePath(), QDir(start.path()).absolutePath());
+        });
+    }
+
+private:
+    QTemporaryDir settingsDir;
 };
 
 QTEST_MAIN(TestQtUserInteraction)

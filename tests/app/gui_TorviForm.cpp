@@ -172,7 +172,7 @@ private slots:
         QComboBox* windList = form->UnitList(run->units.OpenWindSpdInUnits);
         windList->setCurrentIndex(1);
         emit windList->activated(1);
-        QCOMPARE(In(2).txtInp[Box(21)]->text(), QString("32.18697708"));  // 20 × 1.609348854, in full
+        QCOMPARE(In(2).txtInp[Box(21)]->text(), QString("32.2"));  // 20 × 1.609348854 = 32.187, within 0.1 %
         QCOMPARE(run->io(2).IData.OpenWindSpeed, 20.0);
     }
 
@@ -322,7 +322,7 @@ private slots:
         QCOMPARE(In(3).cmdLowFM->text(), QString("FM5"));
         QCOMPARE(In(3).cmdHiFM->text(), QString("FM4"));
         QCOMPARE(In(3).txtInp[Box(21)]->text(), QString("15"));
-        QCOMPARE(In(3).txtInp[Box(20)]->text(), QString("1.2192024"));  // 4 ft in meters: 4 × 0.3048006
+        QCOMPARE(In(3).txtInp[Box(20)]->text(), QString("1.22"));  // 4 ft in meters: 4 × 0.3048006 = 1.2192
         QCOMPARE(form->scenarioButton[3]->toolTip(), QString(" North slope"));
         QVERIFY(In(3).Events().AllValidated());
         QVERIFY(!Out(3).GetFireType().isEmpty());
@@ -634,7 +634,7 @@ private slots:
         QComboBox* densityList = form->UnitList(run->units.CanopyBDInUnits);
         densityList->setCurrentIndex(1);  // lbs/ft3
         emit densityList->activated(1);
-        QCOMPARE(In(2).txtInp[Box(16)]->text(), QString("0.00936418275"));  // 0.15 × 0.062427885
+        QCOMPARE(In(2).txtInp[Box(16)]->text(), QString("0.00936"));  // 0.15 × 0.062427885 = 0.0093642, within 0.1 %
         for (int i = 1; i <= 4; ++i) {
             QVERIFY(!In(i).Events().IsDirty());
             QCOMPARE(run->io(i).IData.CanopyBulkDensity, before[i].CanopyBulkDensity);

@@ -88,6 +88,20 @@ TEST(TextLines, ShortestText)
     EXPECT_EQ(TextLines::ShortestText(1e15), "1E+15");
 }
 
+// Expected texts worked by tests/app/display_text_cases.py.
+TEST(TextLines, ConvertedValuesShowTheFewestDecimalsWithinATenthOfAPercent)
+{
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {{6 * 0.3048, 1, "1.83"},     {12 * 0.3048, 1, "3.66"}, {15 * 0.3048, 1, "4.57"},
+                 {20 * 1.609344, 1, "32.2"},  {0.15 * 0.062427885, 3, "0.00936"}, {0.15, 1, "0.15"},        {-6 * 0.3048, 1, "-1.83"},
+                 {2, 2, "2"},                 {0, 1, "0"},              {0.00012346, 2, "0.0001235"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TextLines::DisplayText(c.value, c.decimals), c.text) << c.value;
+}
+
 TEST(TextLines, FixedDecimals)
 {
     EXPECT_EQ(TextLines::FixedText(3.1, 2), "3.10");

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -50,6 +51,12 @@ class TestWAFWizard : public MainWindowTestSupport::MainWindowTest {
     // Runs the user's steps on the wizard once it is up, after a right click on the box.
     void RightClickWizard(QLineEdit* box, std::function<void(WizardForm&)> steps)
     {
+        OpenWizard(box, [box] { QTest::mouseClick(box, Qt::RightButton); }, std::move(steps));
+    }
+
+    // Runs the user's steps on the wizard once it is up, after the user opened it.
+    void OpenWizard(QLineEdit* box, std::function<void()> open, std::function<void(WizardForm&)> steps)
+    {
         auto ran = std::make_shared<bool>(false);
         QTimer::singleShot(0, [ran, box, steps] {
             auto* window = qobject_cast<WizardForm*>(QApplication::activeModalWidget());
@@ -58,7 +65,7 @@ class TestWAFWizard : public MainWindowTestSupport::MainWindowTest {
             *ran = true;
             steps(*window);
         });
-        QTest::mouseClick(box, Qt::RightButton);
+        open();
         QVERIFY(*ran);
         QVERIFY(!QApplication::activeModalWidget());
     }
@@ -202,6 +209,96 @@ private slots:
         QCOMPARE(box->text(), QString("0.15"));
         RightClickWizard(box, [](WizardForm& window) { QTest::keyClick(&window, Qt::Key_Escape); });
         QCOMPARE(box->text(), QString("0.15"));
+    }
+
+    // Shift+F10, the Menu key and the button at the end of the box open it from the keyboard.
+    void theKeysAndTheBoxsButtonOpenTheWizard()
+    {
+        QLineEdit* box = In(2).txtInp[1];
+        auto* button = box->findChild<QToolButton*>();
+        QVERIFY(button && button->isVisible());
+        const std::function<void()> ways[] = {[box] { QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier); },
+                                              [box] { QTest::keyClick(box, Qt::Key_Menu); },
+                                              [button] { QTest::mouseClick(button, Qt::LeftButton); }};
+        for (const auto& open : ways)
+            OpenWizard(box, open, [](WizardForm& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+        // A disabled factor (the high one of a surface scenario) does not open it.
+        QVERIFY(!In(2).txtInp[5]->isEnabled());
+        QVERIFY(!In(2).txtInp[5]->findChild<QToolButton*>()->isEnabled());
+    }
+
+    // Enter is OK and Escape is Cancel on every page; a single option is chosen already; OK and
+    // Back stay where they are from page to page.
+    void theKeyboardAnswersEveryPageAndTheButtonsStayPut()
+    {
+        QLineEdit* box = In(1).txtInp[1];
+        OpenWizard(box, [box] { QTest::keyClick(box, Qt::Key_Menu); }, [](WizardForm& window) {
+            const QSize size = window.size();
+            const QPoint ok = window.WizOK->mapTo(&window, QPoint(0, 0));
+            // One size holds every page whole, the picture included.
+            auto samePlaces = [&] {
+                QCOMPARE(window.size(), size);
+                QCOMPARE(window.WizOK->mapTo(&window, QPoint(0, 0)), ok);
+                QVERIFY(window.WizImage->height() >= window.WizImage->pixmap().height());
+            };
+            Choose(window, 1);
+            QTest::keyClick(window.WizOptions[1], Qt::Key_Return);
+            QCOMPARE(window.WizText->text(), QString("Partially sheltered (midslope position)"));
+            QCOMPARE(window.CheckedOption(), 0);
+            const QPoint backOnPage = window.WizBack->mapTo(&window, QPoint(0, 0));
+            samePlaces();
+            QTest::mouseClick(window.WizBack, Qt::LeftButton);
+            samePlaces();
+            Choose(window, 2);
+            QTest::keyClick(&window, Qt::Key_Enter);
+            samePlaces();
+            QCOMPARE(window.WizBack->mapTo(&window, QPoint(0, 0)), backOnPage);
+            Choose(window, 2);
+            QTest::keyClick(&window, Qt::Key_Return);
+            QCOMPARE(window.WizText->text(), QString("Estimate wind adjustment factor from canopy cover."));
+            samePlaces();
+            QTest::keyClick(&window, Qt::Key_Escape);
+        });
+        QCOMPARE(box->text(), QString("0.1"));
+        // Enter twice: partially sheltered, and its one guideline value.
+        OpenWizard(box, [box] { QTest::keyClick(box, Qt::Key_Menu); }, [](WizardForm& window) {
+            Choose(window, 1);
+            QTest::keyClick(&window, Qt::Key_Return);
+            QTest::keyClick(&window, Qt::Key_Return);
+        });
+        QCOMPARE(box->text(), QString("0.3"));
+    }
+
+    // A fuel model chosen because the wizard asked for one is taken back when the wizard is
+    // cancelled, with the Cancel button or with Escape.
+    void cancelLeavesTheScenarioAsItWas()
+    {
+        for (const bool escape : {false, true}) {
+            QVERIFY(!In(4).FuelMdlLowIsValid());
+            QVERIFY(!In(4).Events().IsDirty());
+            RightClickWizard(In(4).txtInp[1], [this, escape](WizardForm& window) {
+                Choose(window, 0);
+                WhenTheChooserOpens("FM1");
+                PressOK(window);
+                QCOMPARE(In(4).cmdLowFM->text(), QString("FM1"));
+                if (escape)
+                    QTest::keyClick(&window, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(window.WizCancel, Qt::LeftButton);
+            });
+            QCOMPARE(In(4).cmdLowFM->text(), QString("Low FM"));
+            QCOMPARE(In(4).GetFuelMdlLow(), 0);
+            QVERIFY(!In(4).FuelMdlLowIsValid());
+            QVERIFY(!In(4).Events().IsDirty());
+            QCOMPARE(run->io(4).IData.LowInputs.fuelModelID, 0);
+            QCOMPARE(In(4).txtInp[1]->text(), QString("0.1"));
+            ui.messages.clear();
+        }
+        // A model the scenario had stays when the wizard is cancelled on its first page.
+        ChooseModel(In(4).cmdLowFM, "FM8");
+        RightClickWizard(In(4).txtInp[1], [](WizardForm& window) { QTest::keyClick(&window, Qt::Key_Escape); });
+        QCOMPARE(In(4).cmdLowFM->text(), QString("FM8"));
+        QVERIFY(In(4).FuelMdlLowIsValid());
     }
 
     // Only the two wind reduction factor boxes open the wizard, and only when enabled.

@@ -34,6 +34,7 @@ public:
         pages.push_back(page);
         checked = page.checked;
     }
+    void FitPages(const std::vector<Page>& all) override { fitted = all; }
     int CheckedOption() const override { return checked; }
     void ShowModal() override
     {
@@ -62,6 +63,7 @@ public:
     std::function<void(FakeWizardWindow&)> user;
     std::string caption, frameCaption, picture;
     std::vector<Page> pages;
+    std::vector<Page> fitted;
     int checked = -1;
     bool visible = false;
     bool pressedWhileHidden = false;
@@ -136,13 +138,15 @@ protected:
         }
     }
 
-    void Display(int16_t field, int16_t scenario, std::function<void(FakeWizardWindow&)> user)
+    // True when the wizard wrote a factor.
+    bool Display(int16_t field, int16_t scenario, std::function<void(FakeWizardWindow&)> user)
     {
         window.user = std::move(user);
         clsWAFWizard wizard(window, [this](int16_t shown) -> clsWAFPanel& { return panels.at(shown); }, run, ui,
                             "/opt/orvane");
-        wizard.DisplayWizard(field, scenario);
+        const bool written = wizard.DisplayWizard(field, scenario);
         EXPECT_FALSE(window.pressedWhileHidden) << "a button was pressed after the window closed";
+        return written;
     }
 
     // Nothing was written into any box of any scenario.
@@ -391,6 +395,37 @@ TEST_F(WAFWizard, CancelOnAnyPageWritesNothing)
         });
     }
     ExpectNothingWritten();
+}
+
+TEST_F(WAFWizard, APageWithOneOptionHasItChosenAlready)
+{
+    const std::pair<std::vector<int>, int> checkedOnArrival[] = {{{}, -1}, {{0}, 0}, {{1}, 0}, {{2}, -1}, {{2, 2}, -1}};
+    for (const auto& [way, checked] : checkedOnArrival)
+        Display(2, 1, [&](FakeWizardWindow& w) {
+            w.Answer(way);
+            EXPECT_EQ(w.Shown().checked, checked) << w.Shown().text;
+            w.PressCancel();
+        });
+    // "Click <OK> to accept this value." is all it takes.
+    EXPECT_TRUE(Display(2, 1, [](FakeWizardWindow& w) {
+        w.Answer({1});
+        w.PressOK();
+    }));
+    EXPECT_EQ(panels[1].windRFLow, 0.3);
+}
+
+TEST_F(WAFWizard, TheWindowIsFittedToEveryPageBeforeTheFirstShowsAndCancelSaysNothingWasWritten)
+{
+    EXPECT_FALSE(Display(7, 2, [](FakeWizardWindow& w) {
+        EXPECT_EQ(w.pages.size(), 1u);
+        w.PressCancel();
+    }));
+    ASSERT_EQ(window.fitted.size(), 5u);
+    const std::vector<std::string> texts{"What is the fuelbed exposure to the wind?", ExposedText, PartialText,
+                                         ShelteredText, CanopyCoverText};
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(window.fitted[i].text.substr(0, texts[i].size()), texts[i]);
+    EXPECT_EQ(window.fitted[4].options.size(), 5u);
 }
 
 // A custom fuel model without depth has no exposed factor: the wizard says so and goes back.
