@@ -128,7 +128,9 @@ bool SplitScnBatch::ExistingFiles(std::vector<std::string>& existing)
     planned = &existing;
     const Result result = SplitFile();
     planned = nullptr;
-    return !result.summary.empty();
+    if (result.cancelled)
+        ui.ShowMessage(result.summary);
+    return !result.summary.empty() && !result.cancelled;
 }
 
 SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
@@ -156,7 +158,8 @@ SplitScnBatch::Result SplitScnBatch::SplitFile(bool replaceExisting, bool keep)
         }
         if (!ui.ShowProgress(recordNumber, -1)) {
             run.scenIn_IO.CloseScenInpFile();
-            result.summary = CancelledSummary(recordNumber, result);
+            result.cancelled = true;
+            result.summary = planned ? CancelledCheckSummary(recordNumber) : CancelledSummary(recordNumber, result);
             return result;
         }
         read = gSplitIO.LoadNextInput();
@@ -180,6 +183,13 @@ std::string SplitScnBatch::CancelledSummary(int64_t records, const Result& resul
     for (const std::string& path : result.writtenFiles)
         summary += "\r\n" + path;
     return summary;
+}
+
+// Cancelled while finding the files it would replace: nothing is written, and nothing is asked.
+std::string SplitScnBatch::CancelledCheckSummary(int64_t records) const
+{
+    return "The split of " + gSplitIO.fileName + " was cancelled after reading " + std::to_string(records) +
+           " records, before any scenario input file was written.";
 }
 
 void SplitScnBatch::SplitBatch()

@@ -26,6 +26,7 @@ public:
         std::vector<std::string> renamedRecords; // records whose file name was taken before them
         bool refusedExisting = false;            // stopped at a file that exists and is not replaced
         std::vector<std::string> writtenFiles;   // the paths written, in the order of the records
+        bool cancelled = false;                  // the person cancelled it
     };
 
     SplitScnBatch(clsRun& run, clsUserInteraction& ui);
@@ -46,7 +47,8 @@ public:
     // record is written under the next free numbered name, as for names taken within the split.
     Result SplitFile(bool replaceExisting = true, bool keepExisting = false);
     // The files that splitting gSplitIO.fileName would replace, in the order of its records; the
-    // batch file is read, nothing is written. False after telling why the file cannot be read.
+    // batch file is read, nothing is written. False after telling why the file cannot be read, or
+    // that the person cancelled this reading, which ends the command.
     bool ExistingFiles(std::vector<std::string>& existing);
 
     clsIO gSplitIO;
@@ -57,6 +59,7 @@ private:
     bool WriteRecord(const std::string& folder, bool replaceExisting, int64_t recordNumber, Result& result);
     void NoteUnreadRecord(Result& result) const;
     std::string CancelledSummary(int64_t records, const Result& result) const;
+    std::string CancelledCheckSummary(int64_t records) const;
 
     clsRun& run;
     clsUserInteraction& ui;

@@ -121,3 +121,20 @@ TEST_F(BatchProgress, ACancelledSplitKeepsTheFilesWrittenAndListsThem)
                                   folder.File("Stand1.scn") + "\r\n" + folder.File("Stand2.scn"));
     EXPECT_EQ(ui.ended, 1);
 }
+
+// Split first reads the whole file for the scenario files it would replace. Cancelled then, it must
+// not go on to split without asking: that replaced files the question had not yet found.
+TEST_F(BatchProgress, ASplitCancelledWhileLookingForExistingFilesWritesAndAsksNothing)
+{
+    const std::string batchFile = folder.Write("batch.scn", Records(5));
+    const std::string existing = folder.Write("Stand4.scn", "kept as it was\r\n");
+    ui.chosenFiles.push_back(batchFile);
+    ui.cancelAt = 2;
+    split.SplitBatch();
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Stand1.scn")));
+    EXPECT_EQ(ReadWhole(existing), "kept as it was\r\n");
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"The split of " + batchFile +
+                                                    " was cancelled after reading 2 records, before any scenario "
+                                                    "input file was written."});
+}
