@@ -9,10 +9,12 @@
 #include "charts/ctlHazChart.h"
 #include "panels/ctlIn.h"
 #include "runs/clsRun.h"
+#include "tables/ChartCommands.h"
 #include "tables/ctlColOutput.h"
 #include "tables/ctlPageInput.h"
 #include "tables/ctlRowInput.h"
 
+#include "support/CaptureDialogSupport.h"
 #include "support/MainWindowTestSupport.h"
 #include "support/QtTyping.h"
 #include "support/RecordingInteraction.h"
@@ -89,17 +91,27 @@ class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
     void Click(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
 
 
-    // The chart captured through its button into a file of that name.
-    void Capture(QPushButton* button, const QString& name, const char* title)
+    // The chart captured through its button, at the size typed into the capture dialog, into a
+    // file of that name.
+    void Capture(QPushButton* button, const QString& name, const char* title, CaptureDialogAnswer size = {})
     {
         const std::string path = dir.filePath(name).toStdString();
         ui.chosenFiles.push_back(path);
+        size.Arm();
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(ui.fileRequests.back().title, std::string(title));
-        QCOMPARE(ui.fileRequests.back().filter, std::string("JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png"));
-        QImageReader reader(QString::fromStdString(path));
+        QCOMPARE(ui.fileRequests.back().filter, std::string(ChartCommands::CaptureFilter));
+    }
+
+    // A raster capture: its format, size and resolution.
+    void CaptureImage(QPushButton* button, const QString& name, const char* title)
+    {
+        Capture(button, name, title);
+        QImageReader reader(dir.filePath(name));
         QCOMPARE(reader.format(), name.endsWith(".jpg", Qt::CaseInsensitive) ? QByteArray("jpeg") : QByteArray("png"));
-        QVERIFY(reader.read().width() > 400);
+        const QImage image = reader.read();
+        QCOMPARE(image.size(), QSize(800, 500));
+        QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), 100);
     }
 
 private slots:
@@ -115,11 +127,12 @@ private slots:
         ClickTab(HazardPage);
         QCOMPARE(Items(Hazard().cmboHazScenario), (QStringList{" North", " Ridge"}));
         QCOMPARE(Items(Hazard().colOutHazard->cmboColVar), QStringList{"Headfire Spread Rate (SPRT)"});
-        // The grass scenario is a simple surface fire: four lines without labels.
+        // The grass scenario is a simple surface fire: its surface fire alone, named in the legend,
+        // and no index lines.
         QCOMPARE(HazardChart().chart->title(), QString("Surface Fire Hazard Assessment Chart"));
-        QCOMPARE(HazardChart().spreadRates.size(), std::size_t(4));
-        for (QLineSeries* line : HazardChart().spreadRates)
-            QVERIFY(!LegendShows(*HazardChart().chart, line));
+        QCOMPARE(Names(HazardChart().spreadRates), QStringList{"SPRTsurface"});
+        QVERIFY(LegendShows(*HazardChart().chart, HazardChart().spreadRates[0]));
+        QVERIFY(HazardChart().indexLines.empty());
 
         Choose(Hazard().cmboHazScenario, " Ridge");
         QCOMPARE(HazardChart().chart->title(), QString("Crown Fire Hazard Assessment Chart"));
@@ -196,8 +209,8 @@ private slots:
     void theHazardChartIsCapturedPrintedAndExplained()
     {
         ClickTab(HazardPage);
-        Capture(Hazard().btnCaptureHazChart, "hazard.JPG", "Capture hazard chart image");
-        Capture(Hazard().btnCaptureHazChart, "hazard.png", "Capture hazard chart image");
+        CaptureImage(Hazard().btnCaptureHazChart, "hazard.JPG", "Capture hazard chart image");
+        CaptureImage(Hazard().btnCaptureHazChart, "hazard.png", "Capture hazard chart image");
         QTest::mouseClick(Hazard().btnHazHelp, Qt::LeftButton);
         QCOMPARE(QFileInfo(form->Help().LastPage()).fileName(), QString("topic-4.html"));
 
@@ -249,11 +262,11 @@ private slots:
         Choose(FireView().cmboFireScenario, " Ridge");
         QSlider& slider = *FireView().sldWindPoint;
         QCOMPARE(slider.maximum(), 44);
-        QCOMPARE(FireView().txtWindPt->text(), QString("0"));
+        QCOMPARE(FireView().txtWindPt->text(), QString("0.0"));
         QCOMPARE(FireView().lblWindUnit->text(), QString("mi/hr"));
         slider.setFocus();
         QTest::keyClick(&slider, Qt::Key_Right);
-        QCOMPARE(FireView().txtWindPt->text(), QString("1"));
+        QCOMPARE(FireView().txtWindPt->text(), QString("1.0"));
         QCOMPARE(FireChart().windPoint->count(), 1);
         const auto& points = FireView().Results().Points();
         const QPointF expected(points[1].outputs.HeatPerUnitArea,
@@ -268,13 +281,13 @@ private slots:
             QTest::keyClick(&slider, Qt::Key_Right);
         QCOMPARE(FireView().txtWindPt->text(), QString("TI2"));
         QTest::keyClick(&slider, Qt::Key_End);
-        QCOMPARE(FireView().txtWindPt->text(), QString("40"));
+        QCOMPARE(FireView().txtWindPt->text(), QString("40.0"));
     }
 
     void theFireChartIsCapturedAsJpegByDefaultAndExplained()
     {
         ClickTab(FirePage);
-        Capture(FireView().btnCaptureFireChart, "fire.jpg", "Capture Fire chart image");
+        CaptureImage(FireView().btnCaptureFireChart, "fire.jpg", "Capture Fire chart image");
         QCOMPARE(ui.fileRequests.back().defExt, std::string("jpg"));
         QTest::mouseClick(FireView().btnFireHelp, Qt::LeftButton);
         QCOMPARE(QFileInfo(form->Help().LastPage()).fileName(), QString("topic-5.html"));
@@ -312,6 +325,7 @@ private slots:
         HazChartTab hazard(form->TableViews(), *fileDlg, ui, nullptr, program.path());
         run->visTab = HazardPage;
         hazard.PrepareHazardView();
+        Choose(hazard.cmboHazScenario, " Ridge");
         QCOMPARE(hazard.tvHazChart->spreadRates[3]->pen().color(), QColor(0x12, 0x34, 0x56));
         QVERIFY(hazard.tvHazChart->spreadRates[3]->pointsVisible());
         QVERIFY(ui.messages.empty());
@@ -329,6 +343,7 @@ private slots:
         HazChartTab plain(form->TableViews(), *fileDlg, ui, nullptr, dir.path() + "/none");
         run->visTab = HazardPage;
         plain.PrepareHazardView();
+        Choose(plain.cmboHazScenario, " Ridge");
         QCOMPARE(plain.tvHazChart->spreadRates[3]->pen().color(), QColor(0x1F, 0x77, 0xB4));
         QVERIFY(!plain.tvHazChart->spreadRates[3]->pointsVisible());
     }

@@ -85,12 +85,17 @@ TEST_F(HazChartTest, RowsAddAWindBesideEachIndex)
         for (const ChartSeries& series : chart.Drawing().spreadRates)
             EXPECT_TRUE(std::is_sorted(series.points.begin(), series.points.end(),
                                        [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; }));
-        ASSERT_EQ(chart.Drawing().indexLines.size(), 2u);
-        EXPECT_EQ(chart.Drawing().indexLines[0].points,
-                  (std::vector<ChartPoint>{{c.ti, 0}, {c.ti, 100}}));
-        EXPECT_EQ(chart.Drawing().indexLines[1].points,
-                  (std::vector<ChartPoint>{{c.ci, 0}, {c.ci, 100}}));
-        EXPECT_EQ(Labels(chart.Drawing().indexLines), (std::vector<std::string>{"Torching Index", "Crowning Index"}));
+        // An index line stands where the index lies within the range; one beyond it is not drawn.
+        std::vector<ChartSeries> expected;
+        if (c.ti <= std::max(c.min, c.max))
+            expected.push_back({"Torching Index", {{c.ti, 0}, {c.ti, 100}}});
+        if (c.ci <= std::max(c.min, c.max))
+            expected.push_back({"Crowning Index", {{c.ci, 0}, {c.ci, 100}}});
+        ASSERT_EQ(chart.Drawing().indexLines.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(chart.Drawing().indexLines[i].label, expected[i].label);
+            EXPECT_EQ(chart.Drawing().indexLines[i].points, expected[i].points);
+        }
     }
 }
 
@@ -140,7 +145,8 @@ TEST_F(HazChartTest, SeriesLabelsAndHeaderFollowTheSimulationType)
          {"SPRTtransition", "SPRTlow", "SPRTactive", "SPRTshrub", "SPRTfinal"}},
         {Timber, "Crown Fire Hazard Assessment Chart",
          {"SPRTinitiation", "SPRTsurface", "SPRTactive", "SPRTcrown", "SPRTfinal"}},
-        {Grass, "Surface Fire Hazard Assessment Chart", {"", "", "", ""}},
+        // A simple surface fire has no crown thresholds: its surface fire alone, named.
+        {Grass, "Surface Fire Hazard Assessment Chart", {"SPRTsurface"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.header);
