@@ -226,17 +226,30 @@ void ctlChart::AddPlotText(const QString& text, QPointF value, QAbstractSeries* 
     PlacePlotTexts();
 }
 
-// Near the plot's right or top edge a text moves back inside.
+// Near the plot's right or top edge a text moves back inside; a text that would cover one placed
+// before it moves up or down by its height until it covers none.
 void ctlChart::PlacePlotTexts()
 {
     const QRectF plot = chart->plotArea();
+    std::vector<QRectF> taken;
     for (const PlotText& text : plotTexts) {
         const QPointF at = chart->mapToPosition(text.value, text.series);
         const QRectF size = text.item->boundingRect();
         const double x = std::min(at.x() + text.gap, plot.right() - size.width() - 2);
         const double y = std::max(at.y() - size.height() - text.gap / 2, plot.top() + 1);
-        text.item->setPos(x, y);
+        QRectF place(QPointF(x, y), size.size());
+        for (int shift : {1, -1, 2, -2, 3, -3}) {
+            const bool covers = std::any_of(taken.begin(), taken.end(), [&place](const QRectF& other) {
+                return other.intersects(place);
+            });
+            if (!covers)
+                break;
+            place.moveTop(std::clamp(y + shift * size.height(), plot.top() + 1, plot.bottom() - size.height()));
+        }
+        text.item->setPos(place.topLeft());
         text.item->setVisible(plot.adjusted(-1, -1, 1, 1).contains(at));
+        if (text.item->isVisible())
+            taken.push_back(place);
     }
 }
 
