@@ -111,13 +111,13 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
             options.files.push_back(arg);
             continue;
         }
-        if (arg == "--") {
-            optionsEnded = true;
-        } else if (arg == "--force") {
-            options.force = true;
-        } else if (arg == "--help") {
-            options.help = true;
-        } else if (!hasValue) {
+        if (arg == "--" || arg == "--force" || arg == "--help") {
+            optionsEnded = optionsEnded || arg == "--";
+            options.force = options.force || arg == "--force";
+            options.help = options.help || arg == "--help";
+            continue;
+        }
+        if (!hasValue) {
             return fail(arg == "--chart" || arg == "--row" || arg == "--output" || arg == "--range" || arg == "--page" ||
                                 arg == "--scenario" || arg == "--curves" || arg == "--units" || arg == "--size" ||
                                 arg == "--dpi"
