@@ -3,6 +3,8 @@
 
 #include "charts/Fire.h"
 
+#include "app/TextLines.h"
+
 #include "ChartsTestSupport.h"
 
 #include <algorithm>
@@ -400,4 +402,22 @@ TEST_F(FireEngine, PointsAreTheScenarioAtEachWind)
     EXPECT_EQ(ten->outputs.HeatPerUnitArea, atTen.HeatPerUnitArea);
     EXPECT_EQ(ten->outputs.RateOfSpread, atTen.RateOfSpread);
     EXPECT_EQ(ten->outputs.FireType, atTen.FireType);
+}
+
+// A simple surface fire has no torching or crowning index, whatever the engine reports for its
+// canopy: no winds beside them, no markers, no indices in the picture's caption.
+TEST_F(FireTest, ASurfaceFireHasNoIndexPoints)
+{
+    SetScenario(1, Grass, "North");
+    views.pgInFire.PageVarSelected(SlopeEntry);
+    views.pgInFire.PageValueTyped("30");
+    Show();
+    std::vector<double> winds;
+    for (const FakeEngine::Call& call : fake.calls)
+        winds.push_back(call.windMph);
+    ExpectSame(winds, RegularWindsWith({}));
+    EXPECT_TRUE(fire.Drawing().markers.empty());
+    for (int position = 0; position <= 40; ++position)
+        EXPECT_EQ(WindTextAt(position), TextLines::FixedText(position, 1));
+    EXPECT_EQ(fire.Drawing().subtitle, "North; Slope 30 percent");
 }

@@ -338,3 +338,31 @@ TEST_F(HazChartEngine, TheWholeWindRangeGivesSixtyThreeRowsOfTheScenarioAndItsSu
     EXPECT_EQ(run.iclone(2).VegType, 3);
     EXPECT_EQ(run.iclone(2).OpenWindSpeed, 60);
 }
+
+// The engine is given each wind as its row shows it: a falling range that ends at 0 computes the
+// wind 0, not the sum of the steps (a small negative wind the engine would refuse).
+TEST_F(HazChartTest, AFallingRangeGivesTheEngineTheRowsWind)
+{
+    SetScenario(1, Timber, "Ridge");
+    fake.torchingIndex = 50;
+    fake.crowningIndex = 60;
+    fake.fails = [](const clsTorviInputs& in) { return in.OpenWindSpeed < 0; };
+    Show(1, 0, 0.1);
+    ASSERT_EQ(chart.Rows().size(), 11u);
+    EXPECT_EQ(chart.Rows().back().windMph, 0);
+    for (const ChartSeries& series : chart.Drawing().spreadRates)
+        EXPECT_EQ(series.points.size(), 11u) << series.label;
+    EXPECT_EQ(chart.Drawing().failureNote, "");
+}
+
+// Spread rates taken away from the head name their direction; the indices are the head fire's.
+TEST_F(HazChartTest, ASpreadDirectionNamesTheAxisAndTheIndexLines)
+{
+    SetScenario(1, Timber, "Ridge");
+    run.globalSpreadDirection = -45;
+    Show(0, 20, 1);
+    EXPECT_EQ(chart.Drawing().yTitle, "Spread Rate at -45\u00B0 from the head (SPRT) (ch/hr)");
+    EXPECT_EQ(Labels(chart.Drawing().indexLines),
+              (std::vector<std::string>{"Torching Index (head fire)", "Crowning Index (head fire)"}));
+    EXPECT_EQ(chart.Drawing().subtitle, "Ridge; TI 5.5 mi/hr, CI 9.5 mi/hr");
+}
