@@ -277,7 +277,9 @@ TEST_F(HazChartTest, TheRangeKeepsItsUnitWhenThePageShowsTheWindInAnother)
     views.pgInHazard.PageValueTyped("30");
     ExpectSame(fake.ScenarioWinds(), {0, 2, 4, 6, 8, 10});
     EXPECT_EQ(chart.Drawing().xTitle, "Open Wind Speed (mi/hr)");
-    EXPECT_EQ(chart.Drawing().indexLines[0].points[0].x, 50);
+    // The indices lie beyond the range: told in the range's unit, with no line.
+    EXPECT_TRUE(chart.Drawing().indexLines.empty());
+    EXPECT_EQ(chart.Drawing().indexNote, "TI 50.0 mi/hr, CI 60.0 mi/hr");
 }
 
 TEST_F(HazChartTest, NoScenarioOrNoRangeLeavesNoDrawing)
