@@ -83,6 +83,16 @@ bool LegendShows(QChart& chart, QAbstractSeries* series)
     return chart.legend()->markers(series).front()->isVisible();
 }
 
+// Where the shown leaves of an item are, in scene coordinates: a legend's entries.
+QRectF ShownArea(const QGraphicsItem& item)
+{
+    QRectF area;
+    for (const QGraphicsItem* child : item.childItems())
+        if (child->isVisible())
+            area |= child->childItems().isEmpty() ? child->sceneBoundingRect() : ShownArea(*child);
+    return area;
+}
+
 // The legend's entries as the chart shows them, in order.
 QStringList LegendEntries(QChart& chart)
 {
@@ -382,9 +392,10 @@ private slots:
             QCoreApplication::processEvents();
             QGraphicsSimpleTextItem& title = *FireChart().legendTitle;
             const QRectF at = title.sceneBoundingRect();
-            const QRectF legend = FireChart().chart->legend()->sceneBoundingRect();
-            return title.isVisible() && FireChart().chart->sceneBoundingRect().contains(at) &&
-                   at.right() > legend.left() && at.left() < legend.right() && at.bottom() > legend.top() - 40;
+            const QRectF entries = ShownArea(*FireChart().chart->legend());
+            return title.isVisible() && FireChart().chart->sceneBoundingRect().contains(at) && !entries.isEmpty() &&
+                   at.bottom() <= entries.top() + 1 && at.bottom() >= entries.top() - 20 &&
+                   at.right() > entries.left() && at.left() < entries.right();
         };
         QVERIFY(titleInPlace());
         for (const char* unit : {"m/min", "ft/min", "ch/hr"}) {
