@@ -2,7 +2,9 @@
 # `orvane-batch --chart` as a shell loop runs it: one process per figure, each a 1600x1000 PNG at
 # 200 dpi of the conifer scenario "Ridge top", and where the time of one goes. Run by hand:
 #   bench/charts/bench_chart_command.sh [BUILD_DIR] [FIGURES]
-# (default build/ and 20 figures of each kind). Prints milliseconds per figure.
+# (default build/ and 20 figures of each kind). Prints milliseconds per figure: the wall clock, and
+# the processor time (user and system, by GNU time), which other work on a shared machine does not
+# inflate.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/../.." && pwd)"
 bin="${1:-$top/build}/bin"
@@ -12,18 +14,16 @@ out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
-# Milliseconds per run of the command, over $count runs.
+# Wall and processor milliseconds per run of the command, over $count runs.
 per_run() {
-  local start end
-  start=$(date +%s%N)
   for i in $(seq "$count"); do
-    "$@" > /dev/null 2>&1
+    /usr/bin/time -f "%e %U %S" -a -o "$out/times" "$@" > /dev/null 2>&1
   done
-  end=$(date +%s%N)
-  echo $(( (end - start) / count / 1000000 ))
+  awk '{ wall += $1; cpu += $2 + $3 } END { printf "%6.0f %6.0f", wall / NR * 1000, cpu / NR * 1000 }' "$out/times"
+  rm -f "$out/times"
 }
 
-printf '%-58s %s\n' "step" "ms per process"
+printf '%-58s %s\n' "step (ms per process)" "  wall    cpu"
 printf '%-58s %s\n' "orvane-batch --version (a process, no Qt)" \
   "$(per_run "$bin/orvane-batch" --version)"
 printf '%-58s %s\n' "--chart --help (orvane-chart started, Qt libraries loaded)" \
