@@ -271,15 +271,13 @@ void HazChart::Draw(const TableSelection& selection)
 // the spread rates are taken in another direction the lines say so.
 void HazChart::DrawIndexLines(const TableSelection& selection)
 {
-    if (rows.empty() || !rows.front().scenarioComputed)
-        return;
     clsRun& run = views.Run();
+    if (rows.empty() || !rows.front().scenarioComputed || !ChartText::HasIndices(run.iclone(1).VegType))
+        return;
     clsUnits& units = run.haz_units;
     const clsTorviOutputs& first = rows.front().scenario;
     const double ti = units.TIOutUnits.Cvt(selection.rowUnit, first.TorchingIndex, 1);
     const double ci = units.CIOutUnits.Cvt(selection.rowUnit, first.CrowningIndex, 1);
-    if (!ChartText::HasIndices(run.iclone(1).VegType))
-        return;
     drawing.indexNote = ChartText::Indices(ti, ci, selection.rowUnitLabel);
     const std::string head = run.globalSpreadDirection != 0 ? " (head fire)" : "";
     const double low = std::min(selection.rangeMin, selection.rangeMax);

@@ -221,6 +221,8 @@ TEST_F(HazChartTest, WhatIsNotReachableIsNotDrawn)
     EXPECT_TRUE(drawing.spreadRates[2].points.empty());
     EXPECT_EQ(drawing.spreadRates[3].points.size(), 7u);
     EXPECT_EQ(drawing.failureNote, "");
+    // The picture tells that the crowning index does not exist, rather than a number.
+    EXPECT_EQ(drawing.subtitle, "Ridge; TI 5.5 mi/hr, CI not reachable");
 }
 
 TEST_F(HazChartTest, TheOutputIsAlwaysTheSpreadRate)
