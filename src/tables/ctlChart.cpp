@@ -172,6 +172,10 @@ void ctlChart::ShowLegendTitle(const QString& title)
 {
     legendTitle->setText(title);
     legendTitle->show();
+    // A legend beside the plot is at least as wide as its title, which so stays off the plot.
+    QLegend* legend = chart->legend();
+    if (legend->alignment() & (Qt::AlignLeft | Qt::AlignRight))
+        legend->setMinimumWidth(legendTitle->boundingRect().width() + 8);
     PlaceLegendTitle();
     QMetaObject::invokeMethod(this, [this] { PlaceTexts(); }, Qt::QueuedConnection);
 }
