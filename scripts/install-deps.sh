@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake make
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev libxkbcommon-dev  # SVG: chart captures
   libqt6gui6  # with the image format plugins that read the GIF and JPEG pictures
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // What the program remembers from one session to the next, in Qt's settings store: the recently
-// used run files and the last folder of each kind of file.
+// used run files, the last folder of each kind of file and the size of chart captures.
 namespace AppSettings {
 
 QStringList RecentRuns();
@@ -14,5 +16,10 @@ void SetRecentRuns(const QStringList& paths);
 // empty when none was, or when the folder has gone since.
 QString LastFolder(const QString& kind);
 void SetLastFolder(const QString& kind, const QString& folder);
+
+// The width and height (pixels) and resolution (dpi) of the last chart capture, in that order;
+// 1600, 1000 and 200 before the first.
+std::array<int, 3> CaptureSize();
+void SetCaptureSize(const std::array<int, 3>& size);
 
 }  // namespace AppSettings

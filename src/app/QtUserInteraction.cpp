@@ -103,13 +103,43 @@ static void PrepareFileDialog(QFileDialog& dialog, const clsUserInteraction::Fil
         dialog.selectFile(QString::fromStdString(request.fileName));
 }
 
+// The one extension of a filter such as "PNG Files (*.png)"; "" for a filter of several patterns or
+// of any file.
+static QString FilterExtension(const QString& filter)
+{
+    static const QRegularExpression single(R"(\(\*\.(\w+)\)$)");
+    const QRegularExpressionMatch match = single.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// A saved name keeps an extension of one of the dialog's filters; one typed without such an
+// extension gets the chosen filter's (the filter chosen decides what the file is).
+static QString WithFilterExtension(const QString& chosen, const QFileDialog& dialog)
+{
+    const QString suffix = QFileInfo(chosen).suffix();
+    const QString extension = FilterExtension(dialog.selectedNameFilter());
+    if (extension.isEmpty())
+        return chosen;
+    for (const QString& filter : dialog.nameFilters())
+        if (suffix.compare(FilterExtension(filter), Qt::CaseInsensitive) == 0)
+            return chosen;
+    return chosen + "." + extension;
+}
+
 std::string QtUserInteraction::ChooseFile(const FileRequest& request)
 {
     QFileDialog dialog(parent);
     PrepareFileDialog(dialog, request);
+    if (request.save)
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            const QString extension = FilterExtension(filter);
+            if (!extension.isEmpty())
+                dialog.setDefaultSuffix(extension);
+        });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return "";
-    const QString chosen = dialog.selectedFiles().first();
+    const QString chosen = request.save ? WithFilterExtension(dialog.selectedFiles().first(), dialog)
+                                        : dialog.selectedFiles().first();
     AppSettings::SetLastFolder(QString::fromStdString(request.defExt), QFileInfo(chosen).absolutePath());
     return chosen.toStdString();
 }

@@ -208,6 +208,14 @@ void TorviForm::BuildMenus()
     connect(mnuCloseUnits, &QAction::triggered, this, [this] { unitsCommands->CloseUnits(); });
     connect(mnuSaveUnits, &QAction::triggered, this, [this] { unitsCommands->SaveUnits(); });
     connect(mnuBatch, &QAction::triggered, this, [this] { toolCommands->RunBatch(); });
+    // Print and Capture act on the chart on screen, as its own buttons do.
+    for (QAction* action : {mnuPrint, mnuCapture}) {
+        connect(action, &QAction::triggered, this, [this, print = action == mnuPrint] {
+            if (QPushButton* button = ChartButton(print))
+                button->click();
+        });
+        action->setEnabled(false);
+    }
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);  // the close asks the save prompts
     mnuOpenRun->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSaveMain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -444,6 +452,16 @@ void TorviForm::BindHolders()
     }
 }
 
+QPushButton* TorviForm::ChartButton(bool print) const
+{
+    switch (TabStrip1->currentIndex()) {
+    case 2: return print ? tablesTab->btnPrintChart : tablesTab->btnCaptureChart;
+    case 3: return print ? hazChartTab->btnPrintHazChart : hazChartTab->btnCaptureHazChart;
+    case 4: return print ? fireTab->btnPrintFireChart : fireTab->btnCaptureFireChart;
+    default: return nullptr;
+    }
+}
+
 void TorviForm::SelectTab(int tab)
 {
     if (tab < 0 || tab >= static_cast<int>(frameIO.size()))
@@ -463,6 +481,8 @@ void TorviForm::SelectTab(int tab)
         hazChartTab->PrepareHazardView();
     else if (tab == 4)
         fireTab->PrepareFireView();
+    mnuPrint->setEnabled(ChartButton(true) != nullptr);
+    mnuCapture->setEnabled(ChartButton(false) != nullptr);
 }
 
 void TorviForm::NoteRecentRun(const std::string& path)

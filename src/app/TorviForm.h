@@ -148,6 +148,9 @@ private:
     void FitToScreen();
     void FillRecentRuns();
     void BuildMenus();
+    // The "Capture Chart" or "Print Chart" button of the chart on screen; none on a tab without a
+    // chart.
+    QPushButton* ChartButton(bool print) const;
     QWidget* BuildInputOutputPage();
     QWidget* BuildRunFields();
     QWidget* BuildTablesPage();

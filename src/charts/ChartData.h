@@ -1,10 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// The plain pieces the hazard and fire characteristics charts are made of, in the units they are
-// drawn in.
+// The plain pieces the charts are made of, in the units they are drawn in.
 struct ChartPoint {
     double x = 0;
     double y = 0;
@@ -24,12 +24,30 @@ struct ChartLabel {
     bool operator==(const ChartLabel&) const = default;
 };
 
-// An axis from 0 to a round maximum, divided into round intervals.
+// An axis divided into intervals of 1, 2, 2.5 or 5 times a power of ten, in any unit, that ends at
+// the first such value at or beyond what it must show; its labels all have the decimals of the
+// interval.
 struct ChartAxis {
+    double minimum = 0;
     double maximum = 1;
+    double step = 0.2;
     int tickCount = 6;  // the gridlines, both ends included
+    int decimals = 1;
 
-    // The smallest axis of 1, 2, 2.5 or 5 times a power of ten that reaches the value (1 for a
-    // value that is not above 0).
+    // From 0 to the value (to 1 for a value that is not above 0).
     static ChartAxis Reaching(double value);
+    // From low to high, each end taken out to a round value (either may be the larger).
+    static ChartAxis Spanning(double low, double high);
 };
+
+namespace ChartText {
+
+// Whether a scenario of this simulation type has a torching and a crowning index: a simple surface
+// fire has neither (the Input/Output page leaves them blank).
+bool HasIndices(int32_t vegType);
+// "TI 7.7 mi/hr, CI 21.3 mi/hr" with one decimal; an index that does not exist is "not reachable".
+std::string Indices(double torching, double crowning, const std::string& unit);
+// The parts that are not empty, one after another.
+std::string Joined(const std::vector<std::string>& parts);
+
+}  // namespace ChartText

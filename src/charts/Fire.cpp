@@ -23,7 +23,7 @@ constexpr std::array<double, 2> HeatFromBtuPerSquareFoot{1.0, 11.34891};
 // turns it into m/min.
 constexpr double MetresPerMinutePerFootPerSecond = 18.2881;
 constexpr double MetresPerMinutePerChainPerHour = 0.33528;
-constexpr double IndexOffset = 0.05;  // the added winds beside an index, in the wind's display unit
+constexpr double IndexOffsetMph = 0.05;  // the added winds stand this far beside an index
 
 // The five reference curves of a curve quantity and unit: their labels and the fireline
 // intensities (BTU/ft/s) they are drawn for.
@@ -84,15 +84,6 @@ bool HasFire(const clsTorviOutputs& outputs)
 {
     return outputs.HeatPerUnitArea > 0 && outputs.RateOfSpread > 0 && outputs.FireType >= 1 &&
            outputs.FireType <= 4;
-}
-
-std::string WindText(const FirePoint& point)
-{
-    switch (point.wind) {
-    case FirePoint::Wind::AboveTorching: return "TI2";
-    case FirePoint::Wind::AboveCrowning: return "CI2";
-    default: return TextLines::ShortestText(TextLines::RoundToDecimals(point.windSpeed, 2));
-    }
 }
 
 }  // namespace
@@ -226,36 +217,38 @@ void Fire::ComputeFireChart()
     WindPointSelected(sldWindPoint);
 }
 
-// The regular winds 0 to 40 in the wind speed's display unit (the main page's), with the winds
-// 0.05 below and above the first run's torching and crowning indices placed among them in
-// ascending order. An added wind outside 0 to 40 is left out: below 0 the engine has no wind to
-// compute, and beyond 40 it would not lie among the regular winds.
+// The regular winds 0 to 40 mi/h, with the winds 0.05 mi/h below and above the first run's
+// torching and crowning indices placed among them in ascending order. An added wind outside 0 to
+// 40 is left out: below 0 the engine has no wind to compute, and beyond 40 it would not lie among
+// the regular winds. A scenario without indices (a simple surface fire) has no added winds.
 bool Fire::ComputePoints(int scenario)
 {
     clsRun& run = views.Run();
     clsTorviInputs& copy = run.iclone(scenario);
     copy = Tables::WorkingCopyOf(run, scenario);
     vegType = copy.VegType;
+    scenarioName = Charts::Trimmed(Charts::ScenarioLabel(run.io(scenario).Name, scenario));
     TableSelection held;
     held.rowVarId = TableVariables::OpenWindSpeedId;
     held.pageVarId = views.pgInFire.pageVarId();
     held.pageVarIsValid = views.pgInFire.pageVarIsValid();
     held.pageValue = views.pgInFire.pageValue();
     const TableVariables::Variable* page = held.PageVariable();
+    pageNote = Charts::PageNote(views.pgInFire, page != nullptr);
     clsTorviUnit& wind = run.units.OpenWindSpdInUnits;
-    const int16_t unit = wind.GetCurrUnit();
-    windUnitLabel = wind.UnitLbl(unit);
+    windUnitLabel = wind.UnitLbl(wind.GetCurrUnit());
 
-    const auto compute = [&](FirePoint::Wind kind, double speed) {
-        copy.OpenWindSpeed = wind.Cvt(1, speed, unit);
+    const auto compute = [&](FirePoint::Wind kind, double mph) {
+        copy.OpenWindSpeed = mph;
         if (page)
             TableVariables::WriteInput(*page, copy, held.pageValue);
         copy.DeadHerbMC = copy.Dead1HrMC;
         bool success = false;
-        FirePoint point{kind, speed, engine(copy, success)};
+        FirePoint point{kind, mph, engine(copy, success)};
         if (!success) {
+            const double shown = wind.Cvt(wind.GetCurrUnit(), mph, 1);
             failureNote = "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
-                          TextLines::ShortestText(TextLines::RoundToDecimals(speed, 3)) + " " + windUnitLabel +
+                          TextLines::ShortestText(TextLines::RoundToDecimals(shown, 3)) + " " + windUnitLabel +
                           ": " + point.outputs.FailureText();
             points.clear();
             return false;
@@ -267,16 +260,15 @@ bool Fire::ComputePoints(int scenario)
         return false;
 
     const clsTorviOutputs& first = points.front().outputs;
-    const double ti = run.units.TIOutUnits.Cvt(unit, first.TorchingIndex, 1);
-    const double ci = run.units.CIOutUnits.Cvt(unit, first.CrowningIndex, 1);
     std::vector<std::pair<double, FirePoint::Wind>> added;
     // An index that is not reachable has no winds beside it, and so no marker.
-    for (const auto& [speed, kind] : {std::pair{ti - IndexOffset, FirePoint::Wind::BelowTorching},
-                                      std::pair{ti + IndexOffset, FirePoint::Wind::AboveTorching},
-                                      std::pair{ci - IndexOffset, FirePoint::Wind::BelowCrowning},
-                                      std::pair{ci + IndexOffset, FirePoint::Wind::AboveCrowning}})
-        if (!clsTorviOutputs::IsNotReachable(speed) && speed >= 0 && speed <= RegularWindCount - 1)
-            added.emplace_back(speed, kind);
+    if (ChartText::HasIndices(vegType))
+        for (const auto& [mph, kind] : {std::pair{first.TorchingIndex - IndexOffsetMph, FirePoint::Wind::BelowTorching},
+                                        std::pair{first.TorchingIndex + IndexOffsetMph, FirePoint::Wind::AboveTorching},
+                                        std::pair{first.CrowningIndex - IndexOffsetMph, FirePoint::Wind::BelowCrowning},
+                                        std::pair{first.CrowningIndex + IndexOffsetMph, FirePoint::Wind::AboveCrowning}})
+            if (!clsTorviOutputs::IsNotReachable(mph) && mph >= 0 && mph <= RegularWindCount - 1)
+                added.emplace_back(mph, kind);
     std::stable_sort(added.begin(), added.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 
     auto next = added.begin();
@@ -352,39 +344,91 @@ void Fire::Draw()
         else if (point.wind == FirePoint::Wind::AboveCrowning)
             drawing.markers.push_back({"CI2", at});
     }
-
-    // The axes reach a little beyond the scenario's points (a heat per unit area of 2000 BTU/ft²
-    // and a spread rate of 50 m/min without any), and take in the active crown fire threshold when
-    // it lies no higher than twice the points.
-    const bool anyPoint = top > 0;
-    if (!anyPoint) {
-        right = 2000 * heat;
-        top = 50 * rate;
-    }
-    if (active > 0 && (!anyPoint || active <= 2 * top))
-        top = std::max(top, active);
-    constexpr double Margin = 1.1;
-    drawing.xAxis = ChartAxis::Reaching(Margin * right);
-    drawing.yAxis = ChartAxis::Reaching(Margin * top);
-
-    // Each reference curve (x y = constant) is labelled where it crosses the plot's diagonal, the
-    // critical intensity where it crosses a steeper line, so that its label stands apart from a
-    // reference curve it lies close to.
-    const double width = drawing.xAxis.maximum;
-    const double height = drawing.yAxis.maximum;
-    for (std::size_t i = 0; i < intensities.size(); ++i) {
-        const auto& [label, intensity] = intensities[i];
-        const double steepness = i < reference.labels.size() ? 1 : 3;
-        const double product = intensity * MetresPerMinutePerFootPerSecond * rate * heat;
-        const double x = std::sqrt(product * width / (steepness * height));
-        if (x > 0 && x < width)
-            drawing.curveLabels.push_back({label, {x, steepness * x * height / width}});
-    }
-    if (active > 0 && active < height)
-        drawing.curveLabels.push_back({"SPRTactive", {width, active}});
+    const double initiation = first.CrownFirelineIntensity * MetresPerMinutePerFootPerSecond * rate * heat;
+    PlaceAxes(right, top, initiation, active);
+    for (const auto& [label, intensity] : intensities)
+        drawing.curveInPlot.push_back(!clsTorviOutputs::IsNotReachable(intensity) &&
+                                      intensity * MetresPerMinutePerFootPerSecond * rate * heat <
+                                          drawing.xAxis.maximum * drawing.yAxis.maximum);
+    drawing.curveInPlot.push_back(!clsTorviOutputs::IsNotReachable(active) && active < drawing.yAxis.maximum);
+    LabelCurves(intensities, reference.labels.size(), active);
 
     drawing.xTitle = "Heat Per Unit Area (" + cmboHPUAUnits.Text() + ")";
     drawing.yTitle = "Rate of Spread (" + cmboROSUnits.Text() + ")";
+    clsTorviUnit& wind = views.Run().units.OpenWindSpdInUnits;
+    const int16_t windUnit = wind.GetCurrUnit();
+    const std::string indices =
+        ChartText::HasIndices(vegType)
+            ? ChartText::Indices(views.Run().units.TIOutUnits.Cvt(windUnit, first.TorchingIndex, 1),
+                                 views.Run().units.CIOutUnits.Cvt(windUnit, first.CrowningIndex, 1), windUnitLabel)
+            : "";
+    drawing.subtitle = ChartText::Joined({scenarioName, pageNote, indices});
+}
+
+// The axes show the scenario's points and both crown fire thresholds: the active crown fire
+// spread rate, and the critical intensity's curve (x y = initiation) crossing well inside the
+// plot, not in its far corner. Without any point they reach 2000 BTU/ft² and 50 m/min.
+void Fire::PlaceAxes(double right, double top, double initiation, double active)
+{
+    if (!(top > 0)) {
+        right = 2000 * Conversion(HeatFromBtuPerSquareFoot, cmboHPUAUnits);
+        top = 50 * Conversion(RateFromMetresPerMinute, cmboROSUnits);
+    }
+    if (active > 0)
+        top = std::max(top, active * 1.05);
+    constexpr double CurveInside = 2;  // the plot's area over the area under the curve's corner
+    if (initiation > 0 && right * top < CurveInside * initiation) {
+        const double widen = std::sqrt(CurveInside * initiation / (right * top));
+        right *= widen;
+        top *= widen;
+    }
+    drawing.xAxis = ChartAxis::Reaching(right);
+    drawing.yAxis = ChartAxis::Reaching(top);
+}
+
+// Each curve (x y = constant) that crosses the plot is labelled at a point of it, on a line from
+// the plot's origin: the reference curves on the diagonal, the critical intensity on a steeper
+// line. A label that would cover one placed before moves along its curve to the next line.
+void Fire::LabelCurves(const std::vector<std::pair<std::string, double>>& intensities, std::size_t referenceCount,
+                       double active)
+{
+    const double width = drawing.xAxis.maximum;
+    const double height = drawing.yAxis.maximum;
+    const double rate = Conversion(RateFromMetresPerMinute, cmboROSUnits);
+    const double heat = Conversion(HeatFromBtuPerSquareFoot, cmboHPUAUnits);
+    // The room a label takes, as fractions of the plot: about a 70th of its width per letter and
+    // a 16th of its height, with a margin.
+    const auto box = [](const std::string& text, double x, double y) {
+        return std::array<double, 4>{x, y, x + 0.016 * static_cast<double>(text.size() + 1), y + 0.07};
+    };
+    std::vector<std::array<double, 4>> taken;
+    const auto free = [&taken](const std::array<double, 4>& b) {
+        return std::none_of(taken.begin(), taken.end(), [&b](const std::array<double, 4>& t) {
+            return b[0] < t[2] && t[0] < b[2] && b[1] < t[3] && t[1] < b[3];
+        });
+    };
+    for (std::size_t i = 0; i < intensities.size(); ++i) {
+        const auto& [label, intensity] = intensities[i];
+        const double product = intensity * MetresPerMinutePerFootPerSecond * rate * heat;
+        if (!(product > 0) || product >= width * height)
+            continue;
+        // On the line y / height = steepness × x / width the curve is at x / width = sqrt(p / s),
+        // p being the curve's constant over the plot's area.
+        const double p = product / (width * height);
+        const double first = i < referenceCount ? 1 : 3;
+        for (double steepness : {first, first * 2, first / 2, first * 4, first / 4, first * 8, first / 8}) {
+            const double fx = std::sqrt(p / steepness);
+            const double fy = steepness * fx;
+            const std::array<double, 4> b = box(label, fx, fy);
+            if (fx <= 0 || fx >= 1 || fy >= 1 || !free(b))
+                continue;
+            taken.push_back(b);
+            drawing.curveLabels.push_back({label, {fx * width, fy * height}});
+            break;
+        }
+    }
+    if (active > 0 && active < height)
+        drawing.curveLabels.push_back({"SPRTactive", {width, active}});
 }
 
 void Fire::WindPointSelected(int position)
@@ -394,6 +438,18 @@ void Fire::WindPointSelected(int position)
     txtWindPt = points.empty() ? "" : WindText(points[static_cast<std::size_t>(sldWindPoint)]);
     if (WindPointChanged)
         WindPointChanged();
+}
+
+std::string Fire::WindText(const FirePoint& point) const
+{
+    switch (point.wind) {
+    case FirePoint::Wind::AboveTorching: return "TI2";
+    case FirePoint::Wind::AboveCrowning: return "CI2";
+    default: {
+        clsTorviUnit& wind = views.Run().units.OpenWindSpdInUnits;
+        return TextLines::FixedText(wind.Cvt(wind.GetCurrUnit(), point.windMph, 1), 1);
+    }
+    }
 }
 
 std::optional<ChartPoint> Fire::SelectedPoint() const

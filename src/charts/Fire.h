@@ -15,13 +15,13 @@ class clsTableViews;
 class clsTorviUnit;
 
 // One of the scenario's points on the fire characteristics chart: the open wind it was computed at
-// and the engine's results.
+// and the engine's results. The winds are the same in every display unit.
 struct FirePoint {
     // A regular wind 0, 1, … 40, or one of the winds added 0.05 below and above an index.
     enum class Wind { Regular, BelowTorching, AboveTorching, BelowCrowning, AboveCrowning };
 
     Wind wind = Wind::Regular;
-    double windSpeed = 0;  // in the wind speed's display unit
+    double windMph = 0;  // the open wind the engine was given
     clsTorviOutputs outputs;
 };
 
@@ -34,6 +34,8 @@ struct FireChartData {
     std::vector<ChartSeries> points;
     // "TI2" and "CI2" beside the points just above the torching and the crowning index.
     std::vector<ChartLabel> markers;
+    // Whether each curve crosses the plot: only those that do are in the legend.
+    std::vector<bool> curveInPlot;
     // The curves' labels written on the chart beside the curves.
     std::vector<ChartLabel> curveLabels;
     ChartAxis xAxis;
@@ -41,6 +43,8 @@ struct FireChartData {
     std::string header = "Fire Characteristics Chart";
     std::string xTitle;
     std::string yTitle;
+    // What the picture says of itself: the scenario, the page value held and the indices.
+    std::string subtitle;
 
     bool Empty() const { return curves.empty(); }
 };
@@ -48,7 +52,8 @@ struct FireChartData {
 // The fire characteristics chart: spread rate against heat per unit area, over curves of equal
 // fireline intensity, flame length or fire intensity scale class (Andrews and Rothermel 1982), with
 // the scenario's crown fire thresholds and its fire behaviour at the open winds 0 to 40 and just
-// beside its torching and crowning indices. It computes on the chosen scenario's working copy, with
+// beside its torching and crowning indices (winds in mi/h, whatever the unit they are shown in, so
+// that a chart shows the same fires in every unit). It computes on the chosen scenario's working copy, with
 // the page variable of its page control held, and answers the view's recompute requests; the
 // curve and unit choices redraw from the results without computing again.
 class Fire {
@@ -81,7 +86,8 @@ public:
     // The scenario's points computed again; an engine failure leaves no chart and FailureNote
     // says which scenario and wind failed, and why.
     void ComputeFireChart();
-    // The wind point slider settled on a position (0 is the first point computed).
+    // The wind point slider settled on a position (0 is the first point computed); its box shows
+    // the point's wind in the wind's display unit with one decimal, or "TI2" or "CI2".
     void WindPointSelected(int position);
 
     const std::vector<FirePoint>& Points() const { return points; }
@@ -108,14 +114,20 @@ private:
     void FillRefUnits();
     void UnitSelected(clsListState& list, clsTorviUnit* member, int position);
     bool ComputePoints(int scenario);
-    std::string failureNote;
     void Draw();
+    void PlaceAxes(double right, double top, double initiation, double active);
+    void LabelCurves(const std::vector<std::pair<std::string, double>>& intensities, std::size_t referenceCount,
+                     double active);
+    std::string WindText(const FirePoint& point) const;
     ChartPoint Place(const clsTorviOutputs& outputs) const;
     void Notify();
 
     clsTableViews& views;
     Engine engine;
     std::vector<FirePoint> points;
+    std::string failureNote;
     int32_t vegType = 0;
+    std::string scenarioName;
+    std::string pageNote;
     FireChartData drawing;
 };

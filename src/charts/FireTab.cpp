@@ -80,7 +80,7 @@ FireTab::FireTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteraction& ui,
     connect(cmboHPUAUnits, &QComboBox::activated, this, [this](int position) { fire.HPUAUnitSelected(position); });
     connect(sldWindPoint, &QSlider::valueChanged, this, [this](int position) { fire.WindPointSelected(position); });
     connect(btnCaptureFireChart, &QPushButton::clicked, this,
-            [this] { commands.CaptureChart(*tvFireChart, "Capture Fire chart image", "jpg"); });
+            [this] { commands.CaptureChart(*tvFireChart, "Capture Fire chart image"); });
     connect(btnPrintFireChart, &QPushButton::clicked, this, [this] { commands.PrintChart(*tvFireChart); });
     connect(btnFireHelp, &QPushButton::clicked, this, [help] {
         if (help)

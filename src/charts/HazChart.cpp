@@ -49,8 +49,26 @@ std::array<std::string, 5> SeriesLabels(int32_t vegType)
     switch (vegType) {
     case ShrubCanopyFire: return {"SPRTtransition", "SPRTlow", "SPRTactive", "SPRTshrub", "SPRTfinal"};
     case ConiferCrownFire: return {"SPRTinitiation", "SPRTsurface", "SPRTactive", "SPRTcrown", "SPRTfinal"};
-    default: return {"", "", "", "", "SPRTfinal"};
+    default: return {"", "SPRTsurface", "", "", "SPRTfinal"};
     }
+}
+
+// The series a scenario has: a simple surface fire has no crown thresholds, no canopy fuel model
+// and no final spread rate other than its surface fire's, so only the surface fire is drawn.
+std::vector<std::size_t> SeriesDrawn(int32_t vegType)
+{
+    if (vegType == SimpleSurfaceFire)
+        return {1};
+    return {0, 1, 2, 3, 4};
+}
+
+// The spread rate axis names the direction the rates are taken in when it is not the head's.
+std::string SpreadRateTitle(const TableSelection& selection, int16_t spreadDirection)
+{
+    std::string quantity = TableVariables::FindOutput(selection.colVarId)->text;
+    if (spreadDirection != 0)
+        quantity = "Spread Rate at " + std::to_string(spreadDirection) + "\u00B0 from the head (SPRT)";
+    return quantity + " (" + selection.colUnitLabel + ")";
 }
 
 std::string Header(int32_t vegType)
@@ -74,12 +92,13 @@ struct IndexWind {
 // The two winds added beside the indices of the first row: just above the torching and just above
 // the crowning index; when crowning comes at a lower wind than torching, just below and just above
 // the crowning index.
-std::pair<IndexWind, IndexWind> IndexWinds(const clsTorviOutputs& first)
+std::pair<IndexWind, IndexWind> IndexWinds(const clsTorviOutputs& first, int32_t vegType)
 {
     const double ti = first.TorchingIndex;
     const double ci = first.CrowningIndex;
-    // An index that is not reachable has no wind to stand beside.
-    if (clsTorviOutputs::IsNotReachable(ti))
+    // An index that is not reachable, or that the scenario does not have, has no wind to stand
+    // beside.
+    if (!ChartText::HasIndices(vegType) || clsTorviOutputs::IsNotReachable(ti))
         return {};
     if (clsTorviOutputs::IsNotReachable(ci))
         return {{ti + IndexOffsetMph, true}, {}};
@@ -143,6 +162,9 @@ void HazChart::ComputeHazChart()
         ComputeRows(selection, scenario);
         Draw(selection);
         drawing.failureNote = FailureNote(selection, scenario);
+        drawing.subtitle = ChartText::Joined({Charts::Trimmed(Charts::ScenarioLabel(views.Run().io(scenario).Name, scenario)),
+                                              Charts::PageNote(views.pgInHazard, selection.PageVariable() != nullptr),
+                                              drawing.indexNote});
     }
     Notify();
 }
@@ -171,9 +193,12 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
     IndexWind p2;
     double v = TextLines::RoundToDecimals(selection.rangeMin, decimals);
     while (TableVariables::InRange(v, selection.rangeMin, selection.rangeMax, decimals)) {
-        const double regularMph = wind.Cvt(1, v, selection.rowUnit);
+        // The engine gets the wind the row shows, not the sum of the steps with its rounding
+        // errors: a falling range ends at 0, not at a small negative wind the engine refuses.
+        const double shown = TextLines::RoundToDecimals(v, decimals);
+        const double regularMph = wind.Cvt(1, shown, selection.rowUnit);
         if (rows.size() == 1 && rows.front().scenarioComputed)
-            std::tie(p1, p2) = IndexWinds(rows.front().scenario);
+            std::tie(p1, p2) = IndexWinds(rows.front().scenario, asItIs.VegType);
         HazRow row;
         if (p1.Before(regularMph)) {
             row.wind = HazRow::Wind::P1;
@@ -185,7 +210,7 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
             p2.pending = false;
         } else {
             row.windMph = regularMph;
-            row.x = TextLines::RoundToDecimals(v, decimals);
+            row.x = shown;
             v += step;
         }
         if (row.wind != HazRow::Wind::Regular)
@@ -211,8 +236,7 @@ void HazChart::Draw(const TableSelection& selection)
     clsUnits& units = run.haz_units;
     const int32_t vegType = run.iclone(1).VegType;
     const std::array<std::string, 5> labels = SeriesLabels(vegType);
-    const std::size_t seriesCount = vegType == SimpleSurfaceFire ? 4 : 5;
-    for (std::size_t s = 0; s < seriesCount; ++s) {
+    for (std::size_t s : SeriesDrawn(vegType)) {
         const SpreadRateSeries& quantity = SeriesQuantities()[s];
         ChartSeries series{labels[s], {}};
         for (const HazRow& row : rows) {
@@ -239,23 +263,29 @@ void HazChart::Draw(const TableSelection& selection)
     drawing.descending = selection.rangeMax < selection.rangeMin;
     drawing.header = Header(vegType);
     drawing.xTitle = "Open Wind Speed (" + selection.rowUnitLabel + ")";
-    drawing.yTitle = std::string(TableVariables::FindOutput(selection.colVarId)->text) + " (" +
-                     selection.colUnitLabel + ")";
+    drawing.yTitle = SpreadRateTitle(selection, run.globalSpreadDirection);
 }
 
-// The index lines of the first row; an index that is not reachable has none.
+// The index lines of the first row, where they fall within the wind range; an index that is not
+// reachable, or that the scenario does not have, has none. The indices are the head fire's: when
+// the spread rates are taken in another direction the lines say so.
 void HazChart::DrawIndexLines(const TableSelection& selection)
 {
-    if (rows.empty() || !rows.front().scenarioComputed)
+    clsRun& run = views.Run();
+    if (rows.empty() || !rows.front().scenarioComputed || !ChartText::HasIndices(run.iclone(1).VegType))
         return;
-    clsUnits& units = views.Run().haz_units;
+    clsUnits& units = run.haz_units;
     const clsTorviOutputs& first = rows.front().scenario;
-    const std::pair<const char*, double> indices[] = {
-        {"Torching Index", units.TIOutUnits.Cvt(selection.rowUnit, first.TorchingIndex, 1)},
-        {"Crowning Index", units.CIOutUnits.Cvt(selection.rowUnit, first.CrowningIndex, 1)}};
+    const double ti = units.TIOutUnits.Cvt(selection.rowUnit, first.TorchingIndex, 1);
+    const double ci = units.CIOutUnits.Cvt(selection.rowUnit, first.CrowningIndex, 1);
+    drawing.indexNote = ChartText::Indices(ti, ci, selection.rowUnitLabel);
+    const std::string head = run.globalSpreadDirection != 0 ? " (head fire)" : "";
+    const double low = std::min(selection.rangeMin, selection.rangeMax);
+    const double high = std::max(selection.rangeMin, selection.rangeMax);
+    const std::pair<const char*, double> indices[] = {{"Torching Index", ti}, {"Crowning Index", ci}};
     for (const auto& [label, wind] : indices)
-        if (!clsTorviOutputs::IsNotReachable(wind))
-            drawing.indexLines.push_back({label, {{wind, 0}, {wind, IndexLineTop}}});
+        if (!clsTorviOutputs::IsNotReachable(wind) && wind >= low && wind <= high)
+            drawing.indexLines.push_back({label + head, {{wind, 0}, {wind, IndexLineTop}}});
 }
 
 std::string HazChart::FailureNote(const TableSelection& selection, int scenario) const

@@ -44,6 +44,9 @@ struct HazChartData {
     std::string header;
     std::string xTitle;
     std::string yTitle;
+    // What the picture says of itself: the scenario, the page value held and the indices.
+    std::string subtitle;
+    std::string indexNote;  // "TI 7.7 mi/hr, CI 21.3 mi/hr"; "" when the scenario has none
     // The first row the engine failed on, which scenario and wind, and why; "" when none did.
     std::string failureNote;
 

@@ -17,6 +17,10 @@ constexpr std::size_t ThresholdColour = 5;
 constexpr std::size_t PointColour = 7;
 constexpr std::size_t MarkerColour = 10;
 constexpr std::size_t ReferenceCurveCount = 5;
+// The points' shapes by fire type: surface, passive, active.
+constexpr QScatterSeries::MarkerShape PointShapes[] = {QScatterSeries::MarkerShapeCircle,
+                                                       QScatterSeries::MarkerShapeRectangle,
+                                                       QScatterSeries::MarkerShapeTriangle};
 
 // A curve falls from the top of the plot: the points above it are left out and the first segment
 // ends at the top edge, so that the plot never holds the far larger values near the origin.
@@ -43,11 +47,14 @@ ctlFireChart::ctlFireChart(QWidget* parent) : ctlChart(parent)
     SetUp(DefaultLook());
 }
 
+// The reference curves are shades of one blue, from light (low) to dark (high), thin: the
+// background the fire is read against. The thresholds are dashed and dark, the points take hues
+// of their own (green, orange, red) and a marker shape each, so that they stay apart in grey.
 clsChartTemplate ctlFireChart::DefaultLook()
 {
     clsChartTemplate look;
-    look.seriesColours = {0x2166AC, 0x4393C3, 0x5AAE61, 0xF46D43, 0xA50026, 0x8C510A,
-                          0x000000, 0x1B7837, 0xFF7F00, 0xE31A1C, 0x000000, 0x7F7F7F};
+    look.seriesColours = {0x9DB9D8, 0x7EA1C9, 0x5F88B8, 0x3F6FA5, 0x1F5591, 0x8C510A,
+                          0x000000, 0x1B9E77, 0xFF7F00, 0xD7191C, 0x000000, 0x7F7F7F};
     return look;
 }
 
@@ -65,14 +72,8 @@ void ctlFireChart::Draw(const FireChartData& data)
     if (data.Empty())
         return;
     chart->setTitle(QString::fromStdString(data.header));
-    auto* xAxis = new QValueAxis;
-    xAxis->setRange(0, data.xAxis.maximum);
-    xAxis->setLabelFormat("%g");
-    xAxis->setTickCount(data.xAxis.tickCount);
-    auto* yAxis = new QValueAxis;
-    yAxis->setRange(0, data.yAxis.maximum);
-    yAxis->setLabelFormat("%g");
-    yAxis->setTickCount(data.yAxis.tickCount);
+    QValueAxis* xAxis = RoundAxis(data.xAxis);
+    QValueAxis* yAxis = RoundAxis(data.yAxis);
     AddAxis(xAxis, Qt::AlignBottom, data.xTitle);
     AddAxis(yAxis, Qt::AlignLeft, data.yTitle);
     const auto attach = [&](QXYSeries* series) {
@@ -86,10 +87,13 @@ void ctlFireChart::Draw(const FireChartData& data)
         line->setName(QString::fromStdString(data.curves[s].label));
         line->append(BelowTop(data.curves[s].points, data.yAxis.maximum));
         const bool reference = s < ReferenceCurveCount;
-        QPen pen(SeriesColour(s), reference ? std::max(1, Look().lineWidth - 1) : Look().lineWidth,
-                 reference ? Qt::SolidLine : Qt::DashLine);
+        const Qt::PenStyle style = reference ? Qt::SolidLine : s == ReferenceCurveCount ? Qt::DashLine : Qt::DashDotLine;
+        QPen pen(SeriesColour(s), reference ? std::max(1, Look().lineWidth - 1) : Look().lineWidth, style);
         line->setPen(pen);
         attach(line);
+        // A curve that does not cross the plot is not in the legend.
+        const bool inPlot = s < data.curveInPlot.size() && data.curveInPlot[s];
+        chart->legend()->markers(line).front()->setVisible(inPlot);
         curves.push_back(line);
     }
     for (std::size_t s = 0; s < data.points.size(); ++s) {
@@ -97,9 +101,10 @@ void ctlFireChart::Draw(const FireChartData& data)
         scatter->setName(QString::fromStdString(data.points[s].label));
         for (const ChartPoint& point : data.points[s].points)
             scatter->append(point.x, point.y);
-        scatter->setMarkerSize(8);
+        scatter->setMarkerSize(9);
+        scatter->setMarkerShape(PointShapes[s % std::size(PointShapes)]);
         scatter->setColor(SeriesColour(PointColour + s));
-        scatter->setBorderColor(SeriesColour(PointColour + s).darker(140));
+        scatter->setBorderColor(Qt::black);
         attach(scatter);
         points.push_back(scatter);
     }
@@ -124,6 +129,7 @@ void ctlFireChart::Draw(const FireChartData& data)
                     SeriesColour(s).darker(120), 3);
     }
     ShowLegendTitle(QString::fromStdString(data.curveLegend));
+    ShowCaption(data.subtitle);
 }
 
 void ctlFireChart::MarkWindPoint(const std::optional<ChartPoint>& point)

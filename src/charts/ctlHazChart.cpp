@@ -2,7 +2,6 @@
 
 #include "charts/HazChart.h"
 
-#include <QCategoryAxis>
 #include <QChart>
 #include <QLegend>
 #include <QLegendMarker>
@@ -47,16 +46,16 @@ void ctlHazChart::Draw(const HazChartData& data)
         return;
     chart->setTitle(QString::fromStdString(data.header));
 
-    QCategoryAxis* xAxis = RowValueAxis(data.rowValues, data.pointLabels, data.descending);
+    // The wind axis spans the range with round gridlines, whatever the unit; it reads in row
+    // order, backwards for a descending range.
+    const auto [low, high] = std::minmax_element(data.rowValues.begin(), data.rowValues.end());
+    QValueAxis* xAxis = RoundAxis(data.rowValues.empty() ? ChartAxis() : ChartAxis::Spanning(*low, *high));
+    xAxis->setReverse(data.descending);
     double top = 0;
     for (const ChartSeries& series : data.spreadRates)
         for (const ChartPoint& point : series.points)
             top = std::max(top, point.y);
-    const ChartAxis rates = ChartAxis::Reaching(top);
-    auto* yAxis = new QValueAxis;
-    yAxis->setRange(0, rates.maximum);
-    yAxis->setLabelFormat("%g");
-    yAxis->setTickCount(rates.tickCount);
+    QValueAxis* yAxis = RoundAxis(ChartAxis::Reaching(top));
     // The index lines reach from the bottom to the top of the plot on a scale of their own.
     auto* indexAxis = new QValueAxis;
     indexAxis->setRange(0, 100);
@@ -85,9 +84,12 @@ void ctlHazChart::Draw(const HazChartData& data)
         spreadRates.push_back(addLine(data.spreadRates[s], pen, xAxis, yAxis));
     }
     for (std::size_t s = 0; s < data.indexLines.size(); ++s) {
-        QPen pen(SeriesColour(IndexColour + s), Look().lineWidth, s == 0 ? Qt::DashLine : Qt::DashDotLine);
+        const bool crowning = data.indexLines[s].label.rfind("Crowning", 0) == 0;
+        QPen pen(SeriesColour(IndexColour + (crowning ? 1 : 0)), Look().lineWidth,
+                 crowning ? Qt::DashDotLine : Qt::DashLine);
         indexLines.push_back(addLine(data.indexLines[s], pen, xAxis, indexAxis));
     }
+    ShowCaption(data.subtitle);
 }
 
 void ctlHazChart::ShowSeries(QLineSeries* series, bool shown)

@@ -9,10 +9,13 @@
 #include "runs/SplitScnBatch.h"
 #include "runs/clsRun.h"
 #include "units/clsGlobalSettings.h"
+#include "charts/ChartCommand.h"
 #include "tables/TableCommand.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <string_view>
@@ -33,6 +36,7 @@ const char* const Usage =
     "Usage: orvane-batch [options] INPUT.scn [OUTPUT.out]\n"
     "       orvane-batch [options] --split INPUT.scn\n"
     "       orvane-batch --table ... (output tables: orvane-batch --table --help)\n"
+    "       orvane-batch --chart ... (charts: orvane-batch --chart output --help)\n"
     "\n"
     "Runs the fire behaviour calculation over every scenario of a scenario input file and writes\n"
     "one result line per scenario into a scenario output file (by default the input's name with\n"
@@ -268,10 +272,22 @@ int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
     return result.unreadRecords.empty() ? ExitSuccess : ExitErrorLines;
 }
 
+// Charts are drawn by orvane-chart beside this program, which takes over the whole command line
+// (and so its exit status and messages): the batch tool itself links no drawing library.
+int RunChart(char* argv[])
+{
+    const std::string chartProgram = (std::filesystem::path(ProgramFolder(argv[0])) / "orvane-chart").string();
+    execv(chartProgram.c_str(), argv);
+    std::cerr << "orvane-batch: --chart needs " << chartProgram << ": " << std::strerror(errno) << '\n';
+    return ExitFailure;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (ChartCommand::Requested(argc, argv))
+        return RunChart(argv);
     if (TableCommand::Requested(argc, argv)) {
         ConsoleInteraction ui;
         return TableCommand::Run(argc, argv, ProgramFolder(argv[0]), ui);

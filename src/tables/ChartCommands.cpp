@@ -3,6 +3,8 @@
 #include "app/FileDlg.h"
 #include "app/clsSafeOutputFile.h"
 #include "app/clsUserInteraction.h"
+#include "tables/CaptureDialog.h"
+#include "tables/ChartPicture.h"
 #include "tables/ChartTemplate_IO.h"
 #include "tables/ctlChart.h"
 
@@ -42,17 +44,26 @@ clsChartTemplate ChartCommands::LoadChartTemplate(const QString& programDir, con
     return look;
 }
 
-void ChartCommands::CaptureChart(const ctlChart& chart, const char* title, const std::string& defaultExtension)
+void ChartCommands::CaptureChart(ctlChart& chart, const char* title)
 {
-    const std::string chosen =
-        ChooseSaveFile("JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png", title, defaultExtension);
-    if (chosen.empty() || !chart.isVisible())
+    if (!chart.isVisible())
         return;
-    if (!chart.CaptureChart(QString::fromStdString(chosen)))
-        ui.ShowMessage("Failed to write Chart image file: " + chosen);
+    const std::optional<ChartPicture::Size> size = CaptureDialog::Ask(chart.window());
+    if (!size)
+        return;
+    const std::string chosen = ChooseSaveFile(CaptureFilter, title, "jpg");
+    if (chosen.empty())
+        return;
+    // The save dialog gives a name without one of the four extensions the chosen filter's; a
+    // name that still has none is the first filter's JPEG.
+    const QString name = QString::fromStdString(chosen);
+    const ChartPicture::Format format = ChartPicture::FormatOf(name).value_or(ChartPicture::Format::Jpeg);
+    const std::string failure = ChartPicture::Write(chart, name, format, *size);
+    if (!failure.empty())
+        ui.ShowMessage("Failed to write Chart image file: " + chosen + " (" + failure + ")");
 }
 
-void ChartCommands::PrintChart(const ctlChart& chart)
+void ChartCommands::PrintChart(ctlChart& chart)
 {
     if (!chart.isVisible())
         return;
@@ -65,14 +76,14 @@ void ChartCommands::PrintChart(const ctlChart& chart)
     }
     QPrinter printer(printerInfo, QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!chart.PrintChart(printer))
+    if (!ChartPicture::Print(chart, printer))
         ui.ShowMessage("Failed to print the chart on " + printerInfo.printerName().toStdString());
 }
 
 // The PDF file is written as every save is: it replaces an existing one only when the chart was
 // printed into it whole. The printer needs a file of its own to print into: a unique one of the
 // system's, removed on return.
-void ChartCommands::PrintToPdf(const ctlChart& chart)
+void ChartCommands::PrintToPdf(ctlChart& chart)
 {
     const std::string chosen = ChooseSaveFile("PDF Files (*.pdf)|*.pdf", "Print chart to PDF file");
     if (chosen.empty())
@@ -84,7 +95,7 @@ void ChartCommands::PrintToPdf(const ctlChart& chart)
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(printed.fileName());
         printer.setPageOrientation(QPageLayout::Landscape);
-        saved = chart.PrintChart(printer);
+        saved = ChartPicture::Print(chart, printer);
     }
     clsSafeOutputFile file;
     if (saved && printed.seek(0) && file.Open(chosen)) {

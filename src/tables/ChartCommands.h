@@ -11,8 +11,9 @@ class clsUserInteraction;
 class ctlChart;
 
 // What the buttons of the table and chart views do with files: the save dialog of the program's
-// file dialog, the chart template beside the program, capturing a chart as an image and printing
-// it (into a PDF file when the machine has no printer). Failures are told in a message.
+// file dialog, the chart template beside the program, capturing a chart as a PNG, JPEG, SVG or PDF
+// figure and printing it (into a PDF file when the machine has no printer). Failures are told in a
+// message.
 class ChartCommands {
 public:
     ChartCommands(FileDlg& fileDlg, clsUserInteraction& ui);
@@ -25,13 +26,19 @@ public:
     // defaults when there is one (a faulty file is told and leaves the defaults).
     clsChartTemplate LoadChartTemplate(const QString& programDir, const char* fileName,
                                        const clsChartTemplate& defaults = clsChartTemplate());
-    // The chart written as a JPEG or PNG image to a file the analyst chooses, when it is shown.
-    void CaptureChart(const ctlChart& chart, const char* title, const std::string& defaultExtension = "");
-    // The chart printed on the default printer, when it is shown.
-    void PrintChart(const ctlChart& chart);
+    // The chart written, at the size and resolution the capture dialog asks for, to a file the
+    // analyst chooses, when it is shown; the file name's extension gives the format, or the
+    // chosen filter's when the name has none of the four.
+    void CaptureChart(ctlChart& chart, const char* title);
+    // The chart printed on the default printer, landscape, filling the printable page, when it is
+    // shown.
+    void PrintChart(ctlChart& chart);
+
+    static constexpr const char* CaptureFilter =
+        "JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg|PDF Files (*.pdf)|*.pdf";
 
 private:
-    void PrintToPdf(const ctlChart& chart);
+    void PrintToPdf(ctlChart& chart);
 
     FileDlg& fileDlg;
     clsUserInteraction& ui;

@@ -1,16 +1,32 @@
 #include "tables/Charts.h"
 
 #include "app/TextLines.h"
+#include "charts/ChartData.h"
 #include "runs/clsRun.h"
 #include "tables/clsListState.h"
+#include "tables/clsPageInputCtl.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
 
 namespace Charts {
 
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 std::string ScenarioLabel(const std::string& name, int scenario)
 {
     return name.empty() ? std::string("Scenario ") + static_cast<char>('A' + scenario - 1) : name;
+}
+
+std::string PageNote(const clsPageInputCtl& page, bool held)
+{
+    if (!held || !page.pageVarIsValid())
+        return "";
+    const std::string unit = page.cmboPageUnits.Text();
+    return page.cmboPageVar.Text() + " " + page.txtPageVal + (unit.empty() ? "" : " " + unit);
 }
 
 void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>& validated)
@@ -44,6 +60,20 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
     }
     chart.xTitle = std::string(variable->rowText) + " (" + selection.rowUnitLabel + ")";
     chart.yTitle = std::string(output->text) + " (" + selection.colUnitLabel + ")";
+    return chart;
+}
+
+OutputChartData OutputChart(const Tables& tables, const TableSelection& selection, clsRun& run,
+                            const clsPageInputCtl& page)
+{
+    std::array<std::string, 4> names;
+    for (int i = 1; i <= clsRun::NumScenarios(); ++i)
+        names[static_cast<std::size_t>(i - 1)] = run.io(i).Name;
+    OutputChartData chart = OutputChart(tables, selection, names);
+    std::string scenarios;
+    for (const OutputChartData::Series& series : chart.series)
+        scenarios += (scenarios.empty() ? "" : ", ") + Trimmed(series.label);
+    chart.subtitle = ChartText::Joined({scenarios, PageNote(page, selection.PageVariable() != nullptr)});
     return chart;
 }
 

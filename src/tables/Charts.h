@@ -9,6 +9,7 @@
 
 class Tables;
 class clsListState;
+class clsPageInputCtl;
 class clsRun;
 struct TableSelection;
 
@@ -26,12 +27,18 @@ struct OutputChartData {
     std::string xTitle;
     std::string yTitle;
     std::string header = "Output Chart";
+    std::string subtitle;  // the page value held, when one is
 };
 
 namespace Charts {
 
 // How a chart names a scenario: its name, or "Scenario A" to "Scenario D" when it has none.
 std::string ScenarioLabel(const std::string& name, int scenario);
+// The text without the blanks around it (a scenario name as the picture names it).
+std::string Trimmed(const std::string& text);
+// The page variable and the value it is held at, as its control shows them ("Slope 40 %"); "" when
+// the chart holds none.
+std::string PageNote(const clsPageInputCtl& page, bool held);
 // A chart's scenario list: every validated scenario in scenario order, labelled, with its number
 // as item data; the first entry shown (none when no scenario is validated).
 void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>& validated);
@@ -41,6 +48,11 @@ void FillScenarioList(clsListState& list, clsRun& run, const std::array<bool, 4>
 // A" to "Scenario D" for a scenario without one), the selected output in the selected unit.
 OutputChartData OutputChart(const Tables& tables, const TableSelection& selection,
                             const std::array<std::string, 4>& scenarioNames);
+
+// The output chart of the run's scenarios with what the picture says of itself: the scenarios
+// drawn and the page value held.
+OutputChartData OutputChart(const Tables& tables, const TableSelection& selection, clsRun& run,
+                            const clsPageInputCtl& page);
 
 // The runs of consecutive points of a series that have a value, as [first, last) positions: a
 // row whose output is not reachable has no point, and the line does not bridge it.

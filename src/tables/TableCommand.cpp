@@ -51,24 +51,6 @@ struct Options : Request {
     std::vector<std::string> files;
 };
 
-// Messages of the controls name the option whose value they refuse.
-class OptionInteraction : public clsUserInteraction {
-public:
-    explicit OptionInteraction(clsUserInteraction& inner) : inner(inner) {}
-    void ShowMessage(const std::string& text) override { inner.ShowMessage("orvane-batch: " + option + ": " + text); }
-    bool AskYesNo(const std::string& text, const std::string& title) override { return inner.AskYesNo(text, title); }
-    bool AskText(const std::string& prompt, const std::string& title, std::string& answer) override
-    {
-        return inner.AskText(prompt, title, answer);
-    }
-    std::string ChooseFile(const FileRequest& request) override { return inner.ChooseFile(request); }
-
-    std::string option;
-
-private:
-    clsUserInteraction& inner;
-};
-
 std::optional<Options> ParseArguments(int argc, char* argv[])
 {
     Options options;
@@ -97,20 +79,11 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
             if (!hasValue || !(options.output = TableVariables::OutputByName(argv[++i])))
                 return fail("--output needs an output code or id 1-16");
         } else if (arg == "--range") {
-            const std::string range = hasValue ? argv[++i] : "";
-            const auto first = range.find(':');
-            const auto second = first == std::string::npos ? first : range.find(':', first + 1);
-            if (second == std::string::npos || range.find(':', second + 1) != std::string::npos)
+            if (!ParseRange(hasValue ? argv[++i] : "", options.range))
                 return fail("--range needs MIN:MAX:STEP");
-            options.range = {range.substr(0, first), range.substr(first + 1, second - first - 1),
-                             range.substr(second + 1)};
         } else if (arg == "--page") {
-            const std::string page = hasValue ? argv[++i] : "";
-            const auto equals = page.find('=');
-            if (equals == std::string::npos ||
-                !(options.page = TableVariables::VariableByName(std::string_view(page).substr(0, equals))))
+            if (!ParsePage(hasValue ? argv[++i] : "", options.page, options.pageValue))
                 return fail("--page needs VAR=VALUE with a variable code or id 1-11");
-            options.pageValue = page.substr(equals + 1);
         } else {
             return fail("unknown option " + arg);
         }
@@ -140,38 +113,75 @@ int FileUnitPosition(const TableVariables::Variable& variable, const clsListStat
 // The controls of the output table, set as the request says; false when a control refuses a value.
 bool SetControls(clsTableViews& views, OptionInteraction& ui, const Request& options)
 {
-    ui.option = "--range";
-    clsRowInputCtl& row = views.tblRowInput;
-    row.RowVarSelected(options.row->id - 1);
-    row.RowUnitSelected(FileUnitPosition(*options.row, row.cmboRowUnits));
-    const char* const parts[] = {"MIN", "MAX", "STEP"};
-    for (auto box : {clsRowInputCtl::Min, clsRowInputCtl::Max, clsRowInputCtl::Step}) {
-        row.RowValueTyped(box, options.range[box]);
-        if (options.range[box].empty())
-            ui.ShowMessage(std::string(parts[box]) + " is missing");
-    }
-    if (!row.rowVarIsValid())
+    views.tblRowInput.RowVarSelected(options.row->id - 1);
+    if (!SetRange(views.tblRowInput, ui, *options.row, options.range, options.fileUnits) ||
+        !SetPage(views.tblPageInput, ui, options.page, options.pageValue, options.fileUnits))
         return false;
-    clsPageInputCtl& page = views.tblPageInput;
-    if (options.page) {
-        ui.option = "--page";
-        page.PageVarSelected(options.page->id);
-        page.PageUnitSelected(FileUnitPosition(*options.page, page.cmboPageUnits));
-        page.PageValueTyped(options.pageValue);
-        if (options.pageValue.empty())
-            ui.ShowMessage("VALUE is missing");
-        if (!page.pageVarIsValid())
-            return false;
-    }
     views.tblColOutput.ColVarSelected(options.output->id - 1);
-    views.tblColOutput.ColUnitSelected(0);
+    if (options.fileUnits)
+        views.tblColOutput.ColUnitSelected(0);
     return true;
 }
 
-// Reads the first four records of the input as scenarios A to D; a record that holds a value
-// that is no number or fails the batch range checks is not validated. False after telling why the
-// file cannot be read.
-bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input, std::array<bool, 4>& validated)
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error);
+}
+
+}  // namespace
+
+bool ParseRange(const std::string& text, std::array<std::string, 3>& range)
+{
+    const auto first = text.find(':');
+    const auto second = first == std::string::npos ? first : text.find(':', first + 1);
+    if (second == std::string::npos || text.find(':', second + 1) != std::string::npos)
+        return false;
+    range = {text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
+    return true;
+}
+
+bool ParsePage(const std::string& text, const TableVariables::Variable*& page, std::string& value)
+{
+    const auto equals = text.find('=');
+    if (equals == std::string::npos || !(page = TableVariables::VariableByName(std::string_view(text).substr(0, equals))))
+        return false;
+    value = text.substr(equals + 1);
+    return true;
+}
+
+bool SetRange(clsRowInputCtl& row, OptionInteraction& ui, const TableVariables::Variable& variable,
+              const std::array<std::string, 3>& range, bool fileUnits)
+{
+    ui.option = "--range";
+    if (fileUnits)
+        row.RowUnitSelected(FileUnitPosition(variable, row.cmboRowUnits));
+    const char* const parts[] = {"MIN", "MAX", "STEP"};
+    for (auto box : {clsRowInputCtl::Min, clsRowInputCtl::Max, clsRowInputCtl::Step}) {
+        row.RowValueTyped(box, range[box]);
+        if (range[box].empty())
+            ui.ShowMessage(std::string(parts[box]) + " is missing");
+    }
+    return row.rowVarIsValid();
+}
+
+bool SetPage(clsPageInputCtl& page, OptionInteraction& ui, const TableVariables::Variable* variable,
+             const std::string& value, bool fileUnits)
+{
+    if (!variable)
+        return true;
+    ui.option = "--page";
+    page.PageVarSelected(variable->id);
+    if (fileUnits)
+        page.PageUnitSelected(FileUnitPosition(*variable, page.cmboPageUnits));
+    page.PageValueTyped(value);
+    if (value.empty())
+        ui.ShowMessage("VALUE is missing");
+    return page.pageVarIsValid();
+}
+
+bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input, int64_t first,
+                   std::array<bool, 4>& validated)
 {
     Batch batch(run, ui);
     ScenarioInput_IO& reader = run.scenIn_IO;
@@ -181,19 +191,21 @@ bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input
         ui.ShowMessage(reader.ErrorWithFileName());
         return false;
     }
-    for (int i = 1; i <= clsRun::NumScenarios(); ++i) {
+    // The records before the first one wanted are read and passed over.
+    for (int64_t record = 2 - first; record <= clsRun::NumScenarios(); ++record) {
         if (read && reader.scen_rec.empty())
             break;  // no more data lines
         std::string failingKey;
-        if (reader.invalidKey.empty()) {
+        if (record >= 1 && reader.invalidKey.empty()) {
             batch.ApplyBatchSettings();
             if (batch.ValidateBatchRecord(failingKey)) {
+                const int i = static_cast<int>(record);
                 run.io(i).IData = batch.gBatchIO.IData;
                 run.io(i).Name = batch.gBatchIO.Name;
                 validated[static_cast<std::size_t>(i - 1)] = true;
             }
         }
-        if (i == clsRun::NumScenarios())
+        if (record == clsRun::NumScenarios())
             break;
         read = batch.gBatchIO.LoadNextInput();
         if (!read && reader.invalidKey.empty()) {
@@ -208,14 +220,6 @@ bool ReadScenarios(clsRun& run, clsUserInteraction& ui, const std::string& input
     return true;
 }
 
-bool SameFile(const std::string& a, const std::string& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
-}
-
-}  // namespace
-
 bool Requested(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i)
@@ -227,6 +231,18 @@ bool Requested(int argc, char* argv[])
 int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const Request& request, TableFile& table,
             const std::function<bool()>& beforeReading)
 {
+    return Compute(
+        run, ui, input, request,
+        [&table](const Tables& tables, const TableSelection& selection, clsTableViews&) {
+            table = tables.ExportContent(selection);
+        },
+        beforeReading);
+}
+
+int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const Request& request,
+            const std::function<void(const Tables&, const TableSelection&, clsTableViews&)>& computed,
+            const std::function<bool()>& beforeReading)
+{
     OptionInteraction optionUi(ui);
     clsTableViews views(run, optionUi);
     run.visTab = clsTableViews::OutputTable;
@@ -236,7 +252,7 @@ int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const
         return ExitUsage;
     if (beforeReading && !beforeReading())
         return ExitFailure;
-    if (!ReadScenarios(run, ui, input, validated))
+    if (!ReadScenarios(run, ui, input, 1, validated))
         return ExitFailure;
 
     Tables tables(run, ui);
@@ -248,7 +264,7 @@ int Compute(clsRun& run, clsUserInteraction& ui, const std::string& input, const
         ui.ShowMessage(tables.FailureNote());
     if (outcome != Tables::Outcome::Computed)
         return ExitFailure;
-    table = tables.ExportContent(selection);
+    computed(tables, selection, views);
     return ExitSuccess;
 }
 

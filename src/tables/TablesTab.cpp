@@ -140,10 +140,7 @@ void TablesTab::ComputeTable()
     if (!chartShown) {
         tableView->Show(tables.FillGrid(selection, LocaleFormat()));
     } else if (outcome == Tables::Outcome::Computed) {
-        std::array<std::string, 4> names;
-        for (int i = 1; i <= clsRun::NumScenarios(); ++i)
-            names[static_cast<std::size_t>(i - 1)] = run.io(i).Name;
-        chartView->Draw(Charts::OutputChart(tables, selection, names));
+        chartView->Draw(Charts::OutputChart(tables, selection, run, views.tblPageInput));
     } else {
         chartView->ClearChart();
     }

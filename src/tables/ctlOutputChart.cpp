@@ -2,7 +2,6 @@
 
 #include "tables/Charts.h"
 
-#include <QCategoryAxis>
 #include <QChart>
 #include <QLegend>
 #include <QLegendMarker>
@@ -53,16 +52,15 @@ void ctlOutputChart::Draw(const OutputChartData& data)
         return;
 
     // The X axis reads in row order: it runs backwards for a descending range.
-    QCategoryAxis* xAxis = RowValueAxis(data.x, data.pointLabels, data.x.front() > data.x.back());
-    auto* yAxis = new QValueAxis;
+    const auto [first, last] = std::minmax_element(data.x.begin(), data.x.end());
+    QValueAxis* xAxis = RoundAxis(ChartAxis::Spanning(*first, *last));
+    xAxis->setReverse(data.x.front() > data.x.back());
     const auto range = Charts::ValueRange(data.series);
-    const double bottom = range ? range->first : 0;
-    const double top = range ? range->second : 0;
-    yAxis->setRange(bottom < top ? bottom : bottom - 1, bottom < top ? top : top + 1);
-    yAxis->applyNiceNumbers();
+    QValueAxis* yAxis = RoundAxis(range ? ChartAxis::Spanning(range->first, range->second) : ChartAxis());
     AddAxis(xAxis, Qt::AlignBottom, data.xTitle);
     AddAxis(yAxis, Qt::AlignLeft, data.yTitle);
     for (std::size_t s = 0; s < data.series.size(); ++s)
         AddSeries(data, s, xAxis, yAxis);
     ShowLegendTitle("Legend");
+    ShowCaption(data.subtitle);
 }

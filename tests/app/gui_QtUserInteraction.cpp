@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -150,6 +151,36 @@ private slots:
         Inspect(request("scn"), [&](QFileDialog& dialog) {
             QCOMPARE(dialog.directory().absolutePath(), QDir(start.path()).absolutePath());
         });
+    }
+
+    // A saved name keeps an extension of one of the filters; without one it gets the extension of
+    // the filter the user chose, not the request's default.
+    void aSavedNameTakesTheChosenFiltersExtension()
+    {
+        QTemporaryDir folder;
+        const struct {
+            QString typed;
+            QString saved;
+        } cases[] = {{"figure", "figure.svg"}, {"figure.png", "figure.png"}, {"figure.v2", "figure.v2.svg"}};
+        for (const auto& c : cases) {
+            clsUserInteraction::FileRequest request =
+                Request(true, 0, "JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg");
+            request.defExt = "jpg";
+            request.initDir = folder.path().toStdString();
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+                QVERIFY(types);
+                types->setCurrentIndex(2);
+                emit types->activated(2);
+                emit types->textActivated(types->currentText());
+                dialog->selectFile(QDir(folder.path()).filePath(c.typed));
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            QCOMPARE(QString::fromStdString(QtUserInteraction().ChooseFile(request)),
+                     QDir(folder.path()).filePath(c.saved));
+        }
     }
 
 private:

@@ -3,6 +3,8 @@
 
 #include "charts/Fire.h"
 
+#include "app/TextLines.h"
+
 #include "ChartsTestSupport.h"
 
 #include <algorithm>
@@ -84,17 +86,34 @@ TEST(FireSamples, HeatPerUnitAreaIsSampledAt331Values)
     EXPECT_EQ(samples.back(), 10000);
 }
 
+// An axis ends at the first multiple of its interval at or past what it must show, the interval
+// being the smallest of 1, 2, 2.5 or 5 times a power of ten that needs no more than six of them.
 TEST(FireSamples, AxesReachTheValueWithRoundIntervals)
 {
     const struct {
         double value, maximum;
         int ticks;
-    } cases[] = {{0, 1, 6}, {-3, 1, 6}, {1, 1, 6}, {2, 2, 5}, {7, 10, 6}, {0.3, 0.5, 6}, {45.06, 50, 6},
-                 {250, 250, 6}, {1650, 2000, 5}, {1e-7, 1e-7, 6}};
+        int decimals;
+    } cases[] = {{0, 1, 6, 1},      {-3, 1, 6, 1},       {1, 1, 6, 1},        {2, 2, 5, 1},
+                 {7, 8, 5, 0},      {0.3, 0.3, 7, 2},    {45.06, 50, 6, 0},   {250, 250, 6, 0},
+                 {260, 300, 7, 0},  {1650, 2000, 5, 0},  {1e-7, 1e-7, 6, 8},  {14, 15, 7, 1}};
     for (const auto& c : cases) {
         const ChartAxis axis = ChartAxis::Reaching(c.value);
+        EXPECT_EQ(axis.minimum, 0) << c.value;
         EXPECT_DOUBLE_EQ(axis.maximum, c.maximum) << c.value;
         EXPECT_EQ(axis.tickCount, c.ticks) << c.value;
+        EXPECT_EQ(axis.decimals, c.decimals) << c.value;
+    }
+    // A range of row values, in any unit: 0 to 100 km/hr by 20, not by 7.
+    const struct {
+        double low, high, minimum, maximum, step;
+    } spans[] = {{0, 100, 0, 100, 20}, {0, 96.56, 0, 100, 20}, {10, 30, 10, 30, 5}, {30, 10, 10, 30, 5},
+                 {2.5, 17.5, 2.5, 17.5, 2.5}, {-12, 7, -15, 10, 5}, {4, 4, 2, 6, 1}};
+    for (const auto& c : spans) {
+        const ChartAxis axis = ChartAxis::Spanning(c.low, c.high);
+        EXPECT_DOUBLE_EQ(axis.minimum, c.minimum) << c.low << " to " << c.high;
+        EXPECT_DOUBLE_EQ(axis.maximum, c.maximum) << c.low << " to " << c.high;
+        EXPECT_DOUBLE_EQ(axis.step, c.step) << c.low << " to " << c.high;
     }
 }
 
@@ -192,14 +211,14 @@ TEST_F(FireTest, TheFourIndexWindsAreInsertedInAscendingOrder)
         std::vector<double> added;  // the winds inserted among 0 … 40
         std::vector<std::pair<int, std::string>> texts;
     } cases[] = {
-        {5.5, 9.5, {5.45, 5.55, 9.45, 9.55}, {{0, "0"}, {5, "5"}, {6, "5.45"}, {7, "TI2"}, {12, "9.45"}, {13, "CI2"}, {14, "10"}, {44, "40"}}},
-        {15, 9, {8.95, 9.05, 14.95, 15.05}, {{9, "8.95"}, {10, "9"}, {11, "CI2"}, {12, "10"}, {17, "14.95"}, {19, "TI2"}, {20, "16"}}},
+        {5.5, 9.5, {5.45, 5.55, 9.45, 9.55}, {{0, "0.0"}, {5, "5.0"}, {7, "TI2"}, {13, "CI2"}, {14, "10.0"}, {44, "40.0"}}},
+        {15, 9, {8.95, 9.05, 14.95, 15.05}, {{10, "9.0"}, {11, "CI2"}, {12, "10.0"}, {19, "TI2"}, {20, "16.0"}}},
         // Indices of 0: a wind below 0 is left out.
-        {0, 0, {0.05, 0.05}, {{0, "0"}, {1, "TI2"}, {2, "CI2"}, {3, "1"}, {42, "40"}}},
+        {0, 0, {0.05, 0.05}, {{0, "0.0"}, {1, "TI2"}, {2, "CI2"}, {3, "1.0"}, {42, "40.0"}}},
         // A wind beyond 40 is left out.
-        {39.98, 50, {39.93}, {{40, "39.93"}, {41, "40"}}},
+        {39.98, 50, {39.93}, {{40, "39.9"}, {41, "40.0"}}},
         // A crowning index that is not reachable has no winds beside it and no "CI2".
-        {5.5, clsTorviOutputs::NotReachable, {5.45, 5.55}, {{6, "5.45"}, {7, "TI2"}, {8, "6"}, {42, "40"}}},
+        {5.5, clsTorviOutputs::NotReachable, {5.45, 5.55}, {{7, "TI2"}, {8, "6.0"}, {42, "40.0"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "TI " << c.ti << ", CI " << c.ci);
@@ -217,18 +236,22 @@ TEST_F(FireTest, TheFourIndexWindsAreInsertedInAscendingOrder)
     }
 }
 
-TEST_F(FireTest, WindsFollowTheWindUnitOfTheMainPage)
+// The same fires in every wind unit: the winds 0 to 40 mi/h and beside the indices, each shown in
+// the main page's wind unit with one decimal.
+TEST_F(FireTest, WindsAreTheSameInEveryWindUnit)
 {
     SetScenario(1, Timber, "Ridge");
     run.units.OpenWindSpdInUnits.SetCurrUnit(2);  // km/hr
     Show();
-    std::vector<double> winds;
-    for (double kmh : RegularWindsWith({8.801418697, 8.901418697, 15.238814113, 15.338814113}))
-        winds.push_back(kmh * 0.621369318);
-    ExpectSame(fake.ScenarioWinds(), winds);
+    ExpectSame(fake.ScenarioWinds(), RegularWindsWith({5.45, 5.55, 9.45, 9.55}));
     EXPECT_EQ(fire.windUnitLabel, "km/hr");
-    EXPECT_EQ(WindTextAt(10), "TI2");
-    EXPECT_EQ(WindTextAt(11), "9");
+    EXPECT_EQ(WindTextAt(1), "1.6");   // 1 mi/h
+    EXPECT_EQ(WindTextAt(7), "TI2");
+    EXPECT_EQ(WindTextAt(8), "9.7");   // 6 mi/h
+    EXPECT_EQ(WindTextAt(44), "64.4");  // 40 mi/h
+    // Active points from 9.55 mi/h on, as in mi/hr.
+    EXPECT_EQ(fire.Drawing().points[2].points.size(), 32u);
+    EXPECT_EQ(fire.Drawing().subtitle, "Ridge; TI 8.9 km/hr, CI 15.3 km/hr");
 }
 
 TEST_F(FireTest, PointsGoByFireTypeWithTheIndexMarkers)
@@ -271,30 +294,31 @@ TEST_F(FireTest, PointsWithoutFireAreLeftOut)
     EXPECT_EQ(fire.Points().size(), 45u);
     EXPECT_EQ(fire.Drawing().points[0].points.size(), 5u);  // 2, 3, 4, 5, 5.45
     EXPECT_EQ(fire.Drawing().points[0].points.front().x, 1020);
-    EXPECT_EQ(WindTextAt(1), "1");
+    EXPECT_EQ(WindTextAt(1), "1.0");
     EXPECT_FALSE(fire.SelectedPoint());
 
-    // Without any fire the axes keep their reach and the curves stay.
+    // Without any fire the axes reach 2000 BTU/ft2 and 50 m/min (149 ch/hr), and the curves stay.
     fake.noFireBelow = 100;
     Show();
     EXPECT_EQ(fire.Drawing().curves.size(), 7u);
-    EXPECT_EQ(fire.Drawing().xAxis.maximum, 2500);
-    EXPECT_EQ(fire.Drawing().yAxis.maximum, 200);
+    EXPECT_EQ(fire.Drawing().xAxis.maximum, 2000);
+    EXPECT_EQ(fire.Drawing().yAxis.maximum, 150);
     EXPECT_TRUE(fire.Drawing().markers.empty());
 }
 
-TEST_F(FireTest, AxesShowThePointsAndTheActiveThresholdNearThem)
+TEST_F(FireTest, AxesShowThePointsAndBothThresholds)
 {
     SetScenario(1, Timber, "Ridge");
-    // Points up to 1400 BTU/ft2 and 41 ch/h (40.96 in the chart's ch/hr).
+    // Points up to 1400 BTU/ft2 and 41 ch/h (40.96 in the chart's ch/hr); the active threshold
+    // (a little below the top) always shows.
     const struct {
         double activeRate;
         double yMaximum;
-    } cases[] = {{40, 50}, {70, 100}, {500, 50}};
+    } cases[] = {{40, 50}, {70, 80}, {500, 600}};
     for (const auto& c : cases) {
         fake.activeRate = c.activeRate;
         Show();
-        EXPECT_EQ(fire.Drawing().xAxis.maximum, 2000) << c.activeRate;
+        EXPECT_EQ(fire.Drawing().xAxis.maximum, 1500) << c.activeRate;
         EXPECT_EQ(fire.Drawing().yAxis.maximum, c.yMaximum) << c.activeRate;
     }
     // A curve is labelled on the chart when it crosses the plot, at a point of the curve.
@@ -306,7 +330,9 @@ TEST_F(FireTest, AxesShowThePointsAndTheActiveThresholdNearThem)
         EXPECT_LE(label.at.x, drawing.xAxis.maximum);
         EXPECT_LE(label.at.y, drawing.yAxis.maximum);
     }
-    EXPECT_EQ(labelled, (std::vector<std::string>{"4", "8", "11", "FLINinitiation"}));
+    EXPECT_EQ(labelled, (std::vector<std::string>{"4", "8", "11", "25", "FLINinitiation", "SPRTactive"}));
+    // The legend lists the curves that cross the plot: not the 70 ft curve.
+    EXPECT_EQ(drawing.curveInPlot, (std::vector<bool>{true, true, true, true, false, true, true}));
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_NEAR(drawing.curveLabels[i].at.x * drawing.curveLabels[i].at.y, intensities[i] * 18.2881 * 2.98, 1e-6);
 }
@@ -370,10 +396,28 @@ TEST_F(FireEngine, PointsAreTheScenarioAtEachWind)
         r.PercentSlope = 40;
     });
     const auto ten = std::find_if(fire.Points().begin(), fire.Points().end(), [](const FirePoint& p) {
-        return p.wind == FirePoint::Wind::Regular && p.windSpeed == 10;
+        return p.wind == FirePoint::Wind::Regular && p.windMph == 10;
     });
     ASSERT_TRUE(ten != fire.Points().end());
     EXPECT_EQ(ten->outputs.HeatPerUnitArea, atTen.HeatPerUnitArea);
     EXPECT_EQ(ten->outputs.RateOfSpread, atTen.RateOfSpread);
     EXPECT_EQ(ten->outputs.FireType, atTen.FireType);
+}
+
+// A simple surface fire has no torching or crowning index, whatever the engine reports for its
+// canopy: no winds beside them, no markers, no indices in the picture's caption.
+TEST_F(FireTest, ASurfaceFireHasNoIndexPoints)
+{
+    SetScenario(1, Grass, "North");
+    views.pgInFire.PageVarSelected(SlopeEntry);
+    views.pgInFire.PageValueTyped("30");
+    Show();
+    std::vector<double> winds;
+    for (const FakeEngine::Call& call : fake.calls)
+        winds.push_back(call.windMph);
+    ExpectSame(winds, RegularWindsWith({}));
+    EXPECT_TRUE(fire.Drawing().markers.empty());
+    for (int position = 0; position <= 40; ++position)
+        EXPECT_EQ(WindTextAt(position), TextLines::FixedText(position, 1));
+    EXPECT_EQ(fire.Drawing().subtitle, "North; Slope 30 percent");
 }

@@ -85,12 +85,17 @@ TEST_F(HazChartTest, RowsAddAWindBesideEachIndex)
         for (const ChartSeries& series : chart.Drawing().spreadRates)
             EXPECT_TRUE(std::is_sorted(series.points.begin(), series.points.end(),
                                        [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; }));
-        ASSERT_EQ(chart.Drawing().indexLines.size(), 2u);
-        EXPECT_EQ(chart.Drawing().indexLines[0].points,
-                  (std::vector<ChartPoint>{{c.ti, 0}, {c.ti, 100}}));
-        EXPECT_EQ(chart.Drawing().indexLines[1].points,
-                  (std::vector<ChartPoint>{{c.ci, 0}, {c.ci, 100}}));
-        EXPECT_EQ(Labels(chart.Drawing().indexLines), (std::vector<std::string>{"Torching Index", "Crowning Index"}));
+        // An index line stands where the index lies within the range; one beyond it is not drawn.
+        std::vector<ChartSeries> expected;
+        if (c.ti <= std::max(c.min, c.max))
+            expected.push_back({"Torching Index", {{c.ti, 0}, {c.ti, 100}}});
+        if (c.ci <= std::max(c.min, c.max))
+            expected.push_back({"Crowning Index", {{c.ci, 0}, {c.ci, 100}}});
+        ASSERT_EQ(chart.Drawing().indexLines.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(chart.Drawing().indexLines[i].label, expected[i].label);
+            EXPECT_EQ(chart.Drawing().indexLines[i].points, expected[i].points);
+        }
     }
 }
 
@@ -140,7 +145,8 @@ TEST_F(HazChartTest, SeriesLabelsAndHeaderFollowTheSimulationType)
          {"SPRTtransition", "SPRTlow", "SPRTactive", "SPRTshrub", "SPRTfinal"}},
         {Timber, "Crown Fire Hazard Assessment Chart",
          {"SPRTinitiation", "SPRTsurface", "SPRTactive", "SPRTcrown", "SPRTfinal"}},
-        {Grass, "Surface Fire Hazard Assessment Chart", {"", "", "", ""}},
+        // A simple surface fire has no crown thresholds: its surface fire alone, named.
+        {Grass, "Surface Fire Hazard Assessment Chart", {"SPRTsurface"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.header);
@@ -215,6 +221,8 @@ TEST_F(HazChartTest, WhatIsNotReachableIsNotDrawn)
     EXPECT_TRUE(drawing.spreadRates[2].points.empty());
     EXPECT_EQ(drawing.spreadRates[3].points.size(), 7u);
     EXPECT_EQ(drawing.failureNote, "");
+    // The picture tells that the crowning index does not exist, rather than a number.
+    EXPECT_EQ(drawing.subtitle, "Ridge; TI 5.5 mi/hr, CI not reachable");
 }
 
 TEST_F(HazChartTest, TheOutputIsAlwaysTheSpreadRate)
@@ -271,7 +279,9 @@ TEST_F(HazChartTest, TheRangeKeepsItsUnitWhenThePageShowsTheWindInAnother)
     views.pgInHazard.PageValueTyped("30");
     ExpectSame(fake.ScenarioWinds(), {0, 2, 4, 6, 8, 10});
     EXPECT_EQ(chart.Drawing().xTitle, "Open Wind Speed (mi/hr)");
-    EXPECT_EQ(chart.Drawing().indexLines[0].points[0].x, 50);
+    // The indices lie beyond the range: told in the range's unit, with no line.
+    EXPECT_TRUE(chart.Drawing().indexLines.empty());
+    EXPECT_EQ(chart.Drawing().indexNote, "TI 50.0 mi/hr, CI 60.0 mi/hr");
 }
 
 TEST_F(HazChartTest, NoScenarioOrNoRangeLeavesNoDrawing)
@@ -331,4 +341,32 @@ TEST_F(HazChartEngine, TheWholeWindRangeGivesSixtyThreeRowsOfTheScenarioAndItsSu
     EXPECT_EQ(run.iclone(1).VegType, 2);
     EXPECT_EQ(run.iclone(2).VegType, 3);
     EXPECT_EQ(run.iclone(2).OpenWindSpeed, 60);
+}
+
+// The engine is given each wind as its row shows it: a falling range that ends at 0 computes the
+// wind 0, not the sum of the steps (a small negative wind the engine would refuse).
+TEST_F(HazChartTest, AFallingRangeGivesTheEngineTheRowsWind)
+{
+    SetScenario(1, Timber, "Ridge");
+    fake.torchingIndex = 50;
+    fake.crowningIndex = 60;
+    fake.fails = [](const clsTorviInputs& in) { return in.OpenWindSpeed < 0; };
+    Show(1, 0, 0.1);
+    ASSERT_EQ(chart.Rows().size(), 11u);
+    EXPECT_EQ(chart.Rows().back().windMph, 0);
+    for (const ChartSeries& series : chart.Drawing().spreadRates)
+        EXPECT_EQ(series.points.size(), 11u) << series.label;
+    EXPECT_EQ(chart.Drawing().failureNote, "");
+}
+
+// Spread rates taken away from the head name their direction; the indices are the head fire's.
+TEST_F(HazChartTest, ASpreadDirectionNamesTheAxisAndTheIndexLines)
+{
+    SetScenario(1, Timber, "Ridge");
+    run.globalSpreadDirection = -45;
+    Show(0, 20, 1);
+    EXPECT_EQ(chart.Drawing().yTitle, "Spread Rate at -45\u00B0 from the head (SPRT) (ch/hr)");
+    EXPECT_EQ(Labels(chart.Drawing().indexLines),
+              (std::vector<std::string>{"Torching Index (head fire)", "Crowning Index (head fire)"}));
+    EXPECT_EQ(chart.Drawing().subtitle, "Ridge; TI 5.5 mi/hr, CI 9.5 mi/hr");
 }

@@ -1,0 +1,113 @@
+// orvane-chart: the charts of `orvane-batch --chart`, drawn without a display. orvane-batch hands
+// its command line over to this program, so that the batch tool itself needs no Qt.
+
+#include "app/CommandLine.h"
+#include "app/FileDlg.h"
+#include "app/clsUserInteraction.h"
+#include "charts/ChartCommand.h"
+#include "charts/ctlFireChart.h"
+#include "charts/ctlHazChart.h"
+#include "tables/ChartCommands.h"
+#include "tables/ChartPicture.h"
+#include "tables/ctlOutputChart.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+using namespace CommandLine;
+
+// Messages go to standard error; there is nobody to ask.
+class ConsoleInteraction : public clsUserInteraction {
+public:
+    void ShowMessage(const std::string& text) override
+    {
+        std::string line = text;
+        std::erase(line, '\r');
+        std::cerr << line << '\n';
+    }
+    bool AskYesNo(const std::string& text, const std::string& /*title*/) override
+    {
+        ShowMessage(text);
+        return false;
+    }
+    bool AskText(const std::string&, const std::string&, std::string&) override { return false; }
+    std::string ChooseFile(const FileRequest&) override { return ""; }
+};
+
+std::string ProgramFolder(const char* argv0)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        return self.parent_path().string();
+    return std::filesystem::absolute(argv0, error).parent_path().string();
+}
+
+// The chart of the figure, drawn as the window's chart tab draws it, with the look of the template
+// file beside the program.
+std::unique_ptr<ctlChart> Draw(const ChartCommand::Figure& figure, ChartCommands& commands, const QString& folder)
+{
+    switch (figure.kind) {
+    case ChartCommand::Kind::Hazard: {
+        auto chart = std::make_unique<ctlHazChart>();
+        chart->SetUp(commands.LoadChartTemplate(folder, "CrownFireHazardChart.oc2", ctlHazChart::DefaultLook()));
+        chart->Draw(figure.hazard);
+        return chart;
+    }
+    case ChartCommand::Kind::Fire: {
+        auto chart = std::make_unique<ctlFireChart>();
+        chart->SetUp(commands.LoadChartTemplate(folder, "FireCharacteristicsChart.oc2", ctlFireChart::DefaultLook()));
+        chart->Draw(figure.fire);
+        chart->MarkWindPoint(figure.windPoint);
+        return chart;
+    }
+    default: {
+        auto chart = std::make_unique<ctlOutputChart>();
+        chart->SetUp(commands.LoadChartTemplate(folder, "OutputChart.oc2"));
+        chart->Draw(figure.output);
+        return chart;
+    }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // No display is needed, nor looked for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::string programDir = ProgramFolder(argv[0]);
+    ConsoleInteraction ui;
+    ChartCommand::Figure figure;
+    const int status = ChartCommand::Compute(argc, argv, programDir, ui, figure);
+    if (status != ExitSuccess || figure.outputFile.empty())
+        return status;
+    const QString output = QString::fromStdString(figure.outputFile);
+    const std::optional<ChartPicture::Format> format = ChartPicture::FormatOf(output);
+    const ChartPicture::Size size{figure.width, figure.height, figure.dpi};
+    if (!format || !size.Valid()) {
+        std::cerr << "orvane-batch: " << (format ? "--size and --dpi need 100 to 10000 pixels and 50 to 1200 dpi"
+                                                 : "OUTPUT needs the extension .png, .jpg, .svg or .pdf")
+                  << "\n";
+        return ExitUsage;
+    }
+
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    FileDlg fileDlg(programDir);
+    ChartCommands commands(fileDlg, ui);
+    const std::unique_ptr<ctlChart> chart = Draw(figure, commands, QString::fromStdString(programDir));
+    const std::string failure = ChartPicture::Write(*chart, output, *format, size);
+    if (!failure.empty()) {
+        ui.ShowMessage("Failed to write the chart to " + figure.outputFile + ": " + failure);
+        return ExitFailure;
+    }
+    std::cout << "Wrote the chart to " << figure.outputFile << '\n';
+    return ExitSuccess;
+}
