@@ -3,7 +3,6 @@
 
 #include "app/CommandLine.h"
 #include "app/FileDlg.h"
-#include "app/clsUserInteraction.h"
 #include "charts/ChartCommand.h"
 #include "charts/ctlFireChart.h"
 #include "charts/ctlHazChart.h"
@@ -21,33 +20,6 @@
 namespace {
 
 using namespace CommandLine;
-
-// Messages go to standard error; there is nobody to ask.
-class ConsoleInteraction : public clsUserInteraction {
-public:
-    void ShowMessage(const std::string& text) override
-    {
-        std::string line = text;
-        std::erase(line, '\r');
-        std::cerr << line << '\n';
-    }
-    bool AskYesNo(const std::string& text, const std::string& /*title*/) override
-    {
-        ShowMessage(text);
-        return false;
-    }
-    bool AskText(const std::string&, const std::string&, std::string&) override { return false; }
-    std::string ChooseFile(const FileRequest&) override { return ""; }
-};
-
-std::string ProgramFolder(const char* argv0)
-{
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path().string();
-    return std::filesystem::absolute(argv0, error).parent_path().string();
-}
 
 // The chart of the figure, drawn as the window's chart tab draws it, with the look of the template
 // file beside the program.
@@ -83,7 +55,7 @@ int main(int argc, char* argv[])
     // No display is needed, nor looked for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::string programDir = ProgramFolder(argv[0]);
-    ConsoleInteraction ui;
+    CommandLine::ConsoleInteraction ui;
     ChartCommand::Figure figure;
     const int status = ChartCommand::Compute(argc, argv, programDir, ui, figure);
     if (status != ExitSuccess || figure.outputFile.empty())

@@ -67,14 +67,6 @@ const char* const Usage =
     "standard output), messages to standard error. On a terminal, a batch of more than 200,000\n"
     "records shows its progress on standard error.\n";
 
-// Our messages end lines with CR LF; a terminal wants LF.
-std::string ForTerminal(std::string text)
-{
-    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
-        text.erase(at, 1);
-    return text;
-}
-
 // The progress of a long batch on a terminal: one line on standard error, written over as the batch
 // goes on and removed at its end. Only batches of more than ProgressFrom records show it: the
 // records done, or the records the input will hold by the bytes read so far.
@@ -120,24 +112,15 @@ private:
 
 // Messages go to standard error; there is nobody to ask, so questions are answered No and input
 // boxes and file dialogs cancelled.
-class ConsoleInteraction : public clsUserInteraction {
+// The batch's progress line is cleared before a message, which would otherwise run into it.
+class BatchConsole : public CommandLine::ConsoleInteraction {
 public:
     void ShowMessage(const std::string& text) override
     {
         if (progress)
             progress->Clear();
-        std::cerr << ForTerminal(text) << '\n';
+        CommandLine::ConsoleInteraction::ShowMessage(text);
     }
-    bool AskYesNo(const std::string& text, const std::string& /*title*/) override
-    {
-        ShowMessage(text);
-        return false;
-    }
-    bool AskText(const std::string& /*prompt*/, const std::string& /*title*/, std::string& /*answer*/) override
-    {
-        return false;
-    }
-    std::string ChooseFile(const FileRequest& /*request*/) override { return ""; }
 
     ProgressLine* progress = nullptr;  // on the terminal while a batch runs
 };
@@ -218,16 +201,7 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
     return options;
 }
 
-std::string ProgramFolder(const char* argv0)
-{
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        return self.parent_path().string();
-    return std::filesystem::absolute(argv0, error).parent_path().string();
-}
-
-int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)
+int RunBatch(clsRun& run, BatchConsole& ui, const Options& options)
 {
     Batch batch(run, ui);
     const std::string& input = options.files[0];
@@ -258,7 +232,7 @@ int RunBatch(clsRun& run, ConsoleInteraction& ui, const Options& options)
     return result.errors > 0 ? ExitErrorLines : ExitSuccess;
 }
 
-int RunSplit(clsRun& run, ConsoleInteraction& ui, const Options& options)
+int RunSplit(clsRun& run, BatchConsole& ui, const Options& options)
 {
     SplitScnBatch split(run, ui);
     split.gSplitIO.fileName = options.files[0];
@@ -289,7 +263,7 @@ int main(int argc, char* argv[])
     if (ChartCommand::Requested(argc, argv))
         return RunChart(argv);
     if (TableCommand::Requested(argc, argv)) {
-        ConsoleInteraction ui;
+        BatchConsole ui;
         return TableCommand::Run(argc, argv, ProgramFolder(argv[0]), ui);
     }
     std::optional<Options> parsed = ParseArguments(argc, argv);
@@ -310,7 +284,7 @@ int main(int argc, char* argv[])
     for (std::string& file : options.fuelModelFiles)
         file = Absolute(file);
 
-    ConsoleInteraction ui;
+    BatchConsole ui;
     clsRun run(ui);
     if (!Module1::CheckAndLoadModelParameters(ProgramFolder(argv[0]), run, ui))
         return ExitFailure;
