@@ -48,12 +48,21 @@ std::unique_ptr<ctlChart> Draw(const ChartCommand::Figure& figure, ChartCommands
     }
 }
 
+// Qt's notes on its own set-up (no runtime folder on a machine without a session, say) are not the
+// user's business; its errors still reach standard error.
+void OnlyQtErrors(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toStdString() << '\n';
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     // No display is needed, nor looked for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(OnlyQtErrors);
     const std::string programDir = ProgramFolder(argv[0]);
     CommandLine::ConsoleInteraction ui;
     ChartCommand::Figure figure;
