@@ -304,7 +304,10 @@ void Fire::Draw()
     std::vector<std::pair<std::string, double>> intensities;
     for (std::size_t i = 0; i < reference.labels.size(); ++i)
         intensities.emplace_back(reference.labels[i], reference.intensities[i]);
-    intensities.emplace_back("FLINinitiation", first.CrownFirelineIntensity);
+    // A simple surface fire has no crown: its crown thresholds do not exist, whatever the engine
+    // leaves in them.
+    const bool crowns = ChartText::HasIndices(vegType);
+    intensities.emplace_back("FLINinitiation", crowns ? first.CrownFirelineIntensity : clsTorviOutputs::NotReachable);
     const std::vector<double> samples = HeatPerUnitAreaSamples();
     // A threshold that is not reachable keeps its place among the curves, without a point.
     for (const auto& [label, intensity] : intensities) {
@@ -314,7 +317,8 @@ void Fire::Draw()
                 curve.points.push_back({h * heat, intensity / h * MetresPerMinutePerFootPerSecond * rate});
         drawing.curves.push_back(std::move(curve));
     }
-    const double active = first.CrownRActive * MetresPerMinutePerChainPerHour * rate;
+    const double active =
+        crowns ? first.CrownRActive * MetresPerMinutePerChainPerHour * rate : clsTorviOutputs::NotReachable;
     ChartSeries activeLine{"SPRTactive", {}};
     for (double h : samples)
         if (!clsTorviOutputs::IsNotReachable(active))
@@ -344,7 +348,7 @@ void Fire::Draw()
         else if (point.wind == FirePoint::Wind::AboveCrowning)
             drawing.markers.push_back({"CI2", at});
     }
-    const double initiation = first.CrownFirelineIntensity * MetresPerMinutePerFootPerSecond * rate * heat;
+    const double initiation = intensities.back().second * MetresPerMinutePerFootPerSecond * rate * heat;
     PlaceAxes(right, top, initiation, active);
     for (const auto& [label, intensity] : intensities)
         drawing.curveInPlot.push_back(!clsTorviOutputs::IsNotReachable(intensity) &&

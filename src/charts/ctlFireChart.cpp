@@ -106,6 +106,8 @@ void ctlFireChart::Draw(const FireChartData& data)
         scatter->setColor(SeriesColour(PointColour + s));
         scatter->setBorderColor(Qt::black);
         attach(scatter);
+        // A fire type the scenario never reaches is not in the legend.
+        chart->legend()->markers(scatter).front()->setVisible(!data.points[s].points.empty());
         points.push_back(scatter);
     }
     windPoint = new QScatterSeries;

@@ -360,7 +360,7 @@ private slots:
     }
 
     // A simple surface fire has no torching or crowning index: no index points, no markers and no
-    // slider stops for them.
+    // slider stops for them; it has no crown, so no crown thresholds either.
     void aSurfaceFireHasNoIndexPoints()
     {
         ClickTab(FirePage);
@@ -375,6 +375,11 @@ private slots:
             QVERIFY2(!FireView().txtWindPt->text().contains("I2"), qPrintable(FireView().txtWindPt->text()));
         }
         QVERIFY(!FireChart().caption->text().contains("TI "));
+        // Nor crown thresholds, nor fire types it never reaches, in the legend.
+        const QStringList legend = LegendEntries(*FireChart().chart);
+        for (const char* absent : {"FLINinitiation", "SPRTactive", "Transitional", "High"})
+            QVERIFY2(!legend.contains(absent), qPrintable(legend.join(",")));
+        QVERIFY2(legend.contains("Low"), qPrintable(legend.join(",")));
         // The scenario with indices has both, each once.
         Choose(FireView().cmboFireScenario, " Ridge");
         texts = Texts(PlotTexts(FireChart()));

@@ -405,7 +405,8 @@ TEST_F(FireEngine, PointsAreTheScenarioAtEachWind)
 }
 
 // A simple surface fire has no torching or crowning index, whatever the engine reports for its
-// canopy: no winds beside them, no markers, no indices in the picture's caption.
+// canopy: no winds beside them, no markers, no indices in the picture's caption, and no crown
+// thresholds drawn or listed.
 TEST_F(FireTest, ASurfaceFireHasNoIndexPoints)
 {
     SetScenario(1, Grass, "North");
@@ -420,4 +421,9 @@ TEST_F(FireTest, ASurfaceFireHasNoIndexPoints)
     for (int position = 0; position <= 40; ++position)
         EXPECT_EQ(WindTextAt(position), TextLines::FixedText(position, 1));
     EXPECT_EQ(fire.Drawing().subtitle, "North; Slope 30 percent");
+    const FireChartData& drawing = fire.Drawing();
+    for (std::size_t threshold : {5u, 6u}) {
+        EXPECT_TRUE(drawing.curves[threshold].points.empty()) << drawing.curves[threshold].label;
+        EXPECT_FALSE(drawing.curveInPlot[threshold]) << drawing.curves[threshold].label;
+    }
 }
