@@ -18,9 +18,11 @@ public:
     clsFuelBed& Keep(clsFuelBed bed);
 
 private:
-    // 64 places, some 40 KB: room for the beds of a table, a chart or a batch of a few dozen
-    // models, and small enough that a batch with an engine on each of many threads stays small.
-    static constexpr std::size_t PlaceBits = 6;
+    // 1024 places, some 650 KB once a batch fills them: room for the beds of a table, a chart, or
+    // a batch of the standard models over the cured fractions of their herbaceous moistures (a
+    // dynamic model has a bed for each), and small enough that a batch with an engine on each of a
+    // few threads stays small. The places are allocated with the first bed.
+    static constexpr std::size_t PlaceBits = 10;
     static std::size_t PlaceOf(const clsFuelBed::Origin& origin);
 
     std::vector<std::optional<clsFuelBed>> places;  // allocated with the first bed

@@ -3,6 +3,7 @@
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 class clsBatchChunk;
+class clsFuelModel;
 class clsRun;
 class clsUserInteraction;
 class clsTorviUnit;
@@ -69,6 +71,25 @@ public:
     // batch, so that workers on several threads may call it at once.
     bool ValidateBatchRecord(std::string& failingKey) const;
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
+    // Which range checks the records of a simulation type and pair of fuel models make, a bit for
+    // each of Ranges(): worked out once for each such scenario and kept (some 30 KB for a thousand),
+    // since a batch goes through a few dozen or a few hundred of them. One for each thread.
+    class RangeUse {
+    public:
+        uint64_t Of(const Batch& batch, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high);
+
+    private:
+        struct Kept {
+            int32_t vegType = 0;
+            const clsFuelModel* low = nullptr;
+            const clsFuelModel* high = nullptr;
+            uint64_t checks = 0;
+            bool known = false;
+        };
+        static constexpr int KeptBits = 10;
+        std::array<Kept, std::size_t(1) << KeptBits> kept;
+    };
+    bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const;
 
     // The reason an error line gives after the record number: a field of the record's data line
     // that holds no number or fails its range check; a record the engine refused.
@@ -90,6 +111,7 @@ public:
 
 private:
     static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
+    uint64_t UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const;
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;
     bool RefuseOutput();

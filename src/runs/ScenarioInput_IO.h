@@ -78,6 +78,7 @@ private:
     ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
     void SetError(const std::string& message, bool namesFile = true);
     bool FillRecord(clsTorviInputs& record, int64_t lineNumber);
+    static bool ReadQuickDataLine(std::string_view dataLine, clsTorviInputs& record, std::string& name);
     bool OpenForReading(const std::string& name);
     bool OpenForWriting(const std::string& name);
     bool WriteRecord(const clsTorviInputs& record, const std::string& name);
