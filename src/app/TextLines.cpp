@@ -165,6 +165,14 @@ std::string ShortestText(double value)
 
 std::string GeneralText(double value, int significantDigits)
 {
+    // A whole number of no more digits than asked for is written as its digits, as to_chars writes
+    // it, without to_chars' search for the shortest digits (files are mostly whole numbers).
+    if (significantDigits >= 1 && significantDigits <= 15 && std::fabs(value) < ExactPowersOfTen[significantDigits] &&
+        value == std::trunc(value) && !(value == 0 && std::signbit(value))) {
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value));
+        return std::string(digits, written.ptr);
+    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);

@@ -196,9 +196,14 @@ uint64_t Batch::RangeUse::Of(const Batch& batch, int32_t vegType, const clsFuelM
     const uint64_t hash = reinterpret_cast<uintptr_t>(low) * 0x9e3779b97f4a7c15ull ^
                           reinterpret_cast<uintptr_t>(high) * 0xc2b2ae3d27d4eb4full ^
                           static_cast<uint64_t>(static_cast<uint32_t>(vegType)) * 0x165667b19e3779f9ull;
-    Kept& entry = kept[hash >> (64 - KeptBits)];
-    if (!entry.known || entry.vegType != vegType || entry.low != low || entry.high != high)
-        entry = {vegType, low, high, batch.UsedRanges(vegType, low, high), true};
+    const std::size_t place = hash >> (64 - KeptBits);
+    if (!kept)
+        kept = std::make_unique_for_overwrite<Kept[]>(Places);
+    Kept& entry = kept[place];
+    if (!known.test(place) || entry.vegType != vegType || entry.low != low || entry.high != high) {
+        entry = {vegType, low, high, batch.UsedRanges(vegType, low, high)};
+        known.set(place);
+    }
     return entry.checks;
 }
 
@@ -289,6 +294,10 @@ bool Batch::TakeChunk(const clsBatchChunk& chunk, Result& result)
     }
     if (chunk.lastOutputs)
         gBatchIO.OData = *chunk.lastOutputs;
+    if (lineSink) {
+        lineSink->append(chunk.output);
+        return true;
+    }
     return gScenOut.WriteLines(chunk.output);
 }
 
@@ -387,8 +396,7 @@ Batch::Result Batch::ProcessBatch(int jobs)
     if (!OpenOutput())
         return Abort();
     Result result;
-    // An input without any data line gives an output of the headers alone.
-    const Outcome outcome = reader.scen_rec.empty() ? Outcome::Completed : ProcessRecords(jobs, result);
+    const Outcome outcome = ProcessInput(jobs, result);
     if (outcome == Outcome::OutputFailed)
         return Abort();
     if (outcome == Outcome::InputFailed)
@@ -399,6 +407,31 @@ Batch::Result Batch::ProcessBatch(int jobs)
     if (!gScenOut.CloseScenOutpFile())
         return Abort();
     ui.SetBusy(false);
+    return Completed(result);
+}
+
+Batch::Result Batch::ProcessBatchToText(std::string& text)
+{
+    ScenarioInput_IO& reader = run.scenIn_IO;
+    const bool first = gBatchIO.LoadInput(false);
+    Result result;
+    if (!first && reader.invalidKey.empty())
+        return result;
+    lineSink = &text;
+    const Outcome outcome = ProcessInput(1, result);
+    lineSink = nullptr;
+    reader.CloseScenInpFile();
+    return outcome == Outcome::Completed ? Completed(result) : Result{};
+}
+
+// An input without any data line gives an output of the headers alone.
+Batch::Outcome Batch::ProcessInput(int jobs, Result& result)
+{
+    return run.scenIn_IO.scen_rec.empty() ? Outcome::Completed : ProcessRecords(jobs, result);
+}
+
+Batch::Result Batch::Completed(Result result) const
+{
     result.completed = true;
     result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + OutputName() +
                      "\r\nEncountered " + std::to_string(result.errors) + " errors.";

@@ -3,9 +3,10 @@
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
 
-#include <array>
+#include <bitset>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ public:
     // number of workers. A failure is told to the user; the summary of a completed batch is
     // returned for the caller to show.
     Result ProcessBatch(int jobs = 1);
+    // The same on the caller's thread without the output file, the busy pointer or the progress:
+    // the lines are appended to text (without the headers), the summary names the output as
+    // ProcessBatch would. For checks that run many small batches (the fuzz target).
+    Result ProcessBatchToText(std::string& text);
     // The workers a batch uses when nobody says: one for each processor this process may run on.
     static int DefaultJobs();
     // Told after every few hundred records: the records done, and the bytes of the input read of
@@ -80,14 +85,16 @@ public:
 
     private:
         struct Kept {
-            int32_t vegType = 0;
-            const clsFuelModel* low = nullptr;
-            const clsFuelModel* high = nullptr;
-            uint64_t checks = 0;
-            bool known = false;
+            int32_t vegType;
+            const clsFuelModel* low;
+            const clsFuelModel* high;
+            uint64_t checks;
         };
         static constexpr int KeptBits = 10;
-        std::array<Kept, std::size_t(1) << KeptBits> kept;
+        static constexpr std::size_t Places = std::size_t(1) << KeptBits;
+        // Allocated at the first record and left uninitialised: only the places marked known are read.
+        std::unique_ptr<Kept[]> kept;
+        std::bitset<Places> known;
     };
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const;
 
@@ -117,7 +124,9 @@ private:
     bool RefuseOutput();
     bool OpenOutput();
     enum class Outcome { Completed, InputFailed, OutputFailed, Cancelled };
+    Outcome ProcessInput(int jobs, Result& result);
     Outcome ProcessRecords(int jobs, Result& result);
+    Result Completed(Result result) const;
     bool TakeChunk(const clsBatchChunk& chunk, Result& result);
     Result Abort();
     Result InputFailed();
@@ -126,4 +135,5 @@ private:
     clsRun& run;
     clsUserInteraction& ui;
     std::vector<RangeCheck> ranges;
+    std::string* lineSink = nullptr;  // where ProcessBatchToText takes the lines
 };

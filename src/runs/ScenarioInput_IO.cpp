@@ -365,7 +365,7 @@ bool ScenarioInput_IO::FetchNextScenInp(clsTorviInputs& record, std::string& sce
     return ReadRecord(record, scenarioName) == ReadResult::Record;
 }
 
-bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::string& name)
+std::string ScenarioInput_IO::DataLine(const clsTorviInputs& record, std::string_view name)
 {
     std::array<double, FieldCount> values;
     for (int i = 0; i < FieldCount; ++i)
@@ -377,8 +377,12 @@ bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::stri
     std::string text;
     text.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1) + 2);
     AppendDataLine(text, values, name);
-    text += "\r\n";
-    output.Write(text);
+    return text;
+}
+
+bool ScenarioInput_IO::WriteRecord(const clsTorviInputs& record, const std::string& name)
+{
+    output.Write(DataLine(record, name) + "\r\n");
     return output.Good() || WriteFailed();
 }
 
