@@ -1,14 +1,20 @@
-// Batch processing of a generated scenario input file of 100,000 records (conifer, shrub and surface
-// scenarios over the standard fuel models, one in fifty out of range), from reading the input to
-// committing the output: in process with 1 and 2 workers (ProcessBatch/jobs), and orvane-batch run
-// as a user runs it (Tool/records/jobs), which also reports the tool's peak memory (PeakKB, its
-// resident kilobytes) for 100,000, one million and ten million records; the ten-million-record input takes
-// about a gigabyte in the temporary folder while it runs. The tool's output goes to a file for the
-// 100,000 records, to /dev/null for the others. Run from anywhere:
+// Batch processing of generated scenario input files of 100,000 records, from reading the input to
+// committing the output, in the two layouts analysts feed it: the compact one (one blank between the
+// values: conifer, shrub and surface scenarios over 19 standard fuel models, one in fifty out of
+// range) and the padded one the scenario file writer lays out (16-character columns, about 400 bytes a
+// record: the three simulation types in turn, every standard fuel model as the low model of each, the
+// same one in fifty out of range). In process with 1 and 2 workers (ProcessBatch/padded/jobs), and
+// orvane-batch run as a user runs it (Tool/padded/records/jobs), which also reports the tool's peak
+// memory (PeakKB, its resident kilobytes) for 100,000, one million and ten million records; the
+// ten-million-record input takes about a gigabyte (compact) or four (padded) in the temporary folder
+// while it runs. The tool's output goes to a file for the 100,000 records, to /dev/null for the
+// others. Run from anywhere:
 //   bench_batch --benchmark_repetitions=5 --benchmark_filter='records:100000/'
-// Writing the same file with `bench_batch --write-input FILE` gives the input to time orvane-batch on.
+// `bench_batch --write-input FILE [RECORDS] [--padded]` writes the same file (100,000 records unless
+// told) to time or count orvane-batch on; measure.sh beside this file does both.
 #include "app/clsUserInteraction.h"
 #include "runs/Batch.h"
+#include "runs/ScenarioInput_IO.h"
 #include "runs/clsRun.h"
 
 #include <benchmark/benchmark.h>
@@ -18,6 +24,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -56,12 +63,11 @@ private:
     uint32_t state = 12345;
 };
 
-void WriteInput(const std::string& path, int64_t records = Records)
+void WriteCompactInput(std::ostream& out, int64_t records)
 {
     const int surfaceModels[] = {1, 2, 4, 5, 8, 9, 10, 101, 102, 121, 122, 141, 142, 145, 161, 165, 181, 186, 201};
     const int shrubModels[] = {4, 5, 141, 142, 145, 147};
     Numbers n;
-    std::ofstream out(path, std::ios::binary);
     out << "# generated batch\r\n";
     for (int64_t r = 0; r < records; ++r) {
         const int type = 1 + static_cast<int>(n.Next(3));
@@ -76,12 +82,51 @@ void WriteInput(const std::string& path, int64_t records = Records)
     }
 }
 
+// Record r is of simulation type 1 + r % 3 with standard model r / 3 (modulo their count) as its low
+// model: every pair of type and model within 159 records.
+void WritePaddedInput(std::ostream& out, int64_t records)
+{
+    const int standardModels[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  101,
+                                  102, 103, 104, 105, 106, 107, 108, 109, 121, 122, 123, 124, 141, 142,
+                                  143, 144, 145, 146, 147, 148, 149, 161, 162, 163, 164, 165, 181, 182,
+                                  183, 184, 185, 186, 187, 188, 189, 201, 202, 203, 204};
+    const int shrubModels[] = {4, 5, 141, 142, 145, 147};
+    const ScenarioInput_IO writer;
+    out << '#' << writer.Header() << "\r\n#" << std::string(writer.Header().size(), '-') << "\r\n";
+    Numbers n;
+    std::string line;
+    for (int64_t r = 0; r < records; ++r) {
+        const double type = static_cast<double>(1 + r % 3);
+        const double low = standardModels[(r / 3) % static_cast<int64_t>(std::size(standardModels))];
+        const double high = shrubModels[n.Next(std::size(shrubModels))];
+        const double wind = r % 50 == 7 ? 75 : n.Next(400) / 10.0;  // one in fifty out of range
+        const std::array<double, ScenarioInput_IO::FieldCount> values{
+            type, low, (1 + n.Next(9)) / 10.0, 1, 1, 1, high, 0.4, 1, 1, 1,
+            3.0 + n.Next(10), 4.0 + n.Next(10), 5.0 + n.Next(10), 30.0 + n.Next(150), 60.0 + n.Next(150),
+            (10 + n.Next(9)) / 100.0, 1.0 + n.Next(20), (10 + n.Next(9)) / 10.0, 80.0 + n.Next(40),
+            1.0 + n.Next(9), wind, static_cast<double>(n.Next(80)), static_cast<double>(n.Next(360))};
+        line.clear();
+        ScenarioInput_IO::AppendDataLine(line, values, "Scenario " + std::to_string(r));
+        out << line << "\r\n";
+    }
+}
+
+void WriteInput(const std::string& path, int64_t records = Records, bool padded = false)
+{
+    std::ofstream out(path, std::ios::binary);
+    if (padded)
+        WritePaddedInput(out, records);
+    else
+        WriteCompactInput(out, records);
+}
+
 void ProcessBatch(benchmark::State& state)
 {
     const auto folder = std::filesystem::temp_directory_path() / "orvane_bench_batch";
     std::filesystem::create_directories(folder);
+    const bool padded = state.range(0) != 0;
     const std::string input = (folder / "generated.scn").string();
-    WriteInput(input);
+    WriteInput(input, Records, padded);
     SilentInteraction ui;
     clsRun run(ui);
     if (!run.LoadFuelModelFile(ORVANE_BIN_DIR "/ModelParameters.f"))
@@ -90,7 +135,7 @@ void ProcessBatch(benchmark::State& state)
     for (auto _ : state) {
         batch.gBatchIO.fileName = input;
         batch.gBatchIO.ofileName = (folder / "generated.out").string();
-        const Batch::Result result = batch.ProcessBatch(static_cast<int>(state.range(0)));
+        const Batch::Result result = batch.ProcessBatch(static_cast<int>(state.range(1)));
         if (!result.completed)
             state.SkipWithError("the batch did not complete");
         benchmark::DoNotOptimize(result);
@@ -147,24 +192,26 @@ std::filesystem::path ToolFolder()
 }
 
 // The generated input of that many records, written at its first use and kept until the end.
-std::string ToolInput(int64_t records)
+std::string ToolInput(int64_t records, bool padded)
 {
     std::filesystem::create_directories(ToolFolder());
-    const std::string input = (ToolFolder() / ("generated-" + std::to_string(records) + ".scn")).string();
+    const std::string input =
+        (ToolFolder() / ((padded ? "padded-" : "generated-") + std::to_string(records) + ".scn")).string();
     if (!std::filesystem::exists(input))
-        WriteInput(input, records);
+        WriteInput(input, records, padded);
     return input;
 }
 
 void Tool(benchmark::State& state)
 {
-    const int64_t records = state.range(0);
-    const std::string input = ToolInput(records);
+    const bool padded = state.range(0) != 0;
+    const int64_t records = state.range(1);
+    const std::string input = ToolInput(records, padded);
     // The small batch writes its file as analysts do; the output of the large ones would fill the disk.
     const std::string output = records <= Records ? (ToolFolder() / "generated.out").string() : "-";
     long peak = 0;
     for (auto _ : state) {
-        const auto [status, rss] = RunTool({"--force", "--jobs", std::to_string(state.range(1)), input, output}, "/dev/null");
+        const auto [status, rss] = RunTool({"--force", "--jobs", std::to_string(state.range(2)), input, output}, "/dev/null");
         if (status != 0 && status != 3)  // 3: completed, with the error lines of the records out of range
             state.SkipWithError("orvane-batch did not complete");
         peak = std::max(peak, rss);
@@ -173,22 +220,19 @@ void Tool(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * records);
 }
 
-BENCHMARK(ProcessBatch)->ArgName("jobs")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(ProcessBatch)->ArgNames({"padded", "jobs"})->ArgsProduct({{0, 1}, {1, 2}})->Unit(benchmark::kMillisecond);
 BENCHMARK(Tool)
-    ->ArgNames({"records", "jobs"})
-    ->Args({Records, 1})
-    ->Args({Records, 2})
-    ->Args({1000000, 1})
-    ->Args({1000000, 2})
-    ->Args({10000000, 1})
-    ->Args({10000000, 2})
+    ->ArgNames({"padded", "records", "jobs"})
+    ->ArgsProduct({{0, 1}, {Records, 1000000, 10000000}, {1, 2}})
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::string(argv[1]) == "--write-input") {
-        WriteInput(argv[2]);
+    if (argc >= 3 && std::string(argv[1]) == "--write-input") {
+        const bool padded = std::string(argv[argc - 1]) == "--padded";
+        const int64_t records = argc - padded > 3 ? std::stoll(argv[3]) : Records;
+        WriteInput(argv[2], records, padded);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

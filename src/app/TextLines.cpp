@@ -87,66 +87,13 @@ static bool IsDecimalNumber(std::string_view text)
     return i == text.size();
 }
 
-// The powers of ten that a double holds exactly.
-static constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-static bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The numbers files are made of, in one pass: a decimal number of at most 19 digits whose value is
-// its digits (at most 2^53, so a double holds them exactly) multiplied or divided by an exact power
-// of ten. One correctly rounded operation on two exact doubles gives the correctly rounded value
-// (Clinger 1990), which is what from_chars gives. False for any other text, valid or not.
 static bool ParseShortDecimal(std::string_view text, double& value)
 {
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
-    uint64_t digits = 0;
-    int count = 0;
-    int decimals = 0;
-    for (bool point = false; p != end; ++p) {
-        if (IsDigit(*p)) {
-            if (++count > 19)
-                return false;
-            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-            decimals += point;
-        } else if (*p == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (count == 0)
+    const char* const end = text.data() + text.size();
+    double parsed = 0;
+    if (ParseShortDecimalPrefix(text.data(), end, parsed) != end)
         return false;
-    int exponent = 0;
-    if (p != end && (*p == 'e' || *p == 'E')) {
-        ++p;
-        bool negativeExponent = false;
-        if (p != end && (*p == '+' || *p == '-'))
-            negativeExponent = *p++ == '-';
-        int exponentDigits = 0;
-        for (; p != end && IsDigit(*p); ++p) {
-            if (++exponentDigits > 3)
-                return false;
-            exponent = exponent * 10 + (*p - '0');
-        }
-        if (exponentDigits == 0)
-            return false;
-        if (negativeExponent)
-            exponent = -exponent;
-    }
-    const int scale = exponent - decimals;
-    if (p != end || digits > (uint64_t(1) << 53) || scale < -22 || scale > 22)
-        return false;
-    const double exact = static_cast<double>(digits);
-    const double magnitude = scale < 0 ? exact / ExactPowersOfTen[-scale] : exact * ExactPowersOfTen[scale];
-    value = negative ? -magnitude : magnitude;
+    value = parsed;
     return true;
 }
 
@@ -218,6 +165,14 @@ std::string ShortestText(double value)
 
 std::string GeneralText(double value, int significantDigits)
 {
+    // A whole number of no more digits than asked for is written as its digits, as to_chars writes
+    // it, without to_chars' search for the shortest digits (files are mostly whole numbers).
+    if (significantDigits >= 1 && significantDigits <= 15 && std::fabs(value) < ExactPowersOfTen[significantDigits] &&
+        value == std::trunc(value) && !(value == 0 && std::signbit(value))) {
+        char digits[24];
+        const auto written = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value));
+        return std::string(digits, written.ptr);
+    }
     char buffer[64];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, significantDigits);

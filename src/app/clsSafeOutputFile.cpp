@@ -203,27 +203,41 @@ void clsSafeOutputFile::RemoveStaleTemporaries(const std::string& folder)
     ::closedir(dir);
 }
 
+// A text as large as the buffer goes to the system as it is, after the text before it: a writer of
+// large blocks (batch processing) costs no copy.
 void clsSafeOutputFile::Write(std::string_view text)
 {
     if (!Good())
         return;
-    pending.append(text);
-    if (pending.size() >= BufferLimit)
-        Flush();
+    if (text.size() < BufferLimit) {
+        pending.append(text);
+        if (pending.size() >= BufferLimit)
+            Flush();
+        return;
+    }
+    if (Flush())
+        WriteOut(text);
 }
 
 bool clsSafeOutputFile::Flush()
 {
+    if (!WriteOut(pending))
+        return false;
+    pending.clear();
+    return true;
+}
+
+bool clsSafeOutputFile::WriteOut(std::string_view text)
+{
     std::size_t done = 0;
-    while (done < pending.size()) {
-        const ssize_t count = ::write(fd, pending.data() + done, pending.size() - done);
+    while (done < text.size()) {
+        const ssize_t count = ::write(fd, text.data() + done, text.size() - done);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
             return Fail(count < 0 ? errno : EIO);
         done += static_cast<std::size_t>(count);
     }
-    pending.clear();
     return true;
 }
 

@@ -46,6 +46,7 @@ public:
 
 private:
     bool Flush();
+    bool WriteOut(std::string_view text);
     bool Fail(int error);
     void RemoveStaleTemporaries(const std::string& folder);
     bool CreateTemporary(const std::string& folder, const std::string& targetName, uint32_t mode);

@@ -18,15 +18,18 @@ clsFuelBed* clsFuelBeds::Find(const clsFuelBed::Origin& origin)
 {
     if (places.empty())
         return nullptr;
-    std::optional<clsFuelBed>& place = places[PlaceOf(origin)];
-    return place && place->origin == origin ? &*place : nullptr;
+    const std::unique_ptr<clsFuelBed>& place = places[PlaceOf(origin)];
+    return place && place->origin == origin ? place.get() : nullptr;
 }
 
 clsFuelBed& clsFuelBeds::Keep(clsFuelBed bed)
 {
     if (places.empty())
         places.resize(std::size_t(1) << PlaceBits);
-    std::optional<clsFuelBed>& place = places[PlaceOf(bed.origin)];
-    place = std::move(bed);
+    std::unique_ptr<clsFuelBed>& place = places[PlaceOf(bed.origin)];
+    if (place)
+        *place = std::move(bed);
+    else
+        place = std::make_unique<clsFuelBed>(std::move(bed));
     return *place;
 }

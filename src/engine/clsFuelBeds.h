@@ -3,7 +3,7 @@
 #include "engine/clsFuelBed.h"
 
 #include <cstddef>
-#include <optional>
+#include <memory>
 #include <vector>
 
 // The fuel beds an engine has laid, kept for the calculations that follow. A fixed number of
@@ -18,10 +18,12 @@ public:
     clsFuelBed& Keep(clsFuelBed bed);
 
 private:
-    // 64 places, some 40 KB: room for the beds of a table, a chart or a batch of a few dozen
-    // models, and small enough that a batch with an engine on each of many threads stays small.
-    static constexpr std::size_t PlaceBits = 6;
+    // 1024 places: room for the beds of a table, a chart, or a batch of the standard models over
+    // the cured fractions of their herbaceous moistures (a dynamic model has a bed for each). A bed
+    // is allocated when its place is first taken, so that an engine holds 8 KB and the beds it has
+    // laid (some 650 bytes each, 650 KB at the most).
+    static constexpr std::size_t PlaceBits = 10;
     static std::size_t PlaceOf(const clsFuelBed::Origin& origin);
 
-    std::vector<std::optional<clsFuelBed>> places;  // allocated with the first bed
+    std::vector<std::unique_ptr<clsFuelBed>> places;  // allocated with the first bed
 };

@@ -174,18 +174,19 @@ double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind)
 // ---------------------------------------------------------------------------------------------
 // Validation
 
-bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
+bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result)
 {
+    lowModel = highModel = nullptr;
     if (!(in.VegType >= 1 && in.VegType <= 3))
         return Reject(result, 2001, "Invalid VegType: " + std::to_string(in.VegType));
-    if (!ValidateInputSet(in.LowInputs, result))
+    if (!ValidateInputSet(in.LowInputs, result, lowModel))
         return false;
-    if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result))
+    if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result, highModel))
         return false;
     // An input the scenario does not use is not checked, by the rule of the input panel and of
-    // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown.
-    const clsFieldUse use(in.VegType, FuelModels->Find(in.LowInputs.fuelModelID),
-                          FuelModels->Find(in.HighInputs.fuelModelID));
+    // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown. The
+    // surface type has no high model to count.
+    const clsFieldUse use(in.VegType, lowModel, highModel);
     if (use.Used(16) && !(in.CanopyBulkDensity >= 0))
         return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText(in.CanopyBulkDensity));
     if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
@@ -213,7 +214,8 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
     return true;
 }
 
-bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result) const
+bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result,
+                                const clsFuelModel*& model) const
 {
     if (!(set.LowOrHigh >= 0 && set.LowOrHigh <= 1))
         return Reject(result, 3001, "Invalid Low/High flag: " + std::to_string(set.LowOrHigh));
@@ -221,7 +223,7 @@ bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& re
     const auto reject = [&](int32_t number, const std::string& text) {
         return Reject(result, number, std::string(prefix) + text);
     };
-    if (!FuelModels->Find(set.fuelModelID))
+    if (!(model = FuelModels->Find(set.fuelModelID)))
         return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
                                 " is missing from the Fuel Models collection.");
     if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
@@ -249,24 +251,23 @@ clsTorviOutputs clsTorvi::Calculate()
     cosSpread = spread.cos;
     sinSpread = spread.sin;
 
-    std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs);
+    std::optional<clsTorviOutputSet> low = CalcFuelModelFire(scenario->LowInputs, *lowModel);
     if (!low)
         return SurfaceDoesNotSpread();
     std::optional<clsTorviOutputSet> high =
-        scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs) : clsTorviOutputSet();
+        scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs, *highModel) : clsTorviOutputSet();
     return CombineCrownFire(*low, high);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Surface fire of one fuel model
 
-std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInputSet& set)
+std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInputSet& set, const clsFuelModel& model)
 {
     const clsTorviInputs& s = *scenario;
 
     // The validation has found the model. The stored model is never changed: the bed is laid
     // from its numbers.
-    const clsFuelModel& model = *FuelModels->Find(set.fuelModelID);
     const bool dynamic = model.fuelModelType == "dynamic";
     const Real cured = dynamic ? CuredFraction() : Real(0);
     clsFuelBed& bed = FuelBed(model, dynamic, cured, set.MultiplierLoadDepth);

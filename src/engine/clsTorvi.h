@@ -31,12 +31,13 @@ public:
 private:
     using Real = clsCheckedReal;
 
-    bool Validate(const clsTorviInputs& inputs, clsTorviOutputs& result) const;
-    bool ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result) const;
+    // The models found are kept for the calculation (lowModel, highModel).
+    bool Validate(const clsTorviInputs& inputs, clsTorviOutputs& result);
+    bool ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& result, const clsFuelModel*& model) const;
     clsTorviOutputs Calculate();
 
     // Surface fire of one fuel model; nothing when the dead fuel is too wet to spread.
-    std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set);
+    std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set, const clsFuelModel& model);
     Real CuredFraction() const;
     // The fuel bed of a model, multiplier and cured fraction: kept from an earlier calculation or
     // laid now.
@@ -71,6 +72,8 @@ private:
 
     // Working state of one calculation.
     clsTorviInputs* scenario = nullptr;
+    const clsFuelModel* lowModel = nullptr;   // of the scenario's sides, found by the validation
+    const clsFuelModel* highModel = nullptr;  // (none for the surface type)
     Real initiation;  // I0, kW/m
     Real canopyHPA;   // Hc, BTU/ft²
     Real cosWind;     // of the wind direction from uphill

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -64,6 +65,8 @@ Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
               NativeRange("FLIMhigh", u.MultiplierIntensityHiInUnits, 1)};
     for (RangeCheck& check : ranges)
         check.field = ScenarioInput_IO::FieldIndex(check.key);
+    if (ranges.size() > 64)
+        throw std::logic_error("the range checks of a record are kept as the bits of 64");
 }
 
 Batch::RangeCheck Batch::NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit)
@@ -153,14 +156,19 @@ bool Batch::ValidateBatchRecord(std::string& failingKey) const
 
 bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const
 {
+    RangeUse use;
+    return ValidateBatchRecord(record, failingKey, use);
+}
+
+bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const
+{
     failingKey.clear();
-    // Only the inputs the scenario uses are checked, by the rule that enables the input panel's
-    // boxes: a scenario saved from the window passes whatever its unused boxes held.
-    const clsFieldUse use(record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
-                          run.getSelectedFM(record.HighInputs.fuelModelID));
-    for (const RangeCheck& check : ranges) {
-        if (!use.Used(check.field))
+    const uint64_t checks = use.Of(*this, record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
+                                   run.getSelectedFM(record.HighInputs.fuelModelID));
+    for (std::size_t i = 0; i < ranges.size(); ++i) {
+        if (!(checks >> i & 1))
             continue;
+        const RangeCheck& check = ranges[i];
         const double value = ScenarioInput_IO::FieldValue(record, check.field);
         if (value < check.min || value > check.max) {
             failingKey = check.key;
@@ -168,6 +176,35 @@ bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& faili
         }
     }
     return true;
+}
+
+// Only the inputs the scenario uses are checked, by the rule that enables the input panel's boxes:
+// a scenario saved from the window passes whatever its unused boxes held.
+uint64_t Batch::UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const
+{
+    const clsFieldUse use(vegType, low, high);
+    uint64_t checks = 0;
+    for (std::size_t i = 0; i < ranges.size(); ++i)
+        if (use.Used(ranges[i].field))
+            checks |= uint64_t(1) << i;
+    return checks;
+}
+
+uint64_t Batch::RangeUse::Of(const Batch& batch, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high)
+{
+    // Multiplicative hashing: the top bits of the product depend on every bit of the addresses.
+    const uint64_t hash = reinterpret_cast<uintptr_t>(low) * 0x9e3779b97f4a7c15ull ^
+                          reinterpret_cast<uintptr_t>(high) * 0xc2b2ae3d27d4eb4full ^
+                          static_cast<uint64_t>(static_cast<uint32_t>(vegType)) * 0x165667b19e3779f9ull;
+    const std::size_t place = hash >> (64 - KeptBits);
+    if (!kept)
+        kept = std::make_unique_for_overwrite<Kept[]>(Places);
+    Kept& entry = kept[place];
+    if (!known.test(place) || entry.vegType != vegType || entry.low != low || entry.high != high) {
+        entry = {vegType, low, high, batch.UsedRanges(vegType, low, high)};
+        known.set(place);
+    }
+    return entry.checks;
 }
 
 std::string Batch::InvalidDataReason(const std::string& key, std::string_view dataLine)
@@ -257,6 +294,10 @@ bool Batch::TakeChunk(const clsBatchChunk& chunk, Result& result)
     }
     if (chunk.lastOutputs)
         gBatchIO.OData = *chunk.lastOutputs;
+    if (lineSink) {
+        lineSink->append(chunk.output);
+        return true;
+    }
     return gScenOut.WriteLines(chunk.output);
 }
 
@@ -355,8 +396,7 @@ Batch::Result Batch::ProcessBatch(int jobs)
     if (!OpenOutput())
         return Abort();
     Result result;
-    // An input without any data line gives an output of the headers alone.
-    const Outcome outcome = reader.scen_rec.empty() ? Outcome::Completed : ProcessRecords(jobs, result);
+    const Outcome outcome = ProcessInput(jobs, result);
     if (outcome == Outcome::OutputFailed)
         return Abort();
     if (outcome == Outcome::InputFailed)
@@ -367,6 +407,31 @@ Batch::Result Batch::ProcessBatch(int jobs)
     if (!gScenOut.CloseScenOutpFile())
         return Abort();
     ui.SetBusy(false);
+    return Completed(result);
+}
+
+Batch::Result Batch::ProcessBatchToText(std::string& text)
+{
+    ScenarioInput_IO& reader = run.scenIn_IO;
+    const bool first = gBatchIO.LoadInput(false);
+    Result result;
+    if (!first && reader.invalidKey.empty())
+        return result;
+    lineSink = &text;
+    const Outcome outcome = ProcessInput(1, result);
+    lineSink = nullptr;
+    reader.CloseScenInpFile();
+    return outcome == Outcome::Completed ? Completed(result) : Result{};
+}
+
+// An input without any data line gives an output of the headers alone.
+Batch::Outcome Batch::ProcessInput(int jobs, Result& result)
+{
+    return run.scenIn_IO.scen_rec.empty() ? Outcome::Completed : ProcessRecords(jobs, result);
+}
+
+Batch::Result Batch::Completed(Result result) const
+{
     result.completed = true;
     result.summary = "Generated " + std::to_string(result.datasets) + " output datasets to " + OutputName() +
                      "\r\nEncountered " + std::to_string(result.errors) + " errors.";

@@ -3,13 +3,16 @@
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
 
+#include <bitset>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class clsBatchChunk;
+class clsFuelModel;
 class clsRun;
 class clsUserInteraction;
 class clsTorviUnit;
@@ -53,6 +56,10 @@ public:
     // number of workers. A failure is told to the user; the summary of a completed batch is
     // returned for the caller to show.
     Result ProcessBatch(int jobs = 1);
+    // The same on the caller's thread without the output file, the busy pointer or the progress:
+    // the lines are appended to text (without the headers), the summary names the output as
+    // ProcessBatch would. For checks that run many small batches (the fuzz target).
+    Result ProcessBatchToText(std::string& text);
     // The workers a batch uses when nobody says: one for each processor this process may run on.
     static int DefaultJobs();
     // Told after every few hundred records: the records done, and the bytes of the input read of
@@ -69,6 +76,27 @@ public:
     // batch, so that workers on several threads may call it at once.
     bool ValidateBatchRecord(std::string& failingKey) const;
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
+    // Which range checks the records of a simulation type and pair of fuel models make, a bit for
+    // each of Ranges(): worked out once for each such scenario and kept (some 30 KB for a thousand),
+    // since a batch goes through a few dozen or a few hundred of them. One for each thread.
+    class RangeUse {
+    public:
+        uint64_t Of(const Batch& batch, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high);
+
+    private:
+        struct Kept {
+            int32_t vegType;
+            const clsFuelModel* low;
+            const clsFuelModel* high;
+            uint64_t checks;
+        };
+        static constexpr int KeptBits = 10;
+        static constexpr std::size_t Places = std::size_t(1) << KeptBits;
+        // Allocated at the first record and left uninitialised: only the places marked known are read.
+        std::unique_ptr<Kept[]> kept;
+        std::bitset<Places> known;
+    };
+    bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const;
 
     // The reason an error line gives after the record number: a field of the record's data line
     // that holds no number or fails its range check; a record the engine refused.
@@ -90,12 +118,15 @@ public:
 
 private:
     static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
+    uint64_t UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const;
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;
     bool RefuseOutput();
     bool OpenOutput();
     enum class Outcome { Completed, InputFailed, OutputFailed, Cancelled };
+    Outcome ProcessInput(int jobs, Result& result);
     Outcome ProcessRecords(int jobs, Result& result);
+    Result Completed(Result result) const;
     bool TakeChunk(const clsBatchChunk& chunk, Result& result);
     Result Abort();
     Result InputFailed();
@@ -104,4 +135,5 @@ private:
     clsRun& run;
     clsUserInteraction& ui;
     std::vector<RangeCheck> ranges;
+    std::string* lineSink = nullptr;  // where ProcessBatchToText takes the lines
 };

@@ -56,6 +56,8 @@ public:
     // The data line of the values of fields 0..23 and a name as the writer lays it out (without
     // its end): each value in the shortest text of at most 15 significant digits.
     static void AppendDataLine(std::string& text, const std::array<double, FieldCount>& values, std::string_view name);
+    // The data line of a record and name as the save operations write it (without its end).
+    static std::string DataLine(const clsTorviInputs& record, std::string_view name);
     // The key of field 0..23; another index throws std::out_of_range.
     std::string GetFieldLabel(int index) const;
     // The value of field 0..23 of a record, as the file holds it.
@@ -78,6 +80,7 @@ private:
     ReadResult ReadRecord(clsTorviInputs& record, std::string& name);
     void SetError(const std::string& message, bool namesFile = true);
     bool FillRecord(clsTorviInputs& record, int64_t lineNumber);
+    static bool ReadQuickDataLine(std::string_view dataLine, clsTorviInputs& record, std::string& name);
     bool OpenForReading(const std::string& name);
     bool OpenForWriting(const std::string& name);
     bool WriteRecord(const clsTorviInputs& record, const std::string& name);

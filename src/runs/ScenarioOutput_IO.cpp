@@ -19,14 +19,22 @@ constexpr std::array<int, ScenarioOutput_IO::FieldCount> Decimals{0, 0, 2, 2, 0,
 
 }  // namespace
 
+namespace {
+
+// The values of the columns (0 for the two fire type columns).
+std::array<double, ScenarioOutput_IO::FieldCount> FieldValues(const clsTorviOutputs& r)
+{
+    return {0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
+            r.FireIntensityScale, r.FlameLength, r.EffectiveMidflameWind, r.TorchingIndex, r.CrowningIndex,
+            r.SurfacingIndex, r.CrownFirelineIntensity, r.CrownFlameLength, r.CrownCriticalSurfaceROS,
+            r.CrownCriticalBulkDensity, r.CrownRActive, r.CrownOCessation};
+}
+
+}  // namespace
+
 double ScenarioOutput_IO::FieldValue(const clsTorviOutputs& r, int index)
 {
-    const double values[ScenarioOutput_IO::FieldCount] = {
-        0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
-        r.FireIntensityScale, r.FlameLength, r.EffectiveMidflameWind, r.TorchingIndex, r.CrowningIndex,
-        r.SurfacingIndex, r.CrownFirelineIntensity, r.CrownFlameLength, r.CrownCriticalSurfaceROS,
-        r.CrownCriticalBulkDensity, r.CrownRActive, r.CrownOCessation};
-    return values[index];
+    return FieldValues(r)[static_cast<std::size_t>(index)];
 }
 
 std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
@@ -138,13 +146,15 @@ bool ScenarioOutput_IO::OpenScenOutpStream()
 
 void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutputs& record, std::string_view name)
 {
+    lines.reserve(lines.size() + ScenarioGrid::ColumnWidth * (FieldCount + 1) + name.size() + 2);
+    const std::array<double, FieldCount> values = FieldValues(record);
     char code[16];
     const auto written = std::to_chars(code, code + sizeof code, record.FireType);
     ScenarioGrid::AppendColumn(lines, std::string_view(code, static_cast<std::size_t>(written.ptr - code)));
     ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
     for (int i = 2; i < FieldCount; ++i) {
         const std::size_t column = lines.size();
-        const double value = FieldValue(record, i);
+        const double value = values[static_cast<std::size_t>(i)];
         if (clsTorviOutputs::IsNotReachable(value))
             lines += clsTorviOutputs::NotReachableText;
         else

@@ -35,7 +35,7 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
         }
         read = true;
         Batch::ApplyBatchSettings(record, settings);
-        if (!batch.ValidateBatchRecord(record, failingKey)) {
+        if (!batch.ValidateBatchRecord(record, failingKey, rangeUse)) {
             WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(failingKey, text));
             continue;
         }

@@ -34,4 +34,5 @@ private:
     clsTorviOutputs outputs;
     std::string name;
     std::string failingKey;
+    Batch::RangeUse rangeUse;
 };

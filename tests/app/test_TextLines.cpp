@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -201,4 +202,23 @@ TEST(TextLines, FixedDecimalsAsTheLibraryWritesThem)
         for (int decimals = 0; decimals <= 3; ++decimals)
             ASSERT_EQ(TextLines::FixedText(value, decimals), LibraryFixed(value, decimals))
                 << std::hexfloat << value << " " << decimals;
+}
+
+// The writers' significant digits as C's printf writes them ("%.15G": "1E+15", trailing zeros
+// dropped): whole numbers near the limit of the digits, either side of it, signed zeros, fractions.
+TEST(TextLines, GeneralTextAsPrintfWritesIt)
+{
+    SplitMix random(25);
+    std::vector<double> values{0.0, -0.0, 1, -1, 7, 30, 100, 99999, 1e14, -1e14, 999999999999999.0, 1e15,
+                               -999999999999999.0, 123456789012345.0, 0.5, -0.25, 1.5, 1e16, 4294967296.0, 1e-5};
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(static_cast<double>(static_cast<int64_t>(random.Next() >> (random.Next() % 64))) *
+                         (i % 2 ? 1 : -1));
+    for (const int digits : {1, 3, 6, 15}) {
+        for (const double value : values) {
+            char expected[64];
+            std::snprintf(expected, sizeof expected, "%.*G", digits, value);
+            EXPECT_EQ(TextLines::GeneralText(value, digits), expected) << value << " to " << digits << " digits";
+        }
+    }
 }

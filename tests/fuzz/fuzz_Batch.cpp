@@ -1,4 +1,5 @@
-// Fuzz target: a whole batch run over a scenario input file, then the split of the same file.
+// Fuzz target: a whole batch run over a scenario input file, on one thread without an output file
+// (what a batch writes to its file is the business of the batch tests), then the split of the same file.
 
 #include "FuzzSupport.h"
 #include "runs/Batch.h"
@@ -27,21 +28,18 @@ int64_t CountOf(const std::string& text, const std::string& what)
     return count;
 }
 
-void CheckBatch(clsRun& run, clsUserInteraction& ui, const std::string& input, const std::string& output)
+void CheckBatch(clsRun& run, clsUserInteraction& ui, const std::string& input)
 {
-    const std::string previous = "previous\r\n";
-    std::ofstream(output, std::ios::binary) << previous;
     Batch batch(run, ui);
     batch.gBatchIO.fileName = input;
-    batch.gBatchIO.ofileName = output;
-    const Batch::Result result = batch.ProcessBatch();
-    const std::string written = FuzzSupport::ReadBytes(output);
+    std::string written;
+    const Batch::Result result = batch.ProcessBatchToText(written);
     if (!result.completed) {
-        Require(written == previous && result.summary.empty(), "a failed batch leaves the previous output");
+        Require(result.summary.empty(), "a failed batch has no summary");
         return;
     }
-    Require(CountOf(written, "\r\n") == 3 + result.datasets + result.errors, "one line per record");
-    Require(CountOf(written, "\r\n#-- ") == result.errors, "one error line per error");
+    Require(CountOf(written, "\r\n") == result.datasets + result.errors, "one line per record");
+    Require(CountOf("\r\n" + written, "\r\n#-- ") == result.errors, "one error line per error");
 }
 
 void CheckSplit(clsRun& run, clsUserInteraction& ui, const std::string& folder, const std::string& input)
@@ -67,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     static clsRun& run = StandardRun(ui);
     const std::string folder = scratch.Fresh("batch");
     const std::string input = scratch.Write("batch/fires.scn", data, size);
-    CheckBatch(run, ui, input, folder + "fires.out");
+    CheckBatch(run, ui, input);
     CheckSplit(run, ui, folder, input);
     return 0;
 }

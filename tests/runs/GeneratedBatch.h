@@ -61,7 +61,8 @@ inline std::string Moisture(Draw& draw, int low, int high)
     return std::to_string(draw.Int(low, high));
 }
 
-inline std::string Record(Draw& draw, int index)
+// A record in one of the layouts, or (padded) always in the 16-column grid the writer lays out.
+inline std::string Record(Draw& draw, int index, bool padded = false)
 {
     const int type = draw.Chance(3) ? draw.Int(4, 5) : 1 + index % 3;
     const int low = draw.Chance(3) ? 99 : StandardModels[(index / 3) % std::size(StandardModels)];
@@ -109,7 +110,7 @@ inline std::string Record(Draw& draw, int index)
         values[draw.Int(0, 23)] = draw.Pick({"abc", "1,5", "1..2", "nan", "0x10", "--1", "1e"});
 
     std::string line = draw.Chance(20) ? "  " : "";
-    const int layout = draw.Int(1, 100);
+    const int layout = padded ? 1 : draw.Int(1, 100);
     for (const std::string& value : values) {
         line += value;
         if (layout <= 10)
@@ -127,15 +128,16 @@ inline std::string Record(Draw& draw, int index)
     return line;
 }
 
-// The whole input file: a header comment and records, with comment and blank lines among them.
-inline std::string Input(int records)
+// The whole input file: a header comment and records, with comment and blank lines among them; with
+// padded, every record in the grid of the files the program writes.
+inline std::string Input(int records, bool padded = false)
 {
     Draw draw;
     std::string text = "# generated batch\r\n#-----\r\n";
     for (int r = 0; r < records; ++r) {
         if (draw.Chance(5))
             text += draw.Pick({"# a comment\r\n", "\r\n", "   \t\r\n", "   # indented comment\n"});
-        text += Record(draw, r);
+        text += Record(draw, r, padded);
         text += draw.Chance(980) ? "\r\n" : draw.Chance(500) ? "\n" : "\r";
     }
     return text;
