@@ -3,7 +3,7 @@
 #include "app/FileDlgInteraction.h"
 #include "app/clsHelpViewer.h"
 #include "app/clsUserInteraction.h"
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 #include "tables/clsTableViews.h"
 
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "engine/clsTorvi.h"
 
 #include "app/TextLines.h"
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 
 #include <array>
 #include <new>

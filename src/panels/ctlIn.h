@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 #include "panels/clsInCtl.h"
 #include "panels/clsInputStatus.h"
 #include "wizard/clsWAFPanel.h"

@@ -3,7 +3,7 @@
 #include "app/clsUserInteraction.h"
 #include "app/clsUtils.h"
 #include "app/FileDlg.h"
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 #include "runs/clsBatchChunk.h"
 #include "runs/clsBatchJobs.h"
 #include "runs/clsBatchWorker.h"

@@ -1,4 +1,4 @@
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 
 #include "engine/clsFuelModel.h"
 

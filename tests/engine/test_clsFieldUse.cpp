@@ -1,5 +1,5 @@
 #include "engine/clsFuelModel.h"
-#include "panels/clsFieldUse.h"
+#include "engine/clsFieldUse.h"
 
 #include <gtest/gtest.h>
 
