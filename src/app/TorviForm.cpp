@@ -15,6 +15,9 @@
 #include "panels/clsInputStatus.h"
 #include "panels/ctlOut.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
+#include "engine/ScenarioInputFields.h"
+#include "engine/ScenarioOutputFields.h"
 #include "tables/TablesTab.h"
 #include "units/clsUnits.h"
 #include "wizard/WizardForm.h"
@@ -46,45 +49,24 @@ namespace {
 
 using Caption = clsInputStatus::Caption;
 
-struct OutputRow {
-    Caption caption;
-    clsTorviUnit clsUnits::*member;  // nullptr: shown as computed
-    int decimals;                    // -1: the member's decimals in its current unit
-    double clsTorviOutputs::*value;
-    void (ctlOut::*set)(double);
-};
-
-// Output rows after the fire type, in the order of the output panel.
-const OutputRow outputRows[] = {
-    {{"CRFB", "Crown Fraction Burned"}, nullptr, 2, &clsTorviOutputs::TransitionFunction, &ctlOut::SetCrownFB},
-    {{"SPRT", "Spread Rate"}, &clsUnits::ROSOutUnits, 2, &clsTorviOutputs::RateOfSpread, &ctlOut::SetROS},
-    {{"HPUA", "Heat per Unit Area"}, &clsUnits::HPUAOutUnits, 0, &clsTorviOutputs::HeatPerUnitArea,
-     &ctlOut::SetHeatPUA},
-    {{"FLIN", "Fireline Intensity"}, &clsUnits::FIOutUnits, 0, &clsTorviOutputs::FirelineIntensity,
-     &ctlOut::SetFireLineInt},
-    {{"FIS", "Fire intensity scale"}, nullptr, 1, &clsTorviOutputs::FireIntensityScale, &ctlOut::SetFireIntensScale},
-    {{"FLML", "Flame Length"}, &clsUnits::FLenOutUnits, 1, &clsTorviOutputs::FlameLength, &ctlOut::SetFlameLen},
-    {{"EMFW", "effective mid-flame windspeed"}, &clsUnits::EMFWOutUnits, 1, &clsTorviOutputs::EffectiveMidflameWind,
-     &ctlOut::SetMidFlameWind},
-    {{"TORI", "Torching Index: the 20-ft windspeed at which some kind of crowning is possible"}, &clsUnits::TIOutUnits,
-     1, &clsTorviOutputs::TorchingIndex, &ctlOut::SetIdxTorch},
-    {{"CRNI", "Crowning Index: the 20-ft windspeed at which active crown fire is possible"}, &clsUnits::CIOutUnits, 1,
-     &clsTorviOutputs::CrowningIndex, &ctlOut::SetIdxCrown},
-    {{"SURI", "Surfacing Index: the 20-ft windspeed at which an active crown fire would drop to the surface"},
-     &clsUnits::SIOutUnits, 1, &clsTorviOutputs::SurfacingIndex, &ctlOut::SetIdxSurface},
-    {{"FLINinitiation", "Critical fireline intenstity for crown fire initiation"}, &clsUnits::CFIOutUnits, 0,
-     &clsTorviOutputs::CrownFirelineIntensity, &ctlOut::SetInitFireLineInt},
-    {{"FLMLinitiation", "Critical Flame Length for crown fire initiation"}, &clsUnits::CFLenOutUnits, 1,
-     &clsTorviOutputs::CrownFlameLength, &ctlOut::SetInitFlameLen},
-    {{"SPRTinitiation", "Critical spread rate for crown fire initiation (depends on surface fuel characteristics)"},
-     &clsUnits::CROSOutUnits, 2, &clsTorviOutputs::CrownCriticalSurfaceROS, &ctlOut::SetInitCritSurfROS},
-    {{"ACBDactive", "Critical available bulk density for sustained active crown fire"}, &clsUnits::ASCanopyBDOutUnits,
-     -1, &clsTorviOutputs::CrownCriticalBulkDensity, &ctlOut::SetASCanopyBD},
-    {{"SPRTactive", "Critical spread rate for sustained active crown fire"}, &clsUnits::ASROSOutUnits, 2,
-     &clsTorviOutputs::CrownRActive, &ctlOut::SetASRactive},
-    {{"OWNDcessation", "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base "
-                       "height"},
-     &clsUnits::OCessOutUnits, 1, &clsTorviOutputs::CrownOCessation, &ctlOut::SetOCess},
+// The output panel's captions, in the order of the outputs (after the fire type).
+const Caption outputCaptions[ScenarioOutputFields::Count] = {
+    {"CRFB", "Crown Fraction Burned"},
+    {"SPRT", "Spread Rate"},
+    {"HPUA", "Heat per Unit Area"},
+    {"FLIN", "Fireline Intensity"},
+    {"FIS", "Fire intensity scale"},
+    {"FLML", "Flame Length"},
+    {"EMFW", "effective mid-flame windspeed"},
+    {"TORI", "Torching Index: the 20-ft windspeed at which some kind of crowning is possible"},
+    {"CRNI", "Crowning Index: the 20-ft windspeed at which active crown fire is possible"},
+    {"SURI", "Surfacing Index: the 20-ft windspeed at which an active crown fire would drop to the surface"},
+    {"FLINinitiation", "Critical fireline intenstity for crown fire initiation"},
+    {"FLMLinitiation", "Critical Flame Length for crown fire initiation"},
+    {"SPRTinitiation", "Critical spread rate for crown fire initiation (depends on surface fuel characteristics)"},
+    {"ACBDactive", "Critical available bulk density for sustained active crown fire"},
+    {"SPRTactive", "Critical spread rate for sustained active crown fire"},
+    {"OWNDcessation", "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base height"},
 };
 
 // The five moisture fields that the scenario link copies.
@@ -345,9 +327,10 @@ QWidget* TorviForm::BuildInputOutputPage()
     unitColumn->addWidget(RowLabel("", grid));
     captionCell({"FTYP", "Type of Fire"});
     unitCell(nullptr);
-    for (const OutputRow& row : outputRows) {
-        captionCell(row.caption);
-        unitCell(row.member ? &(units.*row.member) : nullptr);
+    for (std::size_t i = 0; i < ScenarioOutputFields::Count; ++i) {
+        const ScenarioOutputFields::Field& output = ScenarioOutputFields::All()[i];
+        captionCell(outputCaptions[i]);
+        unitCell(output.converted ? &(units.*output.unit) : nullptr);
     }
     captions->addStretch();
     unitColumn->addStretch();
@@ -551,15 +534,8 @@ void TorviForm::CalculateOutput(int scenario)
     }
     CopyPanelToRecord(scenario);
     clsIO& holder = run.io(scenario);
-    clsTorviInputs& record = holder.IData;
-    record.LowInputs.LowOrHigh = 0;
-    record.HighInputs.LowOrHigh = 1;
-    record.DeadHerbMC = record.Dead1HrMC;
-    record.Temperature = 0;
-    record.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
-    record.SpreadDirection = run.globalSpreadDirection;
-    bool success = false;
-    holder.OData = run.torvi.CalculateTorviOutputs(record, success);
+    ScenarioCalculation::ApplySettings(holder.IData, run.EngineSettings());
+    const bool success = ScenarioCalculation::Calculate(run.torvi, holder.IData, holder.OData);
     if (!success)
         ui.ShowMessage(holder.OData.FailureText());
     // A failed calculation has no outputs to show: the panel stays empty, the status bar says why.
@@ -611,22 +587,23 @@ void TorviForm::ShowOutputs(int scenario)
     const std::string fireType = clsTorviOutputs::FireTypeName(outputs.FireType);
     if (!fireType.empty())
         panel.SetFireType(QString::fromStdString(fireType));
-    for (const OutputRow& row : outputRows) {
-        double value = outputs.*row.value;
+    for (std::size_t i = 0; i < ScenarioOutputFields::Count; ++i) {
+        const ScenarioOutputFields::Field& output = ScenarioOutputFields::All()[i];
+        double value = outputs.*output.value;
         if (clsTorviOutputs::IsNotReachable(value)) {
-            (panel.*row.set)(value);
+            panel.SetOutput(i, value);
             continue;
         }
-        int decimals = row.decimals;
-        if (row.member) {
-            clsTorviUnit& member = run.units.*row.member;
-            value = member.Cvt(member.GetCurrUnit(), value, 1);
+        int decimals = output.panelDecimals;
+        if (output.converted) {
+            clsTorviUnit& member = run.units.*output.unit;
+            value = ScenarioOutputFields::Shown(output, run.units, member.GetCurrUnit(), outputs);
             if (decimals < 0)
                 decimals = member.GetPrecision();
         }
-        (panel.*row.set)(TextLines::RoundToDecimals(value, decimals));
+        panel.SetOutput(i, TextLines::RoundToDecimals(value, decimals));
     }
-    if (run.io(scenario).IData.VegType == 3) {
+    if (run.io(scenario).IData.VegType == clsTorviInputs::Surface) {
         panel.SetIdxTorchNA();
         panel.SetIdxCrownNA();
     }
@@ -653,19 +630,13 @@ void TorviForm::UnitListChosen(clsTorviUnit& member, QComboBox* list)
 void TorviForm::ShowInputInUnit(int scenario, int field)
 {
     ctlIn& panel = *inPanel[scenario];
-    const clsTorviInputs& record = run.io(scenario).IData;
-    switch (field) {
-    case 16: panel.RedisplayNative(field, record.CanopyBulkDensity); break;
-    case 17: panel.RedisplayNative(field, record.CanopyBaseHeight); break;
-    case 20: panel.RedisplayNative(field, record.ShrubTransFlameLength); break;
-    default: panel.RedisplayNative(field, record.OpenWindSpeed); break;
-    }
+    panel.RedisplayNative(field, ScenarioInputFields::Value(run.io(scenario).IData, field));
 }
 
 bool TorviForm::IsOutputUnit(const clsTorviUnit& member) const
 {
-    for (const OutputRow& row : outputRows)
-        if (row.member && &(run.units.*row.member) == &member)
+    for (const ScenarioOutputFields::Field& output : ScenarioOutputFields::All())
+        if (output.converted && &(run.units.*output.unit) == &member)
             return true;
     return false;
 }
@@ -724,7 +695,7 @@ bool TorviForm::CopyRecordToPanel(int scenario)
     const clsTorviInputs record = holder.IData;  // the panel writes into the record as it fills
     scenarioButton[scenario]->setToolTip(QString::fromStdString(holder.Name));
     for (const clsTorviInputSet* set : {&record.LowInputs, &record.HighInputs}) {
-        if (set == &record.HighInputs && record.VegType == 3)
+        if (set == &record.HighInputs && record.VegType == clsTorviInputs::Surface)
             break;
         if (!run.getSelectedFM(set->fuelModelID)) {
             ClearScenario(scenario);
@@ -747,23 +718,13 @@ bool TorviForm::CopyRecordToPanel(int scenario)
             panel.SetFuelMdlLow(set.fuelModelID, code, modelName);
     };
     setModel(record.LowInputs, false);
-    if (record.VegType == 1)
+    if (record.VegType == clsTorviInputs::Shrub)
         setModel(record.HighInputs, true);
 
-    const double values[] = {0, 0,
-                             record.LowInputs.WindReductionFactor, record.LowInputs.MultiplierROS,
-                             record.LowInputs.MultiplierLoadDepth, record.LowInputs.MultiplierIntensity, 0,
-                             record.HighInputs.WindReductionFactor, record.HighInputs.MultiplierROS,
-                             record.HighInputs.MultiplierLoadDepth, record.HighInputs.MultiplierIntensity,
-                             record.Dead1HrMC, record.Dead10HrMC, record.Dead100HrMC, record.LiveHerbMC,
-                             record.LiveWoodyMC, record.CanopyBulkDensity, record.CanopyBaseHeight,
-                             record.CrownFuelLoad, record.ConiferFoliarMC, record.ShrubTransFlameLength,
-                             record.OpenWindSpeed, static_cast<double>(record.PercentSlope),
-                             static_cast<double>(record.WindDirFromUphill)};
     for (int field = 2; field <= clsInCtl::LastField; ++field) {
-        if (field == 6)
+        if (field == ScenarioInputFields::HighFuelModel)
             continue;
-        panel.ShowNative(field, values[field]);
+        panel.ShowNative(field, ScenarioInputFields::Value(record, field));
         panel.ValidateShownField(field);
     }
     return true;

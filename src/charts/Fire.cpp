@@ -3,6 +3,7 @@
 #include "app/TextLines.h"
 #include "app/clsUserInteraction.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
@@ -75,7 +76,7 @@ void Select(clsListState& list, int position)
 
 std::array<std::string, 3> PointLabels(int32_t vegType)
 {
-    if (vegType == 2)
+    if (vegType == clsTorviInputs::Conifer)
         return {"Surface", "Passive", "Active"};
     return {"Low", "Transitional", "High"};
 }
@@ -250,10 +251,8 @@ bool Fire::ComputePoints(int scenario)
         copy.OpenWindSpeed = wind.Cvt(1, speed, unit);
         if (page)
             TableVariables::WriteInput(*page, copy, held.pageValue);
-        copy.DeadHerbMC = copy.Dead1HrMC;
-        bool success = false;
-        FirePoint point{kind, speed, engine(copy, success)};
-        if (!success) {
+        FirePoint point{kind, speed, {}};
+        if (!ScenarioCalculation::Calculate(engine, copy, point.outputs)) {
             failureNote = "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
                           TextLines::ShortestText(TextLines::RoundToDecimals(speed, 3)) + " " + windUnitLabel +
                           ": " + point.outputs.FailureText();

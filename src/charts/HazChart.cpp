@@ -2,6 +2,7 @@
 
 #include "app/TextLines.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
@@ -15,9 +16,9 @@
 namespace {
 
 constexpr int16_t SpreadRateOutputId = 2;
-constexpr int32_t ShrubCanopyFire = 1;
-constexpr int32_t ConiferCrownFire = 2;
-constexpr int32_t SimpleSurfaceFire = 3;
+constexpr int32_t ShrubCanopyFire = clsTorviInputs::Shrub;
+constexpr int32_t ConiferCrownFire = clsTorviInputs::Conifer;
+constexpr int32_t SimpleSurfaceFire = clsTorviInputs::Surface;
 // The added winds stand this far beside an index, in mi/h.
 constexpr double IndexOffsetMph = 0.01;
 // The index lines span a scale of their own from 0 to 100: the whole height of the plot.
@@ -194,10 +195,9 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
             copy->OpenWindSpeed = row.windMph;
             if (page)
                 TableVariables::WriteInput(*page, *copy, selection.pageValue);
-            copy->DeadHerbMC = copy->Dead1HrMC;
         }
-        row.scenario = engine(asItIs, row.scenarioComputed);
-        row.surface = engine(surfaceAlone, row.surfaceComputed);
+        row.scenarioComputed = ScenarioCalculation::Calculate(engine, asItIs, row.scenario);
+        row.surfaceComputed = ScenarioCalculation::Calculate(engine, surfaceAlone, row.surface);
         rows.push_back(std::move(row));
     }
 }

@@ -176,11 +176,11 @@ double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind)
 
 bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
 {
-    if (!(in.VegType >= 1 && in.VegType <= 3))
+    if (!clsTorviInputs::IsSimulationType(in.VegType))
         return Reject(result, 2001, "Invalid VegType: " + std::to_string(in.VegType));
     if (!ValidateInputSet(in.LowInputs, result))
         return false;
-    if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result))
+    if (in.VegType != clsTorviInputs::Surface && !ValidateInputSet(in.HighInputs, result))
         return false;
     // An input the scenario does not use is not checked, by the rule of the input panel and of
     // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown.
@@ -253,7 +253,7 @@ clsTorviOutputs clsTorvi::Calculate()
     if (!low)
         return SurfaceDoesNotSpread();
     std::optional<clsTorviOutputSet> high =
-        scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs) : clsTorviOutputSet();
+        scenario->VegType != clsTorviInputs::Surface ? CalcFuelModelFire(scenario->HighInputs) : clsTorviOutputSet();
     return CombineCrownFire(*low, high);
 }
 
@@ -312,7 +312,7 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
                           fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
     Real ros0 = reactionIntensity * p.xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
     // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
-    if (set.LowOrHigh == 1 && s.VegType == 2)
+    if (set.LowOrHigh == 1 && s.VegType == clsTorviInputs::Conifer)
         ros0 = ros0 * 3.34;
 
     // The bed's power terms are worked out where the calculation first needs them, so that a
@@ -322,7 +322,8 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     const Real phiS = Real(5.275) * *bed.slopeTerm * Square(Real(s.PercentSlope) / 100);
 
     // Wind factor, limited to the wind of 0.9 × IR ft/min.
-    const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
+    const bool coniferHigh = set.LowOrHigh == 1 && s.VegType == clsTorviInputs::Conifer;
+    const Real waf = coniferHigh ? Real(clsTorviInputs::ConiferHighWindReductionFactor) : Real(set.WindReductionFactor);
     const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
     if (!bed.packingTerm)
         bed.packingTerm = Real::Pow(relativeBeta, -E);
@@ -513,11 +514,11 @@ void clsTorvi::ResolveInitiation()
 {
     clsTorviInputs& s = *scenario;
     if (s.Initiation == -1) {
-        if (s.VegType == 2)
+        if (s.VegType == clsTorviInputs::Conifer)
             initiation = Real::Pow(Real(0.01) * (Real(s.CanopyBaseHeight) / FeetPerMetre) *
                                        (Real(460) + Real(25.9) * s.ConiferFoliarMC),
                                    1.5);
-        else if (s.VegType == 1)
+        else if (s.VegType == clsTorviInputs::Shrub)
             initiation = Real::Pow((Real(s.ShrubTransFlameLength) / FeetPerMetre) / 0.0775, Real(1) / 0.46);
         else
             initiation = 0;
@@ -528,12 +529,12 @@ void clsTorvi::ResolveInitiation()
     s.CanopyBaseHeight = 0;
     s.ConiferFoliarMC = 0;
     s.ShrubTransFlameLength = 0;
-    if (s.VegType == 2) {
+    if (s.VegType == clsTorviInputs::Conifer) {
         s.ConiferFoliarMC = 100;
         s.CanopyBaseHeight = ((Real::Pow(initiation, Real(2) / 3) / 0.01) / (Real(460) + Real(25.9) * 100) *
                               FeetPerMetre)
                                  .Value();
-    } else if (s.VegType == 1) {
+    } else if (s.VegType == clsTorviInputs::Shrub) {
         s.ShrubTransFlameLength = ByramFlameLength(initiation).Value();
     }
 }
@@ -542,7 +543,7 @@ void clsTorvi::ResolveCanopyHPA()
 {
     clsTorviInputs& s = *scenario;
     canopyHPA = s.HPAHighConifer;
-    if (s.VegType != 2)
+    if (s.VegType != clsTorviInputs::Conifer)
         return;
     if (s.HPAHighConifer == -1) {
         canopyHPA = Real(s.CrownFuelLoad) * 0.045914 * s.HCrown;
@@ -568,7 +569,7 @@ clsTorviOutputs clsTorvi::SurfaceDoesNotSpread()
 clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& high)
 {
     const clsTorviInputs& s = *scenario;
-    const bool crownFire = s.VegType != 3;
+    const bool crownFire = s.VegType != clsTorviInputs::Surface;
 
     // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
     const Real lowPacking = lowPackingTerm;
@@ -615,7 +616,7 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     R.Low.RateOfSpread = (Real(L.ROS) * ChainsPerHourPerMetrePerMinute).Value();
     R.High.RateOfSpread = (Real(Hs.ROS) * ChainsPerHourPerMetrePerMinute).Value();
 
-    if (s.VegType == 2)
+    if (s.VegType == clsTorviInputs::Conifer)
         Hs.HPA = canopyHPA.Value();
     const Real hpa = Real(Hs.HPA) * crownFraction + L.HPA;
     R.HeatPerUnitArea = hpa.Value();
@@ -639,7 +640,7 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     R.Low.FlameLength = lowFlameLength.Value();
     // Without a crown fire the fire's intensity is the surface fire's: the same power again.
     const Real byram = intensity == Real(L.FirelineIntensity) ? lowFlameLength : ByramFlameLength(intensity);
-    if (s.VegType == 2) {
+    if (s.VegType == clsTorviInputs::Conifer) {
         const Real thomas = ThomasFlameLength(intensity);
         R.High.FlameLength = thomas.Value();
         R.FlameLength = ((thomas - byram) * crownFraction + byram).Value();
@@ -727,7 +728,7 @@ Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 // The wind and slope factor at which the crown model spreads at the given rate (m/min).
 Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const
 {
-    const Real crownMultiplier = scenario->VegType == 2 ? 3.34 : 1;
+    const Real crownMultiplier = scenario->VegType == clsTorviInputs::Conifer ? 3.34 : 1;
     return spreadRate * FeetPerMetre * Hs.BulkDensity * Hs.EQig /
                (Real(Hs.pfr) * Hs.ReactionIntensity * scenario->HighInputs.MultiplierROS * crownMultiplier) -
            1;
@@ -735,7 +736,9 @@ Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) cons
 
 Real clsTorvi::CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const
 {
-    const Real windAdjustment = scenario->VegType == 2 ? 0.4 : scenario->HighInputs.WindReductionFactor;
+    const Real windAdjustment = scenario->VegType == clsTorviInputs::Conifer
+                                    ? clsTorviInputs::ConiferHighWindReductionFactor
+                                    : scenario->HighInputs.WindReductionFactor;
     return WindForPhiE(phiE, Hs, highPacking, windAdjustment);
 }
 

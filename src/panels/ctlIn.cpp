@@ -5,6 +5,7 @@
 #include "panels/PanelMetrics.h"
 #include "engine/frmFuelModel.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioInputFields.h"
 #include "units/clsUnits.h"
 
 #include <QAction>
@@ -40,33 +41,34 @@ QIcon WizardIcon()
     return QIcon(mark);
 }
 
-enum VegTypes { Shrub = 1, Conifer = 2, Surface = 3 };
+constexpr int32_t Shrub = clsTorviInputs::Shrub;
+constexpr int32_t Conifer = clsTorviInputs::Conifer;
+constexpr int32_t Surface = clsTorviInputs::Surface;
 
 struct FieldInfo {
     const char* toolTip;
     const char* initialText;  // nullptr: empty and not validated
     double emptyValue;
-    bool wholeNumber;
 };
 
 // Numeric fields 2..23 (fields 0, 1 and 6 have no box).
 FieldInfo Info(int field)
 {
     switch (field) {
-    case 2: return {"[0.1 - 1.0]", "0.1", 0.1, false};
-    case 3: case 4: case 5: case 8: case 9: case 10: return {"[0.2 - 5.0]", "1", 1, false};
-    case 7: return {"[0.2 - 1.0]", "0.1", 0.1, false};
-    case 11: return {"[0 - 60] ", nullptr, 0, false};
-    case 12: case 13: return {"[0 - 60]", nullptr, 0, false};
-    case 14: case 15: return {"[30 - 300]", nullptr, 0, false};
-    case 16: return {"shrub[0.0 - 1.0 kg/m3]  conifer[0.0 - 0.4 kg/m3] [0.0 - 0.025 lb/ft3]", nullptr, 0, false};
-    case 17: return {"[0 - 99 ft] [0-30 m]", nullptr, 0, false};
-    case 18: return {"[0 - 15]", nullptr, 0, true};
-    case 19: return {"[70 - 120]", "100", 0, false};
-    case 20: return {"[0 - 99 ft] [0 - 30 m]", nullptr, 0, false};
-    case 21: return {"[0 - 60 mi/hr] [0 - 100 km/hr]", nullptr, 0, false};
-    case 22: return {"[0 - 100]", nullptr, 0, true};
-    case 23: return {"[0 - 360]", nullptr, 0, true};
+    case 2: return {"[0.1 - 1.0]", "0.1", 0.1};
+    case 3: case 4: case 5: case 8: case 9: case 10: return {"[0.2 - 5.0]", "1", 1};
+    case 7: return {"[0.2 - 1.0]", "0.1", 0.1};
+    case 11: return {"[0 - 60] ", nullptr, 0};
+    case 12: case 13: return {"[0 - 60]", nullptr, 0};
+    case 14: case 15: return {"[30 - 300]", nullptr, 0};
+    case 16: return {"shrub[0.0 - 1.0 kg/m3]  conifer[0.0 - 0.4 kg/m3] [0.0 - 0.025 lb/ft3]", nullptr, 0};
+    case 17: return {"[0 - 99 ft] [0-30 m]", nullptr, 0};
+    case 18: return {"[0 - 15]", nullptr, 0};
+    case 19: return {"[70 - 120]", "100", 0};
+    case 20: return {"[0 - 99 ft] [0 - 30 m]", nullptr, 0};
+    case 21: return {"[0 - 60 mi/hr] [0 - 100 km/hr]", nullptr, 0};
+    case 22: return {"[0 - 100]", nullptr, 0};
+    case 23: return {"[0 - 360]", nullptr, 0};
     default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no box");
     }
 }
@@ -96,31 +98,10 @@ int ctlIn::Idx2fld(int box)
 
 clsTorviUnit& ctlIn::UnitOf(clsRun& run, int field)
 {
-    clsUnits& units = run.units;
-    switch (field) {
-    case 2: return units.WindReductionFactorLowInUnits;
-    case 3: return units.MultiplierROSLowInUnits;
-    case 4: return units.MultiplierLoadDepthLowInUnits;
-    case 5: return units.MultiplierIntensityLowInUnits;
-    case 7: return units.WindReductionFactorHiInUnits;
-    case 8: return units.MultiplierROSHiInUnits;
-    case 9: return units.MultiplierLoadDepthHiInUnits;
-    case 10: return units.MultiplierIntensityHiInUnits;
-    case 11: return units.Dead1HrMCInUnits;
-    case 12: return units.Dead10HrMCInUnits;
-    case 13: return units.Dead100HrMCInUnits;
-    case 14: return units.LiveHerbMCInUnits;
-    case 15: return units.LiveWoodyMCInUnits;
-    case 16: return units.CanopyBDInUnits;
-    case 17: return units.CanopyBHInUnits;
-    case 18: return units.CanopyFuelLoadInUnits;
-    case 19: return units.ConiferFoliarMCInUnits;
-    case 20: return units.InitiationInUnits;
-    case 21: return units.OpenWindSpdInUnits;
-    case 22: return units.PercentSlopeInUnits;
-    case 23: return units.WindDirFromUphillInUnits;
-    default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no unit");
-    }
+    const auto unit = ScenarioInputFields::At(field).unit;
+    if (!unit)
+        throw std::out_of_range("ctlIn: field " + std::to_string(field) + " has no unit");
+    return run.units.*unit;
 }
 
 ctlIn::ctlIn(clsRun& run, QString programDir, clsHelpViewer* help, QWidget* parent)
@@ -496,13 +477,12 @@ bool ctlIn::IsBlank() const
 double ctlIn::GetField(int field) const
 {
     const int box = fld2Idx(field);
-    const FieldInfo info = Info(field);
-    double value = info.emptyValue;
-    if (exact[box])
-        value = exact[box]->display;
-    else if (!TextLines::ParseDouble(txtInp[box]->text().trimmed().toStdString(), value))
-        value = info.emptyValue;
-    return info.wholeNumber ? TextLines::RoundHalfEven(value) : value;
+    return clsInCtl::BoxValue(field, BoxText(box), exact[box], Info(field).emptyValue);
+}
+
+std::string ctlIn::BoxText(int box) const
+{
+    return txtInp[box]->text().trimmed().toStdString();
 }
 
 void ctlIn::SetField(int field, double value)
@@ -510,25 +490,6 @@ void ctlIn::SetField(int field, double value)
     const int box = fld2Idx(field);
     txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(value)));
     exact[box].reset();
-}
-
-// The record holds the shrub transition flame length in feet, unit 2 of its descriptor; every
-// other quantity in the native unit 1.
-static int16_t RecordUnit(int field)
-{
-    return field == 20 ? 2 : 1;
-}
-
-double ctlIn::DisplayOf(int field, double native) const
-{
-    clsTorviUnit& unit = UnitOf(run, field);
-    return unit.UnitSize() > 1 ? unit.Cvt(unit.GetCurrUnit(), native, RecordUnit(field)) : native;
-}
-
-double ctlIn::NativeOf(int field, double display) const
-{
-    clsTorviUnit& unit = UnitOf(run, field);
-    return unit.UnitSize() > 1 ? unit.Cvt(RecordUnit(field), display, unit.GetCurrUnit()) : display;
 }
 
 void ctlIn::ShowNative(int field, double native)
@@ -542,13 +503,13 @@ void ctlIn::ShowNative(int field, double native)
         changed[box] = false;
         return;
     }
-    const double display = DisplayOf(field, native);
+    const double display = clsInCtl::DisplayOf(field, UnitOf(run, field), native);
     // Rounded as the analyst reads it; until the box is edited, the exact value is what is checked
     // and stored.
     showingStored = true;
     txtInp[box]->setText(QString::fromStdString(TextLines::DisplayText(display, UnitOf(run, field).GetPrecision())));
     showingStored = false;
-    exact[box] = Shown{display, native};
+    exact[box] = clsInCtl::Shown{display, native};
     changed[box] = false;
 }
 
@@ -565,20 +526,11 @@ clsInputStatus::Problem ctlIn::Check(int field) const
 {
     using Problem = clsInputStatus::Problem;
     const int box = fld2Idx(field);
-    const QString text = txtInp[box]->text().trimmed();
-    double value = 0;
-    if (text.isEmpty()) {
-        // A moisture that follows the 1-hour moisture waits for it; the 1-hour box is what is missing.
-        const bool waiting = (field == 12 || field == 13) && !state.Validated(11) &&
-                             FieldUse().Of(field) == clsFieldUse::Use::FollowsDead1Hr;
-        return waiting ? Problem::None : Problem::Empty;
-    }
-    if (!TextLines::ParseDouble(text.toStdString(), value))
-        return Problem::NotANumber;
-    if (exact[box])
-        value = exact[box]->display;
-    const clsTorviUnit& unit = UnitOf(run, field);
-    return unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal() ? Problem::None : Problem::OutOfRange;
+    const Problem problem = clsInCtl::CheckBox(UnitOf(run, field), BoxText(box), exact[box]);
+    // A moisture that follows the 1-hour moisture waits for it; the 1-hour box is what is missing.
+    const bool waiting = problem == Problem::Empty && (field == 12 || field == 13) && !state.Validated(11) &&
+                         FieldUse().Of(field) == clsFieldUse::Use::FollowsDead1Hr;
+    return waiting ? Problem::None : problem;
 }
 
 bool ctlIn::ValidateField(int field)
@@ -627,37 +579,8 @@ void ctlIn::EnableField(int field)
 
 void ctlIn::StoreField(int field)
 {
-    clsTorviInputs& record = Record();
     const int box = fld2Idx(field);
-    // An empty box is no value, never the 0 that nobody typed.
-    const bool empty = !exact[box] && txtInp[box]->text().trimmed().isEmpty();
-    const double value = empty       ? clsTorviInputs::NoValue
-                         : exact[box] ? exact[box]->native
-                                      : NativeOf(field, GetField(field));
-    switch (field) {
-    case 2: record.LowInputs.WindReductionFactor = value; break;
-    case 3: record.LowInputs.MultiplierROS = value; break;
-    case 4: record.LowInputs.MultiplierLoadDepth = value; break;
-    case 5: record.LowInputs.MultiplierIntensity = value; break;
-    case 7: record.HighInputs.WindReductionFactor = value; break;
-    case 8: record.HighInputs.MultiplierROS = value; break;
-    case 9: record.HighInputs.MultiplierLoadDepth = value; break;
-    case 10: record.HighInputs.MultiplierIntensity = value; break;
-    case 11: record.Dead1HrMC = value; break;
-    case 12: record.Dead10HrMC = value; break;
-    case 13: record.Dead100HrMC = value; break;
-    case 14: record.LiveHerbMC = value; break;
-    case 15: record.LiveWoodyMC = value; break;
-    case 16: record.CanopyBulkDensity = value; break;
-    case 17: record.CanopyBaseHeight = value; break;
-    case 18: record.CrownFuelLoad = TextLines::RoundHalfEven(value); break;
-    case 19: record.ConiferFoliarMC = value; break;
-    case 20: record.ShrubTransFlameLength = value; break;
-    case 21: record.OpenWindSpeed = value; break;
-    case 22: record.PercentSlope = static_cast<int32_t>(TextLines::RoundHalfEven(value)); break;
-    case 23: record.WindDirFromUphill = static_cast<int32_t>(TextLines::RoundHalfEven(value)); break;
-    default: throw std::out_of_range("ctlIn: field " + std::to_string(field) + " is not stored");
-    }
+    clsInCtl::StoreBox(Record(), UnitOf(run, field), field, BoxText(box), exact[box], Info(field).emptyValue);
     changed[box] = false;
 }
 

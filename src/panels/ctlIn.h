@@ -10,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 
 class QComboBox;
@@ -151,8 +152,7 @@ private:
     bool ValidateField(int field);
     void FillText(int field, const QString& text);
     clsInputStatus::Problem Check(int field) const;
-    double DisplayOf(int field, double native) const;
-    double NativeOf(int field, double display) const;
+    std::string BoxText(int box) const;
     void LeaveBox(int box);
     void OpenWAFWizard(int box);
     void FocusNext(int box);
@@ -174,9 +174,5 @@ private:
     clsFieldUse::Links links;
     bool showingStored = false;
     std::array<bool, BoxCount + 1> changed{};
-    struct Shown {
-        double display;
-        double native;
-    };
-    std::array<std::optional<Shown>, BoxCount + 1> exact{};
+    std::array<std::optional<clsInCtl::Shown>, BoxCount + 1> exact{};
 };

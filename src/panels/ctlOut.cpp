@@ -76,6 +76,11 @@ void ctlOut::SetNumber(QLineEdit* box, double value)
     box->setText(QString::fromStdString(TextLines::ShortestText(value)));
 }
 
+void ctlOut::SetOutput(std::size_t index, double value)
+{
+    SetNumber(boxes.at(index + 1), value);  // after the fire type
+}
+
 QString ctlOut::GetFireType() const { return txtFireType->text(); }
 void ctlOut::SetFireType(const QString& text) { txtFireType->setText(text); }
 double ctlOut::GetCrownFB() const { return Number(txtCrownFB); }

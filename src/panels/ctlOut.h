@@ -18,6 +18,8 @@ public:
     clsOutCtl& Events() { return state; }
     void Init();
 
+    // Output `index` of ScenarioOutputFields: its box shows the value, "N/A" when it is not reachable.
+    void SetOutput(std::size_t index, double value);
     QString GetFireType() const;
     void SetFireType(const QString& text);
     double GetCrownFB() const;

@@ -13,6 +13,7 @@
 #include "runs/ScenarioInput_IO.h"
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/TableCommand.h"
 #include "units/clsGlobalSettings.h"
 #include "units/clsUnits.h"
@@ -161,16 +162,14 @@ public:
                 reason = Batch::InvalidDataReason(ScenarioInput_IO().GetFieldLabel(i), DataLine(values, name));
                 return InputFailed;
             }
-        ScenarioInput_IO::CompleteRecord(record);
-        Batch::ApplyBatchSettings(record, settings);
+        ScenarioCalculation::CompleteRecord(record);
+        ScenarioCalculation::ApplySettings(record, settings);
         if (!batch.ValidateBatchRecord(record, failingKey)) {
             reason = Batch::InvalidDataReason(failingKey, DataLine(values, name));
             return InputFailed;
         }
-        bool success = false;
-        outputs = engine.CalculateTorviOutputs(record, success);
-        if (!success) {
-            reason = Batch::CalculationFailureReason(outputs);
+        if (!ScenarioCalculation::Calculate(engine, record, outputs)) {
+            reason = outputs.FailureText();
             return CalculationFailed;
         }
         return Calculated;
@@ -474,7 +473,7 @@ void WriteScenarios(const std::string& path, const std::vector<py::array_t<doubl
                 throw py::value_error("row " + std::to_string(row) + " holds no valid " + writer.GetFieldLabel(i) +
                                       " value");
         }
-        ScenarioInput_IO::CompleteRecord(record);
+        ScenarioCalculation::CompleteRecord(record);
         const bool written = row == 0 ? writer.SaveFirstScenInp(path, record, names[row])
                                       : writer.SaveNextScenInp(record, names[row]);
         if (!written)

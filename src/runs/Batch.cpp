@@ -8,6 +8,7 @@
 #include "runs/clsBatchJobs.h"
 #include "runs/clsBatchWorker.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioInputFields.h"
 
 #if defined(__linux__)
 #include <sched.h>
@@ -19,8 +20,6 @@
 #include <thread>
 
 namespace {
-
-constexpr int ConiferVegType = 2;
 
 // True when both names lead to one file, so that writing the one would destroy the other.
 bool SameFile(const std::string& a, const std::string& b)
@@ -38,39 +37,22 @@ bool SameFile(const std::string& a, const std::string& b)
 Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
     : gBatchIO(owner.scenIn_IO, userInteraction), gScenOut(owner.units), run(owner), ui(userInteraction)
 {
-    const clsUnits& u = owner.units;
-    // Records hold native values, so they are checked against the native limits whatever unit is
-    // displayed. The shrub transition flame length is held in feet, unit 2 of its descriptor.
-    ranges = {NativeRange("MC01", u.Dead1HrMCInUnits, 1),
-              NativeRange("MC10", u.Dead10HrMCInUnits, 1),
-              NativeRange("MC100", u.Dead100HrMCInUnits, 1),
-              NativeRange("MCLH", u.LiveHerbMCInUnits, 1),
-              NativeRange("MCLW", u.LiveWoodyMCInUnits, 1),
-              NativeRange("ACBD", u.CanopyBDInUnits, 1),
-              NativeRange("CABH", u.CanopyBHInUnits, 1),
-              NativeRange("STFL", u.InitiationInUnits, 2),
-              NativeRange("SLOP", u.PercentSlopeInUnits, 1),
-              NativeRange("OWND", u.OpenWindSpdInUnits, 1),
-              NativeRange("WDIR", u.WindDirFromUphillInUnits, 1),
-              NativeRange("FOMC", u.ConiferFoliarMCInUnits, 1),
-              NativeRange("ACFL", u.CanopyFuelLoadInUnits, 1),
-              NativeRange("WNDRlow", u.WindReductionFactorLowInUnits, 1),
-              NativeRange("ROSMlow", u.MultiplierROSLowInUnits, 1),
-              NativeRange("LADMlow", u.MultiplierLoadDepthLowInUnits, 1),
-              NativeRange("FLIMlow", u.MultiplierIntensityLowInUnits, 1),
-              NativeRange("WNDRhigh", u.WindReductionFactorHiInUnits, 1),
-              NativeRange("ROSMhigh", u.MultiplierROSHiInUnits, 1),
-              NativeRange("LADMhigh", u.MultiplierLoadDepthHiInUnits, 1),
-              NativeRange("FLIMhigh", u.MultiplierIntensityHiInUnits, 1)};
-    for (RangeCheck& check : ranges)
-        check.field = ScenarioInput_IO::FieldIndex(check.key);
+    // Records hold native values, so they are checked against the limits of the record's unit
+    // whatever unit is displayed; the checks run in this order, and the first that fails is named.
+    static constexpr const char* checkOrder[] = {"MC01",    "MC10",    "MC100",    "MCLH",     "MCLW",     "ACBD",
+                                                 "CABH",    "STFL",    "SLOP",     "OWND",     "WDIR",     "FOMC",
+                                                 "ACFL",    "WNDRlow", "ROSMlow",  "LADMlow",  "FLIMlow",  "WNDRhigh",
+                                                 "ROSMhigh", "LADMhigh", "FLIMhigh"};
+    for (const char* key : checkOrder)
+        ranges.push_back(RecordRange(owner.units, ScenarioInputFields::IdOf(key)));
 }
 
-Batch::RangeCheck Batch::NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit)
+Batch::RangeCheck Batch::RecordRange(const clsUnits& units, int field)
 {
-    clsTorviUnit limits = descriptor.CloneObj();
-    limits.SetCurrUnit(unit);
-    return {key, -1, limits.GetMinDataVal(), limits.GetMaxDataVal(), limits.UnitLbl(unit)};
+    const ScenarioInputFields::Field& input = ScenarioInputFields::At(field);
+    clsTorviUnit limits = (units.*input.unit).CloneObj();
+    limits.SetCurrUnit(input.recordUnit);
+    return {input.key, field, limits.GetMinDataVal(), limits.GetMaxDataVal(), limits.UnitLbl(input.recordUnit)};
 }
 
 void Batch::SelectBatchFile(bool forInput)
@@ -127,23 +109,12 @@ void Batch::RunBatch()
 
 Batch::Settings Batch::CurrentSettings()
 {
-    return {run.units.CvtHCrown(2, run.globalHCrown, 1), run.globalSpreadDirection};
+    return run.EngineSettings();
 }
 
 void Batch::ApplyBatchSettings()
 {
-    ApplyBatchSettings(gBatchIO.IData, CurrentSettings());
-}
-
-void Batch::ApplyBatchSettings(clsTorviInputs& record, const Settings& settings)
-{
-    record.Temperature = 0;
-    record.HCrown = settings.hcrown;
-    record.SpreadDirection = settings.spreadDirection;
-    if (record.VegType == ConiferVegType) {
-        record.HighInputs.fuelModelID = 10;
-        record.HighInputs.WindReductionFactor = 0.4;
-    }
+    ScenarioCalculation::ApplySettings(gBatchIO.IData, CurrentSettings());
 }
 
 bool Batch::ValidateBatchRecord(std::string& failingKey) const
@@ -173,11 +144,6 @@ bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& faili
 std::string Batch::InvalidDataReason(const std::string& key, std::string_view dataLine)
 {
     return "contains invalid " + key + " data: " + std::string(dataLine);
-}
-
-std::string Batch::CalculationFailureReason(const clsTorviOutputs& outputs)
-{
-    return "CalculateTorviOutputs Failure[" + std::to_string(outputs.ErrorNumber) + "] " + outputs.ErrorDescription;
 }
 
 std::string Batch::OutputName() const

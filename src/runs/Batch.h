@@ -2,6 +2,7 @@
 
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
+#include "engine/ScenarioCalculation.h"
 
 #include <cstdint>
 #include <functional>
@@ -28,10 +29,7 @@ public:
     };
 
     // What the batch puts into every record besides its file's values (from the run's global settings).
-    struct Settings {
-        double hcrown = 0;  // BTU/lb
-        int16_t spreadDirection = 0;
-    };
+    using Settings = ScenarioCalculation::Settings;
 
     // The output name that stands for standard output: the lines are written as they come.
     static constexpr const char* StandardOutput = "-";
@@ -59,9 +57,8 @@ public:
     // how many (-1 when the input is no file of known size).
     std::function<void(int64_t records, int64_t bytesRead, int64_t bytesTotal)> OnProgress;
 
-    // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
+    // Prepares the record just read: temperature, crown heat content, spread direction.
     void ApplyBatchSettings();
-    static void ApplyBatchSettings(clsTorviInputs& record, const Settings& settings);
     // The settings of the run as the batch applies them.
     Settings CurrentSettings();
     // The range checks against the native-unit limits, of the inputs the scenario uses; on failure
@@ -73,7 +70,6 @@ public:
     // The reason an error line gives after the record number: a field of the record's data line
     // that holds no number or fails its range check; a record the engine refused.
     static std::string InvalidDataReason(const std::string& key, std::string_view dataLine);
-    static std::string CalculationFailureReason(const clsTorviOutputs& outputs);
 
     clsIO gBatchIO;
     ScenarioOutput_IO gScenOut;
@@ -89,7 +85,7 @@ public:
     const std::vector<RangeCheck>& Ranges() const { return ranges; }
 
 private:
-    static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
+    static RangeCheck RecordRange(const clsUnits& units, int field);
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;
     bool RefuseOutput();

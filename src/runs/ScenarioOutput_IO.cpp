@@ -2,6 +2,7 @@
 
 #include "app/TextLines.h"
 #include "runs/ScenarioGrid.h"
+#include "engine/ScenarioOutputFields.h"
 #include "units/clsUnits.h"
 
 #include <array>
@@ -10,23 +11,19 @@
 
 namespace {
 
-constexpr std::array<const char*, ScenarioOutput_IO::FieldCount> Keys{
-    "FTYP", "FTYPlbl", "CRFB", "SPRT",  "HPUA",  "FLIN", "FIS",  "FLML",  "EMFW",
-    "TORI", "CRNI",    "SURI", "FLINI", "FLMLI", "SPRTI", "ACBD", "ASPRT", "OWNDC"};
+// The columns before the outputs: the fire type's number and its word.
+constexpr int FireTypeColumns = 2;
 
-// Decimals of the numeric columns 2..17.
-constexpr std::array<int, ScenarioOutput_IO::FieldCount> Decimals{0, 0, 2, 2, 0, 0, 1, 2, 1, 1, 1, 1, 0, 2, 2, 3, 2, 1};
+const ScenarioOutputFields::Field& OutputOf(int index)
+{
+    return ScenarioOutputFields::All()[static_cast<std::size_t>(index - FireTypeColumns)];
+}
 
 }  // namespace
 
 double ScenarioOutput_IO::FieldValue(const clsTorviOutputs& r, int index)
 {
-    const double values[ScenarioOutput_IO::FieldCount] = {
-        0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
-        r.FireIntensityScale, r.FlameLength, r.EffectiveMidflameWind, r.TorchingIndex, r.CrowningIndex,
-        r.SurfacingIndex, r.CrownFirelineIntensity, r.CrownFlameLength, r.CrownCriticalSurfaceROS,
-        r.CrownCriticalBulkDensity, r.CrownRActive, r.CrownOCessation};
-    return values[index];
+    return index < FireTypeColumns ? 0 : r.*OutputOf(index).value;
 }
 
 std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
@@ -37,34 +34,20 @@ std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
 
 int ScenarioOutput_IO::FieldDecimals(int index)
 {
-    return Decimals[static_cast<std::size_t>(index)];
+    return index < FireTypeColumns ? 0 : OutputOf(index).fileDecimals;
 }
 
 ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
 {
     const int16_t native = clsUnits::InternalUnits();
-    const std::array<std::string, FieldCount> labels{
-        "",
-        "nominal",
-        "fraction",
-        units.ROSOutUnits.UnitLbl(native),
-        units.HPUAOutUnits.UnitLbl(native),
-        units.FIOutUnits.UnitLbl(native),
-        units.FIScaleOutUnits.UnitLbl(native),
-        units.FLenOutUnits.UnitLbl(native),
-        units.EMFWOutUnits.UnitLbl(native),
-        units.TIOutUnits.UnitLbl(native),
-        units.CIOutUnits.UnitLbl(native),
-        units.SIOutUnits.UnitLbl(native),
-        units.CFIOutUnits.UnitLbl(native),
-        units.CFLenOutUnits.UnitLbl(native),
-        units.CROSOutUnits.UnitLbl(native),
-        units.ASCanopyBDOutUnits.UnitLbl(native),
-        units.ASROSOutUnits.UnitLbl(native),
-        units.OCessOutUnits.UnitLbl(native)};
+    unitLabels[0] = "";
+    unitLabels[1] = "nominal";
+    for (int i = FireTypeColumns; i < FieldCount; ++i) {
+        const ScenarioOutputFields::Field& output = OutputOf(i);
+        unitLabels[i] = output.unit ? (units.*output.unit).UnitLbl(native) : "fraction";
+    }
     for (int i = 0; i < FieldCount; ++i) {
-        unitLabels[i] = labels[static_cast<std::size_t>(i)];
-        ScenarioGrid::AppendHeaderColumn(keyHeader, Keys[static_cast<std::size_t>(i)]);
+        ScenarioGrid::AppendHeaderColumn(keyHeader, GetFieldLabel(i));
         ScenarioGrid::AppendHeaderColumn(unitsHeader, unitLabels[i]);
     }
     keyHeader += ScenarioGrid::NameKey + std::string(9, ' ');
@@ -74,7 +57,8 @@ std::string ScenarioOutput_IO::GetFieldLabel(int index)
 {
     if (index < 0 || index >= FieldCount)
         throw std::out_of_range("scenario output column " + std::to_string(index));
-    return Keys[static_cast<std::size_t>(index)];
+    static const char* const fireTypeKeys[FireTypeColumns] = {"FTYP", "FTYPlbl"};
+    return index < FireTypeColumns ? fireTypeKeys[index] : OutputOf(index).fileKey;
 }
 
 bool ScenarioOutput_IO::NotOpen()
@@ -148,7 +132,7 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
         if (clsTorviOutputs::IsNotReachable(value))
             lines += clsTorviOutputs::NotReachableText;
         else
-            TextLines::AppendFixedText(lines, value, Decimals[static_cast<std::size_t>(i)]);
+            TextLines::AppendFixedText(lines, value, FieldDecimals(i));
         ScenarioGrid::PadColumn(lines, column);
     }
     ScenarioGrid::AppendColumn(lines, name);

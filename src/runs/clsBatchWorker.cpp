@@ -2,6 +2,7 @@
 
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsBatchChunk.h"
+#include "engine/ScenarioCalculation.h"
 
 clsBatchWorker::clsBatchWorker(const Batch& owner, const Batch::Settings& batchSettings,
                                std::shared_ptr<clsFuelModels> fuelModels, const clsTorviInputs& start)
@@ -34,16 +35,15 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
             continue;
         }
         read = true;
-        Batch::ApplyBatchSettings(record, settings);
+        ScenarioCalculation::ApplySettings(record, settings);
         if (!batch.ValidateBatchRecord(record, failingKey)) {
             WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(failingKey, text));
             continue;
         }
-        bool success = false;
-        outputs = engine.CalculateTorviOutputs(record, success);
+        const bool success = ScenarioCalculation::Calculate(engine, record, outputs);
         calculated = true;
         if (!success) {
-            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": " + Batch::CalculationFailureReason(outputs));
+            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": " + outputs.FailureText());
             continue;
         }
         ++chunk.datasets;

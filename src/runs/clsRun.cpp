@@ -115,3 +115,8 @@ clsFuelModel* clsRun::getSelectedFM(int32_t number) const
 {
     return number > 0 ? defFM.fmColl->Find(number) : nullptr;
 }
+
+ScenarioCalculation::Settings clsRun::EngineSettings()
+{
+    return {units.CvtHCrown(2, globalHCrown, 1), globalSpreadDirection};
+}
