@@ -49,26 +49,6 @@ namespace {
 
 using Caption = clsInputStatus::Caption;
 
-// The output panel's captions, in the order of the outputs (after the fire type).
-const Caption outputCaptions[ScenarioOutputFields::Count] = {
-    {"CRFB", "Crown Fraction Burned"},
-    {"SPRT", "Spread Rate"},
-    {"HPUA", "Heat per Unit Area"},
-    {"FLIN", "Fireline Intensity"},
-    {"FIS", "Fire intensity scale"},
-    {"FLML", "Flame Length"},
-    {"EMFW", "effective mid-flame windspeed"},
-    {"TORI", "Torching Index: the 20-ft windspeed at which some kind of crowning is possible"},
-    {"CRNI", "Crowning Index: the 20-ft windspeed at which active crown fire is possible"},
-    {"SURI", "Surfacing Index: the 20-ft windspeed at which an active crown fire would drop to the surface"},
-    {"FLINinitiation", "Critical fireline intenstity for crown fire initiation"},
-    {"FLMLinitiation", "Critical Flame Length for crown fire initiation"},
-    {"SPRTinitiation", "Critical spread rate for crown fire initiation (depends on surface fuel characteristics)"},
-    {"ACBDactive", "Critical available bulk density for sustained active crown fire"},
-    {"SPRTactive", "Critical spread rate for sustained active crown fire"},
-    {"OWNDcessation", "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base height"},
-};
-
 // The five moisture fields that the scenario link copies.
 constexpr std::array<int, 5> allMoistures = {11, 12, 13, 14, 15};
 
@@ -329,7 +309,7 @@ QWidget* TorviForm::BuildInputOutputPage()
     unitCell(nullptr);
     for (std::size_t i = 0; i < ScenarioOutputFields::Count; ++i) {
         const ScenarioOutputFields::Field& output = ScenarioOutputFields::All()[i];
-        captionCell(outputCaptions[i]);
+        captionCell(ctlOut::OutputCaption(i));
         unitCell(output.converted ? &(units.*output.unit) : nullptr);
     }
     captions->addStretch();

@@ -8,27 +8,58 @@
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <tuple>
+
+namespace {
+
+// What the panel shows of each output of ScenarioOutputFields, in their order: the property name
+// its box announces its changes under, and the caption of its row.
+struct OutputRow {
+    const char* property;
+    clsInputStatus::Caption caption;
+};
+
+const OutputRow outputRows[ScenarioOutputFields::Count] = {
+    {"CrownFB", {"CRFB", "Crown Fraction Burned"}},
+    {"ROS", {"SPRT", "Spread Rate"}},
+    {"HeatPUA", {"HPUA", "Heat per Unit Area"}},
+    {"FireLineInt", {"FLIN", "Fireline Intensity"}},
+    {"FireIntensScale", {"FIS", "Fire intensity scale"}},
+    {"FlameLen", {"FLML", "Flame Length"}},
+    {"MidFlameWind", {"EMFW", "effective mid-flame windspeed"}},
+    {"IdxTorch", {"TORI", "Torching Index: the 20-ft windspeed at which some kind of crowning is possible"}},
+    {"IdxCrown", {"CRNI", "Crowning Index: the 20-ft windspeed at which active crown fire is possible"}},
+    {"IdxSurface",
+     {"SURI", "Surfacing Index: the 20-ft windspeed at which an active crown fire would drop to the surface"}},
+    {"InitFireLineInt", {"FLINinitiation", "Critical fireline intenstity for crown fire initiation"}},
+    {"InitFlameLen", {"FLMLinitiation", "Critical Flame Length for crown fire initiation"}},
+    {"InitCritSurfROS",
+     {"SPRTinitiation", "Critical spread rate for crown fire initiation (depends on surface fuel characteristics)"}},
+    {"ASCanopyBD", {"ACBDactive", "Critical available bulk density for sustained active crown fire"}},
+    {"ASRactive", {"SPRTactive", "Critical spread rate for sustained active crown fire"}},
+    {"OCess",
+     {"OWNDcessation",
+      "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base height"}},
+};
+
+}  // namespace
+
+const clsInputStatus::Caption& ctlOut::OutputCaption(std::size_t index)
+{
+    return outputRows[index].caption;
+}
 
 ctlOut::ctlOut(QWidget* parent) : QWidget(parent)
 {
     // The boxes in panel order, each announcing its changes under its property name.
     txtFireType = AddBox("FireType");
-    txtCrownFB = AddBox("CrownFB");
-    txtROS = AddBox("ROS");
-    txtHeatPUA = AddBox("HeatPUA");
-    txtFireLineInt = AddBox("FireLineInt");
-    txtFireIntensScale = AddBox("FireIntensScale");
-    txtFlameLen = AddBox("FlameLen");
-    txtMidFlameWind = AddBox("MidFlameWind");
-    txtIdxTorch = AddBox("IdxTorch");
-    txtIdxCrown = AddBox("IdxCrown");
-    txtIdxSurface = AddBox("IdxSurface");
-    txtInitFireLineInt = AddBox("InitFireLineInt");
-    txtInitFlameLen = AddBox("InitFlameLen");
-    txtInitCritSurfROS = AddBox("InitCritSurfROS");
-    txtASCanopyBD = AddBox("ASCanopyBD");
-    txtASRactive = AddBox("ASRactive");
-    txtOCess = AddBox("OCess");
+    for (const OutputRow& row : outputRows)
+        AddBox(row.property);
+    std::tie(txtCrownFB, txtROS, txtHeatPUA, txtFireLineInt, txtFireIntensScale, txtFlameLen, txtMidFlameWind,
+             txtIdxTorch, txtIdxCrown, txtIdxSurface, txtInitFireLineInt, txtInitFlameLen, txtInitCritSurfROS,
+             txtASCanopyBD, txtASRactive, txtOCess) =
+        std::tie(boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6], boxes[7], boxes[8], boxes[9], boxes[10],
+                 boxes[11], boxes[12], boxes[13], boxes[14], boxes[15], boxes[16]);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(PanelMetrics::RowSpacing);

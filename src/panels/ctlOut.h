@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ScenarioOutputFields.h"
+#include "panels/clsInputStatus.h"
 #include "panels/clsOutCtl.h"
 
 #include <QString>
@@ -14,6 +16,9 @@ class ctlOut : public QWidget {
     Q_OBJECT
 public:
     explicit ctlOut(QWidget* parent = nullptr);
+
+    // The caption of output `index` of ScenarioOutputFields in the panel's caption column.
+    static const clsInputStatus::Caption& OutputCaption(std::size_t index);
 
     clsOutCtl& Events() { return state; }
     void Init();
