@@ -19,7 +19,7 @@ struct OutputRow {
     clsInputStatus::Caption caption;
 };
 
-const OutputRow outputRows[ScenarioOutputFields::Count] = {
+const OutputRow outputRows[] = {
     {"CrownFB", {"CRFB", "Crown Fraction Burned"}},
     {"ROS", {"SPRT", "Spread Rate"}},
     {"HeatPUA", {"HPUA", "Heat per Unit Area"}},
@@ -41,6 +41,8 @@ const OutputRow outputRows[ScenarioOutputFields::Count] = {
      {"OWNDcessation",
       "Critical open windspeed to cause active crown fire cessation due to a too-high canopy base height"}},
 };
+
+static_assert(std::size(outputRows) == ScenarioOutputFields::Count, "one row for each output");
 
 }  // namespace
 

@@ -69,6 +69,7 @@ const std::vector<Output>& Outputs()
         {"SPRTactive", &U::ASROSOutList},
         {"OWNDcessation", &U::OCessOutList},
     };
+    static_assert(std::size(views) == ScenarioOutputFields::Count, "one entry for each output");
     static const std::vector<Output> outputs = [] {
         std::vector<Output> list;
         const auto& fields = ScenarioOutputFields::All();
