@@ -7,7 +7,7 @@
 // 100,000 records, to /dev/null for the others. Run from anywhere:
 //   bench_batch --benchmark_repetitions=5 --benchmark_filter='records:100000/'
 // Writing the same file with `bench_batch --write-input FILE` gives the input to time orvane-batch on.
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 #include "runs/Batch.h"
 #include "runs/clsRun.h"
 

@@ -1,7 +1,7 @@
 #include "charts/Fire.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/TextLines.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"

@@ -1,6 +1,6 @@
 #include "engine/FuelModel_IO.h"
 
-#include "app/TextLines.h"
+#include "base/TextLines.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "engine/ScenarioInputFields.h"
 
-#include "app/TextLines.h"
+#include "base/TextLines.h"
 #include "engine/clsFuelModel.h"
 #include "engine/clsTorviInputs.h"
 #include "units/clsUnits.h"

@@ -1,6 +1,6 @@
 #include "engine/clsTorvi.h"
 
-#include "app/TextLines.h"
+#include "base/TextLines.h"
 #include "engine/clsFieldUse.h"
 
 #include <array>

@@ -3,10 +3,10 @@
 // arguments, turns tables into columns and back, and documents every field; this file only moves
 // numbers between NumPy and the core, on several threads without the interpreter lock.
 
-#include "app/CRC.h"
-#include "app/Module1.h"
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/CRC.h"
+#include "runs/Module1.h"
+#include "base/TextLines.h"
+#include "base/clsUserInteraction.h"
 #include "engine/clsTorvi.h"
 #include "runs/Batch.h"
 #include "runs/ScenarioGrid.h"
@@ -14,8 +14,8 @@
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"
-#include "tables/TableCommand.h"
-#include "units/clsGlobalSettings.h"
+#include "cli/TableCommand.h"
+#include "runs/clsGlobalSettings.h"
 #include "units/clsUnits.h"
 
 #include <pybind11/numpy.h>

@@ -1,8 +1,8 @@
 #include "runs/Batch.h"
 
-#include "app/clsUserInteraction.h"
-#include "app/clsUtils.h"
-#include "app/FileDlg.h"
+#include "base/clsUserInteraction.h"
+#include "base/clsUtils.h"
+#include "base/FileDlg.h"
 #include "engine/clsFieldUse.h"
 #include "runs/clsBatchChunk.h"
 #include "runs/clsBatchJobs.h"

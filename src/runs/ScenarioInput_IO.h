@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/clsLineReader.h"
-#include "app/clsSafeOutputFile.h"
+#include "base/clsLineReader.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviInputs.h"
 #include "engine/ScenarioInputFields.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clsSafeOutputFile.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviOutputs.h"
 #include "engine/ScenarioOutputFields.h"
 

@@ -1,12 +1,12 @@
 #include "runs/TorviRun_IO.h"
 
-#include "app/LabelledRecords.h"
-#include "app/TextLines.h"
-#include "app/clsSafeOutputFile.h"
-#include "app/clsUserInteraction.h"
-#include "app/clsUtils.h"
+#include "runs/LabelledRecords.h"
+#include "base/TextLines.h"
+#include "base/clsSafeOutputFile.h"
+#include "base/clsUserInteraction.h"
+#include "base/clsUtils.h"
 #include "runs/clsRun.h"
-#include "units/clsGlobalSettings.h"
+#include "runs/clsGlobalSettings.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "runs/clsRun.h"
 
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 
 #include <limits>
 #include <stdexcept>

@@ -6,7 +6,7 @@
 #include "runs/TorviRun_IO.h"
 #include "runs/clsIO.h"
 #include "engine/ScenarioCalculation.h"
-#include "units/Units_IO.h"
+#include "runs/Units_IO.h"
 #include "units/clsUnits.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 #include "tables/ChartTemplate_IO.h"
 
-#include "app/TextLines.h"
-#include "app/clsLineReader.h"
+#include "base/TextLines.h"
+#include "base/clsLineReader.h"
 
 #include <charconv>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "tables/TableVariables.h"
 
-#include "app/TextLines.h"
+#include "base/TextLines.h"
 #include "engine/ScenarioInputFields.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "tables/Table_IO.h"
 
-#include "app/TextLines.h"
-#include "app/clsSafeOutputFile.h"
+#include "base/TextLines.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviOutputs.h"
 #include "runs/ScenarioInput_IO.h"
 

@@ -1,7 +1,7 @@
 #include "tables/clsPageInputCtl.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/TextLines.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/TableVariables.h"
 #include "tables/clsTableViews.h"

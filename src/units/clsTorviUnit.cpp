@@ -1,7 +1,7 @@
 #include "units/clsTorviUnit.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/TextLines.h"
+#include "base/clsUserInteraction.h"
 
 #include <cmath>
 #include <stdexcept>

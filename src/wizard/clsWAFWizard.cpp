@@ -1,7 +1,7 @@
 #include "wizard/clsWAFWizard.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/TextLines.h"
+#include "base/clsUserInteraction.h"
 #include "engine/clsFuelModel.h"
 #include "runs/clsRun.h"
 

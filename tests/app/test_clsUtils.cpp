@@ -1,4 +1,4 @@
-#include "app/clsUtils.h"
+#include "base/clsUtils.h"
 
 #include "engine/clsFuelModels.h"
 

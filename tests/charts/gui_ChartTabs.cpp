@@ -1,17 +1,17 @@
 // The hazard chart and fire characteristics chart tabs of the main window, driven as the analyst
 // drives them.
 
-#include "app/FileDlg.h"
-#include "app/TorviForm.h"
-#include "charts/FireTab.h"
-#include "charts/HazChartTab.h"
-#include "charts/ctlFireChart.h"
-#include "charts/ctlHazChart.h"
-#include "panels/ctlIn.h"
+#include "base/FileDlg.h"
+#include "window/TorviForm.h"
+#include "window/FireTab.h"
+#include "window/HazChartTab.h"
+#include "window/ctlFireChart.h"
+#include "window/ctlHazChart.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-#include "tables/ctlColOutput.h"
-#include "tables/ctlPageInput.h"
-#include "tables/ctlRowInput.h"
+#include "window/ctlColOutput.h"
+#include "window/ctlPageInput.h"
+#include "window/ctlRowInput.h"
 
 #include "support/MainWindowTestSupport.h"
 #include "support/QtTyping.h"

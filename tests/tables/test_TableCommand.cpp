@@ -1,6 +1,6 @@
 // `orvane-batch --table`, run as a user would run it.
 
-#include "app/TextLines.h"
+#include "base/TextLines.h"
 #include "engine/FuelModel_IO.h"
 #include "engine/clsTorvi.h"
 #include "runs/ScenarioInput_IO.h"
