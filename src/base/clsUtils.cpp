@@ -1,7 +1,5 @@
 #include "base/clsUtils.h"
 
-#include "engine/clsFuelModels.h"
-
 #include <cmath>
 #include <filesystem>
 #include <vector>
@@ -16,21 +14,6 @@ bool clsUtils::PathExists(const std::string& path)
 {
     std::error_code error;
     return !path.empty() && std::filesystem::exists(std::filesystem::symlink_status(path, error));
-}
-
-bool clsUtils::KeyExistsInCollection(const clsFuelModels& collection, const std::string& key)
-{
-    return collection.MemberIsPresent(key);
-}
-
-bool clsUtils::ItemExistInCollection(const clsFuelModels& collection, std::size_t position)
-{
-    return position >= 1 && position <= collection.Count();
-}
-
-bool clsUtils::ItemExistInCollection(const clsFuelModels& collection, const std::string& key)
-{
-    return collection.MemberIsPresent(key);
 }
 
 void clsUtils::SplitPathAndFile(const std::string& path, std::string& folder, std::string& fileName)

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-class clsFuelModels;
 
 // Small helpers every file-handling part of the program uses.
 class clsUtils {
@@ -31,10 +30,6 @@ public:
     static bool FileExists(const std::string& path);
     // True when anything at all is at the path: a file, a folder, a device, a pipe, a dangling link.
     static bool PathExists(const std::string& path);
-    static bool KeyExistsInCollection(const clsFuelModels& collection, const std::string& key);
-    // Positions count from 1.
-    static bool ItemExistInCollection(const clsFuelModels& collection, std::size_t position);
-    static bool ItemExistInCollection(const clsFuelModels& collection, const std::string& key);
 
     // Splits at the last "/" or "\": the folder keeps its final separator ("" for a bare name);
     // the extension is the text after the file name's last "." (the whole name without one).
