@@ -1,6 +1,6 @@
 #include "charts/HazChart.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"

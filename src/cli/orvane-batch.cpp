@@ -2,7 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "runs/Module1.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
 #include "base/clsUtils.h"
 #include "runs/Batch.h"

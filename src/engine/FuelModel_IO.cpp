@@ -1,6 +1,6 @@
 #include "engine/FuelModel_IO.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "engine/ScenarioInputFields.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/clsFuelModel.h"
 #include "engine/clsTorviInputs.h"
 #include "units/clsUnits.h"

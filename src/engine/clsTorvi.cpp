@@ -1,6 +1,6 @@
 #include "engine/clsTorvi.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/clsFieldUse.h"
 
 #include <array>

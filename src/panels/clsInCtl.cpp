@@ -1,6 +1,6 @@
 #include "panels/clsInCtl.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/clsTorviInputs.h"
 #include "engine/ScenarioInputFields.h"
 #include "units/clsTorviUnit.h"

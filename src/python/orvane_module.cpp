@@ -5,7 +5,7 @@
 
 #include "base/CRC.h"
 #include "runs/Module1.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
 #include "engine/clsTorvi.h"
 #include "runs/Batch.h"

@@ -1,6 +1,6 @@
 #include "runs/ScenarioInput_IO.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/ScenarioGrid.h"
 #include "engine/ScenarioCalculation.h"
 #include "engine/ScenarioInputFields.h"

@@ -1,6 +1,6 @@
 #include "runs/ScenarioOutput_IO.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/ScenarioGrid.h"
 #include "engine/ScenarioOutputFields.h"
 #include "units/clsUnits.h"

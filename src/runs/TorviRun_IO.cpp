@@ -1,7 +1,7 @@
 #include "runs/TorviRun_IO.h"
 
 #include "runs/LabelledRecords.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsSafeOutputFile.h"
 #include "base/clsUserInteraction.h"
 #include "base/clsUtils.h"

@@ -1,7 +1,7 @@
 #include "runs/Units_IO.h"
 
 #include "runs/LabelledRecords.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsSafeOutputFile.h"
 #include "runs/clsRun.h"
 

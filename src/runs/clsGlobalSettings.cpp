@@ -1,6 +1,6 @@
 #include "runs/clsGlobalSettings.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/clsRun.h"
 
 #include <cmath>

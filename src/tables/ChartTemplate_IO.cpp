@@ -1,6 +1,6 @@
 #include "tables/ChartTemplate_IO.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsLineReader.h"
 
 #include <charconv>

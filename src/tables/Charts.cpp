@@ -1,6 +1,6 @@
 #include "tables/Charts.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/clsRun.h"
 #include "tables/clsListState.h"
 #include "tables/TableVariables.h"

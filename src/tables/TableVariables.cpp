@@ -1,6 +1,6 @@
 #include "tables/TableVariables.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/ScenarioInputFields.h"
 
 #include <algorithm>

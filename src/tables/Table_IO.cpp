@@ -1,6 +1,6 @@
 #include "tables/Table_IO.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviOutputs.h"
 #include "runs/ScenarioInput_IO.h"

@@ -1,6 +1,6 @@
 #include "tables/Tables.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"

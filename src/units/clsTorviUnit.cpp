@@ -1,6 +1,6 @@
 #include "units/clsTorviUnit.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
 
 #include <cmath>

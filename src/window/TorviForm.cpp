@@ -4,7 +4,7 @@
 #include "base/FileDlg.h"
 #include "base/RecentFiles.h"
 #include "window/RunCommands.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "window/ToolCommands.h"
 #include "window/UnitsCommands.h"
 #include "window/FireTab.h"

@@ -1,6 +1,6 @@
 #include "window/ctlIn.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "window/clsHelpViewer.h"
 #include "window/PanelMetrics.h"
 #include "window/frmFuelModel.h"

@@ -1,6 +1,6 @@
 #include "window/ctlOut.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/clsTorviOutputs.h"
 #include "window/PanelMetrics.h"
 

@@ -1,6 +1,6 @@
 #include "wizard/clsWAFWizard.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
 #include "engine/clsFuelModel.h"
 #include "runs/clsRun.h"

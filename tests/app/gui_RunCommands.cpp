@@ -1,7 +1,7 @@
 #include "base/FileDlg.h"
 #include "base/FileDlgInteraction.h"
 #include "window/RunCommands.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "window/TorviForm.h"
 #include "base/clsLineReader.h"
 #include "window/ctlIn.h"

@@ -1,6 +1,6 @@
 #include "base/FileDlg.h"
 #include "runs/Module1.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "window/TorviForm.h"
 #include "base/clsLineReader.h"
 #include "window/clsSingleInstance.h"

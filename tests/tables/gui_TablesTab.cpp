@@ -1,7 +1,7 @@
 // The output table and output chart tabs of the main window, driven as the analyst drives them.
 
 #include "base/FileDlg.h"
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "window/TorviForm.h"
 #include "engine/clsTorvi.h"
 #include "window/ctlIn.h"

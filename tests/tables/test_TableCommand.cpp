@@ -1,6 +1,6 @@
 // `orvane-batch --table`, run as a user would run it.
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/FuelModel_IO.h"
 #include "engine/clsTorvi.h"
 #include "runs/ScenarioInput_IO.h"

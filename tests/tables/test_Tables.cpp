@@ -2,7 +2,7 @@
 
 #include "TablesTestSupport.h"
 
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"

@@ -1,4 +1,4 @@
-#include "base/TextLines.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
