@@ -7,7 +7,7 @@
 #include <cmath>
 #include <limits>
 
-namespace TextLines {
+namespace NumberText {
 
 static bool IsBlank(char c)
 {
@@ -307,4 +307,4 @@ std::string DisplayText(double value, int minDecimals)
     return ShortestText(value);
 }
 
-}  // namespace TextLines
+}  // namespace NumberText

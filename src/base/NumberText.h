@@ -7,7 +7,7 @@
 
 // Line and number handling shared by every file reader (which read their lines through
 // clsLineReader); numbers are read without regard to the process locale.
-namespace TextLines {
+namespace NumberText {
 
 // Each run of spaces and tabs becomes one space; leading and trailing blanks are removed.
 std::string NormaliseBlanks(std::string_view text);
@@ -50,4 +50,4 @@ double RoundToDecimals(double value, int decimals);
 // with one decimal); the shortest text when no rounding of up to 15 decimals comes that close.
 std::string DisplayText(double value, int minDecimals);
 
-}  // namespace TextLines
+}  // namespace NumberText

@@ -92,7 +92,7 @@ std::string WindText(const FirePoint& point)
     switch (point.wind) {
     case FirePoint::Wind::AboveTorching: return "TI2";
     case FirePoint::Wind::AboveCrowning: return "CI2";
-    default: return TextLines::ShortestText(TextLines::RoundToDecimals(point.windSpeed, 2));
+    default: return NumberText::ShortestText(NumberText::RoundToDecimals(point.windSpeed, 2));
     }
 }
 
@@ -254,7 +254,7 @@ bool Fire::ComputePoints(int scenario)
         FirePoint point{kind, speed, {}};
         if (!ScenarioCalculation::Calculate(engine, copy, point.outputs)) {
             failureNote = "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
-                          TextLines::ShortestText(TextLines::RoundToDecimals(speed, 3)) + " " + windUnitLabel +
+                          NumberText::ShortestText(NumberText::RoundToDecimals(speed, 3)) + " " + windUnitLabel +
                           ": " + point.outputs.FailureText();
             points.clear();
             return false;

@@ -161,7 +161,7 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
     surfaceAlone.VegType = SimpleSurfaceFire;
 
     const int16_t decimals = selection.rowPrecision;
-    double step = TextLines::RoundToDecimals(selection.rangeStep, decimals);
+    double step = NumberText::RoundToDecimals(selection.rangeStep, decimals);
     if (!(step > 0))
         return;
     if (selection.rangeMax < selection.rangeMin)
@@ -170,7 +170,7 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
     const TableVariables::Variable* page = selection.PageVariable();
     IndexWind p1;
     IndexWind p2;
-    double v = TextLines::RoundToDecimals(selection.rangeMin, decimals);
+    double v = NumberText::RoundToDecimals(selection.rangeMin, decimals);
     while (TableVariables::InRange(v, selection.rangeMin, selection.rangeMax, decimals)) {
         const double regularMph = wind.Cvt(1, v, selection.rowUnit);
         if (rows.size() == 1 && rows.front().scenarioComputed)
@@ -186,7 +186,7 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
             p2.pending = false;
         } else {
             row.windMph = regularMph;
-            row.x = TextLines::RoundToDecimals(v, decimals);
+            row.x = NumberText::RoundToDecimals(v, decimals);
             v += step;
         }
         if (row.wind != HazRow::Wind::Regular)
@@ -234,7 +234,7 @@ void HazChart::Draw(const TableSelection& selection)
         if (row.wind != HazRow::Wind::Regular)
             continue;
         drawing.rowValues.push_back(row.x);
-        drawing.pointLabels.push_back(TextLines::ShortestText(row.x));
+        drawing.pointLabels.push_back(NumberText::ShortestText(row.x));
     }
     drawing.descending = selection.rangeMax < selection.rangeMin;
     drawing.header = Header(vegType);
@@ -265,7 +265,7 @@ std::string HazChart::FailureNote(const TableSelection& selection, int scenario)
             continue;
         const clsTorviOutputs& failed = row.scenarioComputed ? row.surface : row.scenario;
         return "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
-               TextLines::ShortestText(TextLines::RoundToDecimals(row.x, 3)) + " " + selection.rowUnitLabel +
+               NumberText::ShortestText(NumberText::RoundToDecimals(row.x, 3)) + " " + selection.rowUnitLabel +
                (row.scenarioComputed ? " (as a surface fire)" : "") + ": " + failed.FailureText();
     }
     return "";

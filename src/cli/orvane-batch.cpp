@@ -178,7 +178,7 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
             options.version = true;
         } else if (arg == "--jobs") {
             int32_t jobs = 0;
-            if (!hasValue || !TextLines::ParseInt32(argv[i + 1], jobs) || jobs < 1 || jobs > MaxJobs ||
+            if (!hasValue || !NumberText::ParseInt32(argv[i + 1], jobs) || jobs < 1 || jobs > MaxJobs ||
                 std::string_view(argv[i + 1]).find_first_not_of("0123456789") != std::string_view::npos)
                 return fail("--jobs needs a whole number of threads from 1 to " + std::to_string(MaxJobs));
             options.jobs = jobs;
@@ -188,14 +188,14 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
                 return fail("--fuel-models needs a file name");
             options.fuelModelFiles.push_back(argv[++i]);
         } else if (arg == "--hcrown") {
-            if (!hasValue || !TextLines::ParseDouble(argv[i + 1], options.hcrown) ||
+            if (!hasValue || !NumberText::ParseDouble(argv[i + 1], options.hcrown) ||
                 !clsGlobalSettings::HCrownInRange(options.hcrown))
-                return fail("--hcrown needs a heat content from " + TextLines::FixedText(clsGlobalSettings::MinHCrown, 0) +
-                            " to " + TextLines::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
+                return fail("--hcrown needs a heat content from " + NumberText::FixedText(clsGlobalSettings::MinHCrown, 0) +
+                            " to " + NumberText::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
             ++i;
         } else if (arg == "--spread-direction") {
             int32_t degrees = 0;
-            if (!hasValue || !TextLines::ParseInt32(argv[i + 1], degrees) || degrees < -180 || degrees > 180)
+            if (!hasValue || !NumberText::ParseInt32(argv[i + 1], degrees) || degrees < -180 || degrees > 180)
                 return fail("--spread-direction needs whole degrees from -180 to 180");
             options.spreadDirection = static_cast<int16_t>(degrees);
             ++i;

@@ -109,13 +109,13 @@ bool StoreFileValue(clsTorviInputs& record, int id, double value)
         return false;
     const Ref target = field.locate(record);
     if (target.whole) {
-        const double rounded = TextLines::RoundHalfEven(value);
+        const double rounded = NumberText::RoundHalfEven(value);
         if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
             return false;
         *target.whole = static_cast<int32_t>(rounded);
         return true;
     }
-    *target.real = field.kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
+    *target.real = field.kind == Kind::Moisture ? NumberText::RoundHalfEven(value) : value;
     return true;
 }
 
@@ -124,9 +124,9 @@ void StoreTypedValue(clsTorviInputs& record, int id, double value)
     const Field& field = At(id);
     const Ref target = field.locate(record);
     if (target.whole)
-        *target.whole = static_cast<int32_t>(TextLines::RoundHalfEven(value));
+        *target.whole = static_cast<int32_t>(NumberText::RoundHalfEven(value));
     else
-        *target.real = field.typedWhole ? TextLines::RoundHalfEven(value) : value;
+        *target.real = field.typedWhole ? NumberText::RoundHalfEven(value) : value;
 }
 
 double ToRecord(int id, clsTorviUnit& descriptor, int16_t unit, double value)

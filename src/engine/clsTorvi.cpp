@@ -108,11 +108,6 @@ Direction WholeDegrees(int degrees)
     return degrees >= -Turn && degrees <= Turn ? table[degrees + Turn] : DirectionOf(degrees);
 }
 
-std::string NumberText(double value)
-{
-    return TextLines::ShortestText(value);
-}
-
 // The surface spread rate (m/min) at which the low fire reaches the critical intensity I0 (kW/m).
 Real CriticalInitiationROS(Real initiation, const clsTorviOutputSet& L)
 {
@@ -187,29 +182,29 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result) const
     const clsFieldUse use(in.VegType, FuelModels->Find(in.LowInputs.fuelModelID),
                           FuelModels->Find(in.HighInputs.fuelModelID));
     if (use.Used(16) && !(in.CanopyBulkDensity >= 0))
-        return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText(in.CanopyBulkDensity));
+        return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText::ShortestText(in.CanopyBulkDensity));
     if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
         return Reject(result, 2003, "Invalid Slope: " + std::to_string(in.PercentSlope));
     if (!(in.OpenWindSpeed >= 0))
-        return Reject(result, 2004, "Invalid Open Wind Speed: " + NumberText(in.OpenWindSpeed));
+        return Reject(result, 2004, "Invalid Open Wind Speed: " + NumberText::ShortestText(in.OpenWindSpeed));
     if (!(in.WindDirFromUphill >= 0 && in.WindDirFromUphill <= 360))
         return Reject(result, 2005, "Invalid Wind Direction From Uphill: " + std::to_string(in.WindDirFromUphill));
     if (!(in.Initiation >= 0 || in.Initiation == -1))
-        return Reject(result, 2006, "Invalid Initiation: " + NumberText(in.Initiation));
+        return Reject(result, 2006, "Invalid Initiation: " + NumberText::ShortestText(in.Initiation));
     if (!(in.Temperature >= -40 && in.Temperature <= 150))
         return Reject(result, 2007, "Invalid Temperature: " + std::to_string(in.Temperature));
     if (!(in.DeadHerbMC >= 0))
-        return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText(in.DeadHerbMC));
+        return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText::ShortestText(in.DeadHerbMC));
     if (!(in.Dead1HrMC >= 0))
-        return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText(in.Dead1HrMC));
+        return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText::ShortestText(in.Dead1HrMC));
     if (use.Used(12) && !(in.Dead10HrMC >= 0))
-        return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText(in.Dead10HrMC));
+        return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText::ShortestText(in.Dead10HrMC));
     if (use.Used(13) && !(in.Dead100HrMC >= 0))
-        return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText(in.Dead100HrMC));
+        return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText::ShortestText(in.Dead100HrMC));
     if (use.Used(15) && !(in.LiveWoodyMC >= 0))
-        return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText(in.LiveWoodyMC));
+        return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText::ShortestText(in.LiveWoodyMC));
     if (use.Used(14) && !(in.LiveHerbMC >= 0))
-        return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText(in.LiveHerbMC));
+        return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText::ShortestText(in.LiveHerbMC));
     return true;
 }
 
@@ -225,13 +220,13 @@ bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& re
         return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
                                 " is missing from the Fuel Models collection.");
     if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
-        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText(set.WindReductionFactor));
+        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText::ShortestText(set.WindReductionFactor));
     if (!(set.MultiplierROS > 0))
-        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText(set.MultiplierROS));
+        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText::ShortestText(set.MultiplierROS));
     if (!(set.MultiplierLoadDepth > 0))
-        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText(set.MultiplierLoadDepth));
+        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText::ShortestText(set.MultiplierLoadDepth));
     if (!(set.MultiplierIntensity > 0))
-        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText(set.MultiplierIntensity));
+        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText::ShortestText(set.MultiplierIntensity));
     return true;
 }
 

@@ -85,9 +85,9 @@ double clsInCtl::BoxValue(int field, std::string_view text, const std::optional<
     double value = emptyValue;
     if (shown)
         value = shown->display;
-    else if (!TextLines::ParseDouble(text, value))
+    else if (!NumberText::ParseDouble(text, value))
         value = emptyValue;
-    return ScenarioInputFields::At(field).typedWhole ? TextLines::RoundHalfEven(value) : value;
+    return ScenarioInputFields::At(field).typedWhole ? NumberText::RoundHalfEven(value) : value;
 }
 
 clsInputStatus::Problem clsInCtl::CheckBox(const clsTorviUnit& unit, std::string_view text,
@@ -97,7 +97,7 @@ clsInputStatus::Problem clsInCtl::CheckBox(const clsTorviUnit& unit, std::string
     double value = 0;
     if (text.empty())
         return Problem::Empty;
-    if (!TextLines::ParseDouble(text, value))
+    if (!NumberText::ParseDouble(text, value))
         return Problem::NotANumber;
     if (shown)
         value = shown->display;

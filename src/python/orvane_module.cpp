@@ -253,8 +253,8 @@ void StoreRow(ResultColumns::Targets& t, std::size_t row, Status status, const c
 void CheckSettings(double hcrown, int spreadDirection)
 {
     if (!clsGlobalSettings::HCrownInRange(hcrown))  // NaN included
-        throw py::value_error("hcrown needs a heat content from " + TextLines::FixedText(clsGlobalSettings::MinHCrown, 0) +
-                              " to " + TextLines::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
+        throw py::value_error("hcrown needs a heat content from " + NumberText::FixedText(clsGlobalSettings::MinHCrown, 0) +
+                              " to " + NumberText::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
     if (spreadDirection < clsGlobalSettings::MinSpreadDirection || spreadDirection > clsGlobalSettings::MaxSpreadDirection)
         throw py::value_error("spread_direction needs whole degrees from -180 to 180");
 }

@@ -16,7 +16,7 @@ bool StoreToken(std::string_view token, clsTorviInputs& record, int index)
 {
     const std::string_view text = token == "N/A" ? std::string_view("-1") : token;
     double value = 0;
-    return TextLines::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
+    return NumberText::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
 }
 
 }  // namespace
@@ -136,7 +136,7 @@ bool ScenarioInput_IO::ReadDataLine(std::string_view dataLine, int64_t lineNumbe
                                     std::string& name)
 {
     invalidKey.clear();
-    TextLines::SplitBlanks(dataLine, tokens);
+    NumberText::SplitBlanks(dataLine, tokens);
     if (tokens.size() < FieldCount) {
         SetError("Wrong number of values in line number " + std::to_string(lineNumber), false);
         return false;
@@ -205,7 +205,7 @@ void ScenarioInput_IO::AppendDataLine(std::string& text, const std::array<double
                                       std::string_view name)
 {
     for (const double value : values)  // whole numbers have at most 10 digits: decimal integers
-        ScenarioGrid::AppendColumn(text, TextLines::GeneralText(value, 15));
+        ScenarioGrid::AppendColumn(text, NumberText::GeneralText(value, 15));
     ScenarioGrid::AppendColumn(text, name);
 }
 

@@ -132,7 +132,7 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
         if (clsTorviOutputs::IsNotReachable(value))
             lines += clsTorviOutputs::NotReachableText;
         else
-            TextLines::AppendFixedText(lines, value, FieldDecimals(i));
+            NumberText::AppendFixedText(lines, value, FieldDecimals(i));
         ScenarioGrid::PadColumn(lines, column);
     }
     ScenarioGrid::AppendColumn(lines, name);

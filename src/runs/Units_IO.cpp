@@ -56,7 +56,7 @@ const std::array<Record, 15> Records = {{
 bool ParseUnit(const std::string& text, const clsTorviUnit& descriptor, int16_t& unit)
 {
     double value = 0;
-    if (!TextLines::ParseDouble(text, value) || value != std::floor(value) || value < 1 ||
+    if (!NumberText::ParseDouble(text, value) || value != std::floor(value) || value < 1 ||
         value > descriptor.UnitSize())
         return false;
     unit = static_cast<int16_t>(value);

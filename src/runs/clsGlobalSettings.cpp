@@ -16,7 +16,7 @@ void clsGlobalSettings::Show()
 {
     // With a source unit the conversion neither selects a unit nor marks the catalogue changed.
     const double shown = run.units.CvtHCrown(unit, nativeHCrown, 1);
-    shownText = TextLines::FixedText(shown, run.units.globalHCrownUnits.GetPrecision());
+    shownText = NumberText::FixedText(shown, run.units.globalHCrownUnits.GetPrecision());
 }
 
 std::string clsGlobalSettings::SpreadDirText() const
@@ -29,7 +29,7 @@ std::string clsGlobalSettings::HCrownRangeText() const
     // Rounded inwards, so that every whole number of the range shown is accepted.
     const double low = std::ceil(run.units.CvtHCrown(unit, MinHCrown, 1));
     const double high = std::floor(run.units.CvtHCrown(unit, MaxHCrown, 1));
-    return "[" + TextLines::FixedText(low, 0) + "-" + TextLines::FixedText(high, 0) + "]";
+    return "[" + NumberText::FixedText(low, 0) + "-" + NumberText::FixedText(high, 0) + "]";
 }
 
 bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
@@ -39,7 +39,7 @@ bool clsGlobalSettings::NativeOf(const std::string& text, double& native)
         return true;
     }
     double typed = 0;
-    if (!TextLines::ParseDouble(text, typed))
+    if (!NumberText::ParseDouble(text, typed))
         return false;
     // A number too large to convert is refused like any value out of range.
     try {
@@ -62,7 +62,7 @@ bool clsGlobalSettings::Accept(const std::string& hcrownText, const std::string&
     double native = 0;
     hcrownValid = NativeOf(hcrownText, native) && HCrownInRange(native);
     int32_t direction = 0;
-    spreadDirValid = TextLines::ParseInt32(spreadDirText, direction) && direction >= MinSpreadDirection &&
+    spreadDirValid = NumberText::ParseInt32(spreadDirText, direction) && direction >= MinSpreadDirection &&
                      direction <= MaxSpreadDirection;
     if (!hcrownValid || !spreadDirValid)
         return false;

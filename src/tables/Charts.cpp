@@ -32,7 +32,7 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
         return chart;
     chart.x = tables.RowValues();
     for (double x : chart.x)
-        chart.pointLabels.push_back(TextLines::ShortestText(x));
+        chart.pointLabels.push_back(NumberText::ShortestText(x));
     for (int i = 1; i <= 4; ++i) {
         if (!tables.ColumnComputed(i))
             continue;

@@ -152,22 +152,22 @@ double OutputValue(const Output& output, clsUnits& catalogue, int16_t unit, cons
 
 bool InRange(double v, double first, double last, int16_t decimals)
 {
-    const double a = TextLines::RoundToDecimals(first, decimals);
-    const double b = TextLines::RoundToDecimals(last, decimals);
-    const double value = TextLines::RoundToDecimals(v, decimals);
+    const double a = NumberText::RoundToDecimals(first, decimals);
+    const double b = NumberText::RoundToDecimals(last, decimals);
+    const double value = NumberText::RoundToDecimals(v, decimals);
     return std::min(a, b) <= value && value <= std::max(a, b);
 }
 
 std::vector<double> RowValues(double first, double last, double step, int16_t decimals)
 {
-    double increment = TextLines::RoundToDecimals(step, decimals);
+    double increment = NumberText::RoundToDecimals(step, decimals);
     if (!(increment > 0))
         return {};
     if (last < first)
         increment = -increment;
     std::vector<double> rows;
-    for (double v = TextLines::RoundToDecimals(first, decimals); InRange(v, first, last, decimals); v += increment)
-        rows.push_back(TextLines::RoundToDecimals(v, decimals));
+    for (double v = NumberText::RoundToDecimals(first, decimals); InRange(v, first, last, decimals); v += increment)
+        rows.push_back(NumberText::RoundToDecimals(v, decimals));
     return rows;
 }
 

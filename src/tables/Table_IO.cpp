@@ -31,7 +31,7 @@ std::vector<std::string> Table_IO::TableLines(const TableFile& table) const
         for (std::size_t i = 0; i < values.size(); ++i)
             if (row.values[i])
                 values[i] = clsTorviOutputs::IsNotReachable(*row.values[i]) ? clsTorviOutputs::NotReachableText
-                                                                           : TextLines::ShortestText(*row.values[i]);
+                                                                           : NumberText::ShortestText(*row.values[i]);
         lines.push_back(Join(row.input, values));
     }
     lines.emplace_back();
@@ -47,7 +47,7 @@ std::vector<std::string> Table_IO::TableLines(const TableFile& table) const
         std::array<std::string, 4> values;
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (asCalculated[i])
-                values[i] = TextLines::ShortestText(ScenarioInput_IO::FieldValue(*asCalculated[i], field));
+                values[i] = NumberText::ShortestText(ScenarioInput_IO::FieldValue(*asCalculated[i], field));
         }
         lines.push_back(Join(scenarioFields.GetFieldLabel(field), values));
     }

@@ -215,7 +215,7 @@ double Tables::CellValue(const TableSelection& selection, int row, int scenario)
 
 std::string Tables::InputCellText(double rowValue)
 {
-    return TextLines::ShortestText(TextLines::RoundToDecimals(rowValue, 3));
+    return NumberText::ShortestText(NumberText::RoundToDecimals(rowValue, 3));
 }
 
 std::string Tables::CellText(double value, const TableSelection& selection, const NumberFormat& format)
@@ -227,7 +227,7 @@ std::string Tables::CellText(double value, const TableSelection& selection, cons
 
 std::string Tables::FormattedText(double value, int decimals, const NumberFormat& format)
 {
-    const std::string fixed = TextLines::FixedText(value, decimals);
+    const std::string fixed = NumberText::FixedText(value, decimals);
     const std::size_t digits = fixed[0] == '-' ? 1 : 0;
     const std::size_t point = std::min(fixed.find('.'), fixed.size());
     std::string text = fixed.substr(0, digits);

@@ -581,7 +581,7 @@ void TorviForm::ShowOutputs(int scenario)
             if (decimals < 0)
                 decimals = member.GetPrecision();
         }
-        panel.SetOutput(i, TextLines::RoundToDecimals(value, decimals));
+        panel.SetOutput(i, NumberText::RoundToDecimals(value, decimals));
     }
     if (run.io(scenario).IData.VegType == clsTorviInputs::Surface) {
         panel.SetIdxTorchNA();

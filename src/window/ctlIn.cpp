@@ -412,7 +412,7 @@ void ctlIn::LinkSizeClassMoistures()
 
 void ctlIn::FillField(int field, double value)
 {
-    FillText(field, QString::fromStdString(TextLines::ShortestText(value)));
+    FillText(field, QString::fromStdString(NumberText::ShortestText(value)));
 }
 
 void ctlIn::EmptyFilledField(int field)
@@ -488,7 +488,7 @@ std::string ctlIn::BoxText(int box) const
 void ctlIn::SetField(int field, double value)
 {
     const int box = fld2Idx(field);
-    txtInp[box]->setText(QString::fromStdString(TextLines::ShortestText(value)));
+    txtInp[box]->setText(QString::fromStdString(NumberText::ShortestText(value)));
     exact[box].reset();
 }
 
@@ -507,7 +507,7 @@ void ctlIn::ShowNative(int field, double native)
     // Rounded as the analyst reads it; until the box is edited, the exact value is what is checked
     // and stored.
     showingStored = true;
-    txtInp[box]->setText(QString::fromStdString(TextLines::DisplayText(display, UnitOf(run, field).GetPrecision())));
+    txtInp[box]->setText(QString::fromStdString(NumberText::DisplayText(display, UnitOf(run, field).GetPrecision())));
     showingStored = false;
     exact[box] = clsInCtl::Shown{display, native};
     changed[box] = false;
@@ -517,7 +517,7 @@ void ctlIn::RedisplayNative(int field, double native)
 {
     const int box = fld2Idx(field);
     double shown = 0;
-    if (changed[box] || !TextLines::ParseDouble(txtInp[box]->text().trimmed().toStdString(), shown))
+    if (changed[box] || !NumberText::ParseDouble(txtInp[box]->text().trimmed().toStdString(), shown))
         return;
     ShowNative(field, native);
 }

@@ -95,7 +95,7 @@ double ctlOut::Number(const QLineEdit* box)
     double value = 0;
     if (box->text() == clsTorviOutputs::NotReachableText)
         return clsTorviOutputs::NotReachable;
-    if (!TextLines::ParseDouble(box->text().toStdString(), value))
+    if (!NumberText::ParseDouble(box->text().toStdString(), value))
         throw std::invalid_argument("ctlOut: " + box->objectName().toStdString() + " holds no number");
     return value;
 }
@@ -106,7 +106,7 @@ void ctlOut::SetNumber(QLineEdit* box, double value)
         box->setText(clsTorviOutputs::NotReachableText);
         return;
     }
-    box->setText(QString::fromStdString(TextLines::ShortestText(value)));
+    box->setText(QString::fromStdString(NumberText::ShortestText(value)));
 }
 
 void ctlOut::SetOutput(std::size_t index, double value)

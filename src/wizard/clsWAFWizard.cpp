@@ -105,7 +105,7 @@ clsWizardWindow::Page clsWAFWizard::PageContent() const
         content.options = {"For exposed fuels, wind adjustment factor is a function of surface fuel model. The fuel "
                            "model currently selected for this scenario is " +
                            modelCode + ", with a corresponding wind adjustment factor of " +
-                           TextLines::ShortestText(factor) + ". Click <OK> to accept this value."};
+                           NumberText::ShortestText(factor) + ". Click <OK> to accept this value."};
         break;
     case PartialPage:
         content.text = PartialText;
@@ -207,7 +207,7 @@ bool clsWAFWizard::PrepareExposedPage()
                        model->fuelModelCode + ": its fuel bed depth is not greater than 0.");
         return BackToExposurePage();
     }
-    factor = TextLines::RoundToDecimals(*exposed, 2);
+    factor = NumberText::RoundToDecimals(*exposed, 2);
     modelCode = model->fuelModelCode;
     return true;
 }

@@ -119,13 +119,13 @@ std::vector<std::string> DataValues(const std::string& file)
     std::string line;
     while (in.ReadLine(line) == clsLineReader::Result::Line)
         if (!line.empty() && line[0] != '#')
-            return TextLines::SplitBlanks(line);
+            return NumberText::SplitBlanks(line);
     return {};
 }
 
 std::string RoundedText(double value, int decimals)
 {
-    return TextLines::ShortestText(TextLines::RoundToDecimals(value, decimals));
+    return NumberText::ShortestText(NumberText::RoundToDecimals(value, decimals));
 }
 
 }  // namespace

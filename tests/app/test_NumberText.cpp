@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-TEST(TextLines, BlanksAreNormalised)
+TEST(NumberText, BlanksAreNormalised)
 {
-    EXPECT_EQ(TextLines::NormaliseBlanks(" \t a \t\t b  c\t "), "a b c");
-    EXPECT_EQ(TextLines::SplitBlanks("\ta  b\t c "), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(NumberText::NormaliseBlanks(" \t a \t\t b  c\t "), "a b c");
+    EXPECT_EQ(NumberText::SplitBlanks("\ta  b\t c "), (std::vector<std::string>{"a", "b", "c"}));
 }
 
-TEST(TextLines, NumbersMustBeWhole)
+TEST(NumberText, NumbersMustBeWhole)
 {
     struct Case {
         const char* text;
@@ -33,7 +33,7 @@ TEST(TextLines, NumbersMustBeWhole)
                           Case{".", false, 0}, Case{"-", false, 0}, Case{"1e+-2", false, 0}, Case{"0x10", false, 0},
                           Case{"1.", true, 1}, Case{"e5", false, 0}}) {
         double value = -99;
-        EXPECT_EQ(TextLines::ParseDouble(c.text, value), c.ok) << c.text;
+        EXPECT_EQ(NumberText::ParseDouble(c.text, value), c.ok) << c.text;
         if (c.ok)
             EXPECT_EQ(value, c.value) << c.text;
         else
@@ -41,25 +41,25 @@ TEST(TextLines, NumbersMustBeWhole)
     }
 }
 
-TEST(TextLines, EveryNumberOurWritersWriteReadsBack)
+TEST(NumberText, EveryNumberOurWritersWriteReadsBack)
 {
     for (double value : {1e15, 1e20, -2.5e300, 1.7976931348623157e308, 5e-324, 1.5e-7, 0.1 + 0.2, 123456789012345678.0,
                          1e14, 99999999999999.9, -0.0}) {
         double read = 0;
-        const std::string shortest = TextLines::ShortestText(value);
-        ASSERT_TRUE(TextLines::ParseDouble(shortest, read)) << shortest;
+        const std::string shortest = NumberText::ShortestText(value);
+        ASSERT_TRUE(NumberText::ParseDouble(shortest, read)) << shortest;
         EXPECT_EQ(read, value) << shortest;
         // The scenario file's 15 significant digits: reading the text and writing it again gives it back.
-        const std::string general = TextLines::GeneralText(value, 15);
-        ASSERT_TRUE(TextLines::ParseDouble(general, read)) << general;
-        EXPECT_EQ(TextLines::GeneralText(read, 15), general);
-        const std::string fixed = TextLines::FixedText(value, 2);
-        ASSERT_TRUE(TextLines::ParseDouble(fixed, read)) << fixed;
-        EXPECT_EQ(TextLines::FixedText(read, 2), fixed);
+        const std::string general = NumberText::GeneralText(value, 15);
+        ASSERT_TRUE(NumberText::ParseDouble(general, read)) << general;
+        EXPECT_EQ(NumberText::GeneralText(read, 15), general);
+        const std::string fixed = NumberText::FixedText(value, 2);
+        ASSERT_TRUE(NumberText::ParseDouble(fixed, read)) << fixed;
+        EXPECT_EQ(NumberText::FixedText(read, 2), fixed);
     }
 }
 
-TEST(TextLines, WholeNumbersRoundHalfToEven)
+TEST(NumberText, WholeNumbersRoundHalfToEven)
 {
     struct Case {
         const char* text;
@@ -69,27 +69,27 @@ TEST(TextLines, WholeNumbersRoundHalfToEven)
     for (const Case& c : {Case{"10", true, 10}, Case{"2.5", true, 2}, Case{"3.5", true, 4}, Case{"-2.5", true, -2},
                           Case{"2.51", true, 3}, Case{"4294967296", false, 0}, Case{"x", false, 0}}) {
         int32_t value = -99;
-        EXPECT_EQ(TextLines::ParseInt32(c.text, value), c.ok) << c.text;
+        EXPECT_EQ(NumberText::ParseInt32(c.text, value), c.ok) << c.text;
         EXPECT_EQ(value, c.ok ? c.value : -99) << c.text;
     }
 }
 
-TEST(TextLines, ShortestText)
+TEST(NumberText, ShortestText)
 {
-    EXPECT_EQ(TextLines::ShortestText(0.05), "0.05");
-    EXPECT_EQ(TextLines::ShortestText(3), "3");
-    EXPECT_EQ(TextLines::ShortestText(-0.5), "-0.5");
-    EXPECT_EQ(TextLines::ShortestText(1e-5), "1E-05");
-    EXPECT_EQ(TextLines::ShortestText(1.5e20), "1.5E+20");
-    EXPECT_EQ(TextLines::ShortestText(100000), "100000");
-    EXPECT_EQ(TextLines::ShortestText(0.0001), "0.0001");
-    EXPECT_EQ(TextLines::ShortestText(123.456), "123.456");
-    EXPECT_EQ(TextLines::ShortestText(0), "0");
-    EXPECT_EQ(TextLines::ShortestText(1e15), "1E+15");
+    EXPECT_EQ(NumberText::ShortestText(0.05), "0.05");
+    EXPECT_EQ(NumberText::ShortestText(3), "3");
+    EXPECT_EQ(NumberText::ShortestText(-0.5), "-0.5");
+    EXPECT_EQ(NumberText::ShortestText(1e-5), "1E-05");
+    EXPECT_EQ(NumberText::ShortestText(1.5e20), "1.5E+20");
+    EXPECT_EQ(NumberText::ShortestText(100000), "100000");
+    EXPECT_EQ(NumberText::ShortestText(0.0001), "0.0001");
+    EXPECT_EQ(NumberText::ShortestText(123.456), "123.456");
+    EXPECT_EQ(NumberText::ShortestText(0), "0");
+    EXPECT_EQ(NumberText::ShortestText(1e15), "1E+15");
 }
 
 // Expected texts worked by tests/app/display_text_cases.py.
-TEST(TextLines, ConvertedValuesShowTheFewestDecimalsWithinATenthOfAPercent)
+TEST(NumberText, ConvertedValuesShowTheFewestDecimalsWithinATenthOfAPercent)
 {
     const struct {
         double value;
@@ -99,17 +99,17 @@ TEST(TextLines, ConvertedValuesShowTheFewestDecimalsWithinATenthOfAPercent)
                  {20 * 1.609344, 1, "32.2"},  {0.15 * 0.062427885, 3, "0.00936"}, {0.15, 1, "0.15"},        {-6 * 0.3048, 1, "-1.83"},
                  {2, 2, "2"},                 {0, 1, "0"},              {0.00012346, 2, "0.0001235"}};
     for (const auto& c : cases)
-        EXPECT_EQ(TextLines::DisplayText(c.value, c.decimals), c.text) << c.value;
+        EXPECT_EQ(NumberText::DisplayText(c.value, c.decimals), c.text) << c.value;
 }
 
-TEST(TextLines, FixedDecimals)
+TEST(NumberText, FixedDecimals)
 {
-    EXPECT_EQ(TextLines::FixedText(3.1, 2), "3.10");
-    EXPECT_EQ(TextLines::FixedText(0.125, 2), "0.12");  // exactly halfway in binary: to even
-    EXPECT_EQ(TextLines::FixedText(2.675, 2), "2.67");  // 2.675 is 2.67499999... as a double
-    EXPECT_EQ(TextLines::ShortestText(TextLines::RoundToDecimals(-0.04, 1)), "0");
-    EXPECT_EQ(TextLines::RoundToDecimals(3.104, 2), 3.1);
-    EXPECT_EQ(TextLines::RoundToDecimals(1234.5678, 0), 1235);
+    EXPECT_EQ(NumberText::FixedText(3.1, 2), "3.10");
+    EXPECT_EQ(NumberText::FixedText(0.125, 2), "0.12");  // exactly halfway in binary: to even
+    EXPECT_EQ(NumberText::FixedText(2.675, 2), "2.67");  // 2.675 is 2.67499999... as a double
+    EXPECT_EQ(NumberText::ShortestText(NumberText::RoundToDecimals(-0.04, 1)), "0");
+    EXPECT_EQ(NumberText::RoundToDecimals(3.104, 2), 3.1);
+    EXPECT_EQ(NumberText::RoundToDecimals(1234.5678, 0), 1235);
 }
 
 namespace {
@@ -138,7 +138,7 @@ std::string LibraryFixed(double value, int decimals)
 // The numbers of a file are read in one pass where a double operation is exact enough; the value is
 // the correctly rounded one in every case, at the edges of that shortcut (19 and 20 digits, 2^53,
 // powers of ten up to 1e22 and beyond) and in a large number of generated texts.
-TEST(TextLines, NumbersReadAsTheLibraryReadsThem)
+TEST(NumberText, NumbersReadAsTheLibraryReadsThem)
 {
     std::vector<std::string> texts = {"9007199254740992",  "9007199254740993", "9007199254740995",
                                       "1234567890123456789", "12345678901234567891", "0.1", "-0", "-0.0e5",
@@ -164,7 +164,7 @@ TEST(TextLines, NumbersReadAsTheLibraryReadsThem)
         double expected = -99;
         double value = -99;
         const bool valid = LibraryDouble(text, expected);
-        ASSERT_EQ(TextLines::ParseDouble(text, value), valid) << text;
+        ASSERT_EQ(NumberText::ParseDouble(text, value), valid) << text;
         if (valid) {
             ASSERT_EQ(std::bit_cast<uint64_t>(value), std::bit_cast<uint64_t>(expected)) << text;
         }
@@ -174,7 +174,7 @@ TEST(TextLines, NumbersReadAsTheLibraryReadsThem)
 // Fixed decimals are written straight from the scaled value unless it lies near a tie; the text is
 // the library's in every case: exact ties in binary, values just beside them, large and tiny
 // values, negative values that round to zero, and a large number of generated values.
-TEST(TextLines, FixedDecimalsAsTheLibraryWritesThem)
+TEST(NumberText, FixedDecimalsAsTheLibraryWritesThem)
 {
     std::vector<double> values = {0.125, 0.375, 2.5, 3.5, -2.5, 1.005, 2.675, 0.0005, 0.0015, -0.004, -0.0,
                                   2147483647.4, 2147483648.6, 1e15 + 0.5, 4503599627370497.0, 1e300, -1e-300,
@@ -199,6 +199,6 @@ TEST(TextLines, FixedDecimalsAsTheLibraryWritesThem)
         }
     for (const double value : values)
         for (int decimals = 0; decimals <= 3; ++decimals)
-            ASSERT_EQ(TextLines::FixedText(value, decimals), LibraryFixed(value, decimals))
+            ASSERT_EQ(NumberText::FixedText(value, decimals), LibraryFixed(value, decimals))
                 << std::hexfloat << value << " " << decimals;
 }

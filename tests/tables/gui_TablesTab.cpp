@@ -109,7 +109,7 @@ private slots:
         bool success = false;
         const double spread = engine.CalculateTorviOutputs(record, success).RateOfSpread;
         QVERIFY(success);
-        QCOMPARE(Column(3)[6].toStdString(), TextLines::FixedText(spread, 1));
+        QCOMPARE(Column(3)[6].toStdString(), NumberText::FixedText(spread, 1));
     }
 
     // Over the 1-hour moisture from 0 to 60 every row is a result: the crowning index is a number
