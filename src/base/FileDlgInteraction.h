@@ -9,7 +9,7 @@ class FileDlg;
 // choice, whoever asks. Everything else goes to the interaction it wraps.
 class FileDlgInteraction : public clsUserInteraction {
 public:
-    FileDlgInteraction(clsUserInteraction& inner, FileDlg& fileDlg) : inner(inner), fileDlg(fileDlg) {}
+    FileDlgInteraction(clsUserInteraction& wrapped, FileDlg& dialog) : inner(wrapped), fileDlg(dialog) {}
 
     void ShowMessage(const std::string& text) override { inner.ShowMessage(text); }
     bool AskYesNo(const std::string& text, const std::string& title = "") override

@@ -49,7 +49,7 @@ public:
 // Progress shown for as long as the scope lasts, however the work ends.
 class clsProgressScope {
 public:
-    clsProgressScope(clsUserInteraction& ui, const std::string& title) : ui(ui) { ui.BeginProgress(title); }
+    clsProgressScope(clsUserInteraction& shownTo, const std::string& title) : ui(shownTo) { ui.BeginProgress(title); }
     ~clsProgressScope() { ui.EndProgress(); }
     clsProgressScope(const clsProgressScope&) = delete;
     clsProgressScope& operator=(const clsProgressScope&) = delete;

@@ -18,13 +18,14 @@ bool IsMoisture(int field)
 
 }  // namespace
 
-clsFieldUse::clsFieldUse(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high, const Links& links)
-    : vegType(vegType), low(low), high(high), links(links)
+clsFieldUse::clsFieldUse(int32_t type, const clsFuelModel* lowModel, const clsFuelModel* highModel,
+                         const Links& moistureLinks)
+    : vegType(type), low(lowModel), high(highModel), links(moistureLinks)
 {
 }
 
-clsFieldUse::clsFieldUse(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high)
-    : clsFieldUse(vegType, low, high, Links())
+clsFieldUse::clsFieldUse(int32_t type, const clsFuelModel* lowModel, const clsFuelModel* highModel)
+    : clsFieldUse(type, lowModel, highModel, Links())
 {
 }
 

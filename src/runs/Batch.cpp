@@ -290,7 +290,7 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
         const int64_t done = result.datasets + result.errors;
         if (OnProgress)
             OnProgress(done, reader.BytesRead(), bytesTotal);
-        if (!ui.ShowProgress(done, bytesTotal > 0 ? static_cast<double>(reader.BytesRead()) / bytesTotal : -1))
+        if (!ui.ShowProgress(done, bytesTotal > 0 ? static_cast<double>(reader.BytesRead()) / static_cast<double>(bytesTotal) : -1))
             return Outcome::Cancelled;
         spare.push_back(std::move(chunk));
     }

@@ -43,8 +43,8 @@ ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
     unitLabels[0] = "";
     unitLabels[1] = "nominal";
     for (int i = FireTypeColumns; i < FieldCount; ++i) {
-        const ScenarioOutputFields::Field& output = OutputOf(i);
-        unitLabels[i] = output.unit ? (units.*output.unit).UnitLbl(native) : "fraction";
+        const ScenarioOutputFields::Field& column = OutputOf(i);
+        unitLabels[i] = column.unit ? (units.*column.unit).UnitLbl(native) : "fraction";
     }
     for (int i = 0; i < FieldCount; ++i) {
         ScenarioGrid::AppendHeaderColumn(keyHeader, GetFieldLabel(i));

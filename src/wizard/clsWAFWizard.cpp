@@ -43,9 +43,9 @@ int16_t NextPage(int page, int option)
 
 }  // namespace
 
-clsWAFWizard::clsWAFWizard(clsWizardWindow& window, PanelOf panelOf, const clsRun& run, clsUserInteraction& ui,
-                           std::string programDir)
-    : window(window), panelOf(std::move(panelOf)), run(run), ui(ui), programDir(std::move(programDir))
+clsWAFWizard::clsWAFWizard(clsWizardWindow& wizardWindow, PanelOf panels, const clsRun& owner,
+                           clsUserInteraction& userInteraction, std::string folder)
+    : window(wizardWindow), panelOf(std::move(panels)), run(owner), ui(userInteraction), programDir(std::move(folder))
 {
     selections.fill(-1);
 }
@@ -62,11 +62,11 @@ std::optional<double> clsWAFWizard::ExposedFactor(double fuelBedDepthFeet)
     return 1.36 * (std::log(1.36 / 0.13) - 1) / std::log((20 + 0.36 * depth) / (0.13 * depth));
 }
 
-bool clsWAFWizard::DisplayWizard(int16_t fieldId, int16_t scenario)
+bool clsWAFWizard::DisplayWizard(int16_t field, int16_t scenarioNumber)
 {
     finished = false;
-    this->fieldId = fieldId;
-    this->scenario = scenario;
+    fieldId = field;
+    scenario = scenarioNumber;
     window.Init_Client([this] { WAF_OK_CallBk(); }, [this] { WAF_Cancel_CallBk(); }, [this] { WAF_Back_CallBk(); });
     window.SetCaption("Wind Adjustment Wizard");
     window.SetFrameCaption(IsLow() ? "Wind Reduction Factor (Low)" : "Wind Reduction Factor (High)");
