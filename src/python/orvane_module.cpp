@@ -159,13 +159,13 @@ public:
         clsTorviInputs record;
         for (int i = 0; i < InputCount; ++i)
             if (!ScenarioInput_IO::StoreFieldValue(record, i, values[static_cast<std::size_t>(i)])) {
-                reason = Batch::InvalidDataReason(ScenarioInput_IO().GetFieldLabel(i), DataLine(values, name));
+                reason = clsRecordChecks::InvalidDataReason(ScenarioInput_IO().GetFieldLabel(i), DataLine(values, name));
                 return InputFailed;
             }
         ScenarioCalculation::CompleteRecord(record);
         ScenarioCalculation::ApplySettings(record, settings);
         if (!batch.ValidateBatchRecord(record, failingKey)) {
-            reason = Batch::InvalidDataReason(failingKey, DataLine(values, name));
+            reason = clsRecordChecks::InvalidDataReason(failingKey, DataLine(values, name));
             return InputFailed;
         }
         if (!ScenarioCalculation::Calculate(engine, record, outputs)) {
@@ -411,7 +411,7 @@ py::dict Fields()
     for (int i = 0; i < InputCount; ++i)
         inputs.append(ScenarioInput_IO().GetFieldLabel(i));
     py::dict limits;
-    for (const Batch::RangeCheck& check : batch.Ranges())
+    for (const clsRecordChecks::RangeCheck& check : batch.Checks().Ranges())
         limits[py::str(check.key)] = py::make_tuple(check.min, check.max, check.unit);
     py::list outputs;
     for (int i = 0; i < OutputCount; ++i)

@@ -3,12 +3,10 @@
 #include "base/clsUserInteraction.h"
 #include "base/clsUtils.h"
 #include "base/FileDlg.h"
-#include "engine/clsFieldUse.h"
 #include "runs/clsBatchChunk.h"
 #include "runs/clsBatchJobs.h"
 #include "runs/clsBatchWorker.h"
 #include "runs/clsRun.h"
-#include "engine/ScenarioInputFields.h"
 
 #if defined(__linux__)
 #include <sched.h>
@@ -35,24 +33,12 @@ bool SameFile(const std::string& a, const std::string& b)
 }  // namespace
 
 Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
-    : gBatchIO(owner.scenIn_IO, userInteraction), gScenOut(owner.units), run(owner), ui(userInteraction)
+    : gBatchIO(owner.scenIn_IO, userInteraction),
+      gScenOut(owner.units),
+      checks(owner.units, [&owner](int32_t number) { return owner.getSelectedFM(number); }),
+      run(owner),
+      ui(userInteraction)
 {
-    // Records hold native values, so they are checked against the limits of the record's unit
-    // whatever unit is displayed; the checks run in this order, and the first that fails is named.
-    static constexpr const char* checkOrder[] = {"MC01",    "MC10",    "MC100",    "MCLH",     "MCLW",     "ACBD",
-                                                 "CABH",    "STFL",    "SLOP",     "OWND",     "WDIR",     "FOMC",
-                                                 "ACFL",    "WNDRlow", "ROSMlow",  "LADMlow",  "FLIMlow",  "WNDRhigh",
-                                                 "ROSMhigh", "LADMhigh", "FLIMhigh"};
-    for (const char* key : checkOrder)
-        ranges.push_back(RecordRange(owner.units, ScenarioInputFields::IdOf(key)));
-}
-
-Batch::RangeCheck Batch::RecordRange(const clsUnits& units, int field)
-{
-    const ScenarioInputFields::Field& input = ScenarioInputFields::At(field);
-    clsTorviUnit limits = (units.*input.unit).CloneObj();
-    limits.SetCurrUnit(input.recordUnit);
-    return {input.key, field, limits.GetMinDataVal(), limits.GetMaxDataVal(), limits.UnitLbl(input.recordUnit)};
 }
 
 void Batch::SelectBatchFile(bool forInput)
@@ -124,26 +110,7 @@ bool Batch::ValidateBatchRecord(std::string& failingKey) const
 
 bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const
 {
-    failingKey.clear();
-    // Only the inputs the scenario uses are checked, by the rule that enables the input panel's
-    // boxes: a scenario saved from the window passes whatever its unused boxes held.
-    const clsFieldUse use(record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
-                          run.getSelectedFM(record.HighInputs.fuelModelID));
-    for (const RangeCheck& check : ranges) {
-        if (!use.Used(check.field))
-            continue;
-        const double value = ScenarioInput_IO::FieldValue(record, check.field);
-        if (value < check.min || value > check.max) {
-            failingKey = check.key;
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string Batch::InvalidDataReason(const std::string& key, std::string_view dataLine)
-{
-    return "contains invalid " + key + " data: " + std::string(dataLine);
+    return checks.Validate(record, failingKey);
 }
 
 std::string Batch::OutputName() const
@@ -235,7 +202,7 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
     const Settings settings = CurrentSettings();
     std::vector<std::unique_ptr<clsBatchWorker>> workers;
     for (int i = 0; i < std::max(jobs, 1); ++i)
-        workers.push_back(std::make_unique<clsBatchWorker>(*this, settings, run.torvi.FuelModels, gBatchIO.IData));
+        workers.push_back(std::make_unique<clsBatchWorker>(checks, settings, run.torvi.FuelModels, gBatchIO.IData));
     clsBatchJobs work(std::move(workers));
     // Two chunks a worker: one being worked on, one waiting, while the lines of others are written.
     const int64_t inFlight = 2 * std::max(jobs, 1);

@@ -2,6 +2,7 @@
 
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
+#include "runs/clsRecordChecks.h"
 #include "engine/ScenarioCalculation.h"
 
 #include <cstdint>
@@ -61,31 +62,16 @@ public:
     void ApplyBatchSettings();
     // The settings of the run as the batch applies them.
     Settings CurrentSettings();
-    // The range checks against the native-unit limits, of the inputs the scenario uses; on failure
-    // the key of the first failing field. The record form reads nothing that changes during a
-    // batch, so that workers on several threads may call it at once.
+    // The range checks of clsRecordChecks, of the batch's record or another.
     bool ValidateBatchRecord(std::string& failingKey) const;
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
-
-    // The reason an error line gives after the record number: a field of the record's data line
-    // that holds no number or fails its range check; a record the engine refused.
-    static std::string InvalidDataReason(const std::string& key, std::string_view dataLine);
 
     clsIO gBatchIO;
     ScenarioOutput_IO gScenOut;
 
-    struct RangeCheck {
-        std::string key;
-        int field;  // index in the scenario input file, which is the input's field id
-        double min;
-        double max;
-        std::string unit;  // the label of the native unit the limits are in
-    };
-    // The range checks, in the order they are made.
-    const std::vector<RangeCheck>& Ranges() const { return ranges; }
+    const clsRecordChecks& Checks() const { return checks; }
 
 private:
-    static RangeCheck RecordRange(const clsUnits& units, int field);
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;
     bool RefuseOutput();
@@ -97,7 +83,7 @@ private:
     Result InputFailed();
     Result Cancelled(const Result& done);
 
+    clsRecordChecks checks;
     clsRun& run;
     clsUserInteraction& ui;
-    std::vector<RangeCheck> ranges;
 };

@@ -4,9 +4,9 @@
 #include "runs/clsBatchChunk.h"
 #include "engine/ScenarioCalculation.h"
 
-clsBatchWorker::clsBatchWorker(const Batch& owner, const Batch::Settings& batchSettings,
+clsBatchWorker::clsBatchWorker(const clsRecordChecks& recordChecks, const ScenarioCalculation::Settings& batchSettings,
                                std::shared_ptr<clsFuelModels> fuelModels, const clsTorviInputs& start)
-    : batch(owner), settings(batchSettings), record(start)
+    : checks(recordChecks), settings(batchSettings), record(start)
 {
     engine.FuelModels = std::move(fuelModels);
 }
@@ -31,13 +31,13 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
                 chunk.malformedLine = i;
                 break;
             }
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(reader.invalidKey, text));
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + clsRecordChecks::InvalidDataReason(reader.invalidKey, text));
             continue;
         }
         read = true;
         ScenarioCalculation::ApplySettings(record, settings);
-        if (!batch.ValidateBatchRecord(record, failingKey)) {
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(failingKey, text));
+        if (!checks.Validate(record, failingKey)) {
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + clsRecordChecks::InvalidDataReason(failingKey, text));
             continue;
         }
         const bool success = ScenarioCalculation::Calculate(engine, record, outputs);
