@@ -18,6 +18,13 @@ constexpr double ChainsPerHourPerMetrePerMinute = 2.9826;
 constexpr double FeetPerMinutePerMilePerHour = 88;
 constexpr double KilojoulesPerSquareMetrePerBtuPerSquareFoot = 11.349;
 constexpr double KilowattsPerMetrePerBtuPerFootPerSecond = 3.459;
+// The same conversion to one more digit, as the crown fire initiation criteria take it.
+constexpr double KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation = 3.4591;
+constexpr double MetresPerMinutePerFootPerSecond = 18.2881;
+constexpr double PoundsPerSquareFootPerTonPerAcre = 0.045914;
+// Rothermel (1991): a conifer crown fire spreads 3.34 times as fast as fuel model 10 burning with
+// a wind reduction factor of 0.4.
+constexpr double ConiferCrownSpreadMultiplier = 3.34;
 
 Real Square(Real x)
 {
@@ -108,10 +115,12 @@ Direction WholeDegrees(int degrees)
     return degrees >= -Turn && degrees <= Turn ? table[degrees + Turn] : DirectionOf(degrees);
 }
 
-// The surface spread rate (m/min) at which the low fire reaches the critical intensity I0 (kW/m).
+// Van Wagner (1977): the surface spread rate (m/min) at which the low fire reaches the critical
+// intensity I0 (kW/m), R0 = I0 / HPA.
 Real CriticalInitiationROS(Real initiation, const clsTorviOutputSet& L)
 {
-    return ((initiation / 3.4591) / L.HPA) * 18.2881;
+    return ((initiation / KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation) / L.HPA) *
+           MetresPerMinutePerFootPerSecond;
 }
 
 bool Reject(clsTorviOutputs& result, int32_t number, std::string text)
@@ -253,7 +262,9 @@ clsTorviOutputs clsTorvi::Calculate()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Surface fire of one fuel model
+// Surface fire of one fuel model: Rothermel (1972), the spread rate from the reaction intensity,
+// the propagating flux ratio and the heat sink, with the wind factor limited to the wind that
+// Albini (1976) sets at 0.9 times the reaction intensity.
 
 std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInputSet& set)
 {
@@ -306,9 +317,9 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
                           fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
     Real ros0 = reactionIntensity * p.xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
-    // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
+    // The conifer crown fire spreads faster than its surrogate surface model.
     if (set.LowOrHigh == 1 && s.VegType == clsTorviInputs::Conifer)
-        ros0 = ros0 * 3.34;
+        ros0 = ros0 * ConiferCrownSpreadMultiplier;
 
     // The bed's power terms are worked out where the calculation first needs them, so that a
     // failure among them comes after any failure of the steps before.
@@ -505,6 +516,9 @@ Real clsTorvi::NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind)
 // ---------------------------------------------------------------------------------------------
 // Crown fire
 
+// Van Wagner (1977): the critical surface intensity for crown fire initiation,
+// I0 = (0.010 CBH (460 + 25.9 FMC))^1.5 kW/m for a conifer canopy; for a shrub canopy the intensity
+// whose Byram flame length is the transition flame length.
 void clsTorvi::ResolveInitiation()
 {
     clsTorviInputs& s = *scenario;
@@ -541,11 +555,11 @@ void clsTorvi::ResolveCanopyHPA()
     if (s.VegType != clsTorviInputs::Conifer)
         return;
     if (s.HPAHighConifer == -1) {
-        canopyHPA = Real(s.CrownFuelLoad) * 0.045914 * s.HCrown;
+        canopyHPA = Real(s.CrownFuelLoad) * PoundsPerSquareFootPerTonPerAcre * s.HCrown;
         return;
     }
     s.HCrown = 7745;
-    s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * 0.045914)).Value();
+    s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * PoundsPerSquareFootPerTonPerAcre)).Value();
 }
 
 // A surface fire that does not spread has spread outputs of 0, but no wind brings it to a threshold
@@ -695,11 +709,13 @@ Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, 
     return fraction;
 }
 
+// Byram (1959): the flame length of a surface fire of fireline intensity I (kW/m), 0.0775 I^0.46 m.
 Real clsTorvi::ByramFlameLength(Real intensity)
 {
     return Real(0.0775) * Real::Pow(intensity, 0.46) * FeetPerMetre;
 }
 
+// Thomas (1963): the flame length of a crown fire, 0.2 I^(2/3) ft for I in BTU/ft/s.
 Real clsTorvi::ThomasFlameLength(Real intensity)
 {
     return Real(0.2) * Real::Pow(intensity / KilowattsPerMetrePerBtuPerFootPerSecond, Real(2) / 3);
@@ -708,10 +724,11 @@ Real clsTorvi::ThomasFlameLength(Real intensity)
 // ---------------------------------------------------------------------------------------------
 // Hazard indices
 
-// The open wind at which the low model's fire reaches the critical intensity for initiation.
+// The open wind at which the low model's fire reaches the critical intensity for initiation
+// (Van Wagner 1977), through the inverse of the surface fire's wind factor.
 Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 {
-    Real phiE = (initiation / 3.4591) * 60 * L.BulkDensity * L.EQig /
+    Real phiE = (initiation / KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation) * 60 * L.BulkDensity * L.EQig /
                     (Real(L.pfr) * L.HPA * L.ReactionIntensity * scenario->LowInputs.MultiplierROS) -
                 1;
     phiE = Larger(phiE, 0);
@@ -723,7 +740,7 @@ Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 // The wind and slope factor at which the crown model spreads at the given rate (m/min).
 Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const
 {
-    const Real crownMultiplier = scenario->VegType == clsTorviInputs::Conifer ? 3.34 : 1;
+    const Real crownMultiplier = scenario->VegType == clsTorviInputs::Conifer ? ConiferCrownSpreadMultiplier : 1;
     return spreadRate * FeetPerMetre * Hs.BulkDensity * Hs.EQig /
                (Real(Hs.pfr) * Hs.ReactionIntensity * scenario->HighInputs.MultiplierROS * crownMultiplier) -
            1;
