@@ -577,62 +577,100 @@ clsTorviOutputs clsTorvi::SurfaceDoesNotSpread()
 
 clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& high)
 {
-    const clsTorviInputs& s = *scenario;
-    const bool crownFire = s.VegType != clsTorviInputs::Surface;
-
-    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
-    const Real lowPacking = lowPackingTerm;
-    const Real torchingIndex = TorchingIndex(L, lowPacking);
-    // Critical spread rates (m/min) for active crown fire and for initiation, crown fraction burned.
-    Real activeROS = 0, initiationROS = 0, crownFraction = 0;
-    Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
-    if (crownFire)
-        activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
     // A high model too wet to spread is a crown fire of zero spread rate: the limit of the formulas
     // below as its spread rate goes to 0, without dividing by any of its terms. No wind makes it
     // active, so the crown fraction burned is 0 and the active crown thresholds do not exist.
     const bool highSpreads = high.has_value();
     clsTorviOutputSet noSpread;
     clsTorviOutputSet& Hs = highSpreads ? *high : noSpread;
-    if (crownFire && !highSpreads) {
-        initiationROS = CriticalInitiationROS(initiation, L);
-    } else if (crownFire) {
-        const Real highPacking = highPackingTerm;
-        crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
-        initiationROS = CriticalInitiationROS(initiation, L);
-        const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
-        cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
-        surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
-        crownFraction = CrownFractionBurned(L, lowPacking, Hs, crowningIndex, initiationROS, activeROS);
-    }
+    const CrownCriteria criteria = CrownSpreadCriteria(L, Hs, highSpreads);
+    const Real crownFraction = criteria.crownFraction;
 
     clsTorviOutputs R;
+    R.FireType = FireTypeOf(L, Hs, highSpreads, criteria);
+    R.TransitionFunction = crownFraction.Value();
+    const Real ros = CombinedSpread(R, L, Hs, crownFraction);
+    const Real hpa = CombinedHeat(R, L, Hs, crownFraction);
+    const Real intensity = CombinedIntensity(R, L, Hs, hpa, ros);
+    CombinedFlameLength(R, L, Hs, intensity, crownFraction);
+    R.EffectiveMidflameWind =
+        ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
+    CrownThresholds(R, Hs, criteria, highSpreads);
+    return R;
+}
+
+// Van Wagner (1977): a crown fire is active above the spread rate 3.0 / CBD (m/min, CBD in
+// kg/m³) and begins where the surface fire reaches the critical intensity; the crown fire spreads
+// as Rothermel's (1991) crown model, and the winds at which it reaches the criteria are the indices.
+clsTorvi::CrownCriteria clsTorvi::CrownSpreadCriteria(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                                      bool highSpreads) const
+{
+    const clsTorviInputs& s = *scenario;
+    const bool crownFire = s.VegType != clsTorviInputs::Surface;
+    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
+    const Real lowPacking = lowPackingTerm;
+    CrownCriteria c;
+    c.torchingIndex = TorchingIndex(L, lowPacking);
+    if (crownFire)
+        c.activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
+    if (crownFire && !highSpreads) {
+        c.initiationROS = CriticalInitiationROS(initiation, L);
+    } else if (crownFire) {
+        const Real highPacking = highPackingTerm;
+        c.crowningIndex = CrownModelWind(CrownModelPhiE(c.activeROS, Hs), Hs, highPacking);
+        c.initiationROS = CriticalInitiationROS(initiation, L);
+        const Real cessationPhiE = CrownModelPhiE(c.initiationROS, Hs);
+        c.cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
+        c.surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : c.cessationWind, c.crowningIndex);
+        c.crownFraction = CrownFractionBurned(L, lowPacking, Hs, c.crowningIndex, c.initiationROS, c.activeROS);
+    }
+    return c;
+}
+
+// 1 surface, 2 passive (torching), 3 conditional (an active crown fire that cannot begin), 4 active.
+int32_t clsTorvi::FireTypeOf(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, bool highSpreads,
+                             const CrownCriteria& criteria)
+{
     // Torching without a crown fire that can follow: passive, even with no crown fraction burned.
     if (!highSpreads)
-        R.FireType = Real(L.ROS) > initiationROS ? 2 : 1;
-    else if (Real(L.ROS) <= initiationROS && Real(Hs.ROS) > activeROS)
-        R.FireType = 3;
-    else if (crownFraction == 0)
-        R.FireType = 1;
-    else if (crownFraction == 1)
-        R.FireType = 4;
-    else
-        R.FireType = 2;
-    R.TransitionFunction = crownFraction.Value();
+        return Real(L.ROS) > criteria.initiationROS ? 2 : 1;
+    if (Real(L.ROS) <= criteria.initiationROS && Real(Hs.ROS) > criteria.activeROS)
+        return 3;
+    if (criteria.crownFraction == 0)
+        return 1;
+    if (criteria.crownFraction == 1)
+        return 4;
+    return 2;
+}
 
+Real clsTorvi::CombinedSpread(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                        Real crownFraction)
+{
     const Real ros = (Real(Hs.ROS) - L.ROS) * crownFraction + L.ROS;
     R.RateOfSpread = (ros * ChainsPerHourPerMetrePerMinute).Value();
     R.Low.RateOfSpread = (Real(L.ROS) * ChainsPerHourPerMetrePerMinute).Value();
     R.High.RateOfSpread = (Real(Hs.ROS) * ChainsPerHourPerMetrePerMinute).Value();
+    return ros;
+}
 
-    if (s.VegType == clsTorviInputs::Conifer)
+// A conifer crown fire burns the canopy's own heat per unit area.
+Real clsTorvi::CombinedHeat(clsTorviOutputs& R, const clsTorviOutputSet& L, clsTorviOutputSet& Hs,
+                                      Real crownFraction) const
+{
+    if (scenario->VegType == clsTorviInputs::Conifer)
         Hs.HPA = canopyHPA.Value();
     const Real hpa = Real(Hs.HPA) * crownFraction + L.HPA;
     R.HeatPerUnitArea = hpa.Value();
     R.Low.HeatPerUnitArea = L.HPA;
     R.High.HeatPerUnitArea = Hs.HPA;
+    return hpa;
+}
 
-    // Byram's fireline intensity, kW/m.
+// Byram's (1959) fireline intensity, kW/m, of the combined fire and of each of its two fires; the
+// fire intensity scale is its decimal logarithm.
+Real clsTorvi::CombinedIntensity(clsTorviOutputs& R, clsTorviOutputSet& L, clsTorviOutputSet& Hs, Real hpa,
+                                           Real ros)
+{
     const Real intensity = hpa * KilojoulesPerSquareMetrePerBtuPerSquareFoot * ros / 60;
     R.FirelineIntensity = (intensity / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
     L.FirelineIntensity = (Real(L.HPA) * KilojoulesPerSquareMetrePerBtuPerSquareFoot * L.ROS / 60).Value();
@@ -644,12 +682,19 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     if (scale < 0)
         scale = 0;
     R.FireIntensityScale = scale.Value();
+    return intensity;
+}
 
+// A conifer crown fire's flame is Thomas's (1963), weighed with the surface fire's Byram flame by
+// the crown fraction burned; a shrub canopy's flames are Byram's.
+void clsTorvi::CombinedFlameLength(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                   Real intensity, Real crownFraction) const
+{
     const Real lowFlameLength = ByramFlameLength(L.FirelineIntensity);
     R.Low.FlameLength = lowFlameLength.Value();
     // Without a crown fire the fire's intensity is the surface fire's: the same power again.
     const Real byram = intensity == Real(L.FirelineIntensity) ? lowFlameLength : ByramFlameLength(intensity);
-    if (s.VegType == clsTorviInputs::Conifer) {
+    if (scenario->VegType == clsTorviInputs::Conifer) {
         const Real thomas = ThomasFlameLength(intensity);
         R.High.FlameLength = thomas.Value();
         R.FlameLength = ((thomas - byram) * crownFraction + byram).Value();
@@ -657,31 +702,31 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         R.High.FlameLength = ByramFlameLength(Hs.FirelineIntensity).Value();
         R.FlameLength = byram.Value();
     }
-    R.EffectiveMidflameWind =
-        ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
+}
 
-    R.TorchingIndex = torchingIndex.Value();
-    R.CrowningIndex = crowningIndex.Value();
-    R.SurfacingIndex = surfacingIndex.Value();
-    if (crownFire) {
-        R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
-        R.CrownFlameLength = ByramFlameLength(initiation).Value();
-        R.CrownCriticalSurfaceROS = (initiationROS * ChainsPerHourPerMetrePerMinute).Value();
-        R.CrownRActive = (activeROS * ChainsPerHourPerMetrePerMinute).Value();
-        if (highSpreads) {
-            R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
-            R.CrownOCessation = cessationWind.Value();
-        } else {
-            R.CrowningIndex = R.SurfacingIndex = clsTorviOutputs::NotReachable;
-            R.CrownCriticalBulkDensity = R.CrownOCessation = clsTorviOutputs::NotReachable;
-        }
-        // Without a canopy bulk density the critical active spread rate is a placeholder that no
-        // crown spread rate reaches: it keeps the fire passive, but nothing derived from it exists.
-        if (s.CanopyBulkDensity == 0)
-            R.CrownRActive = R.CrowningIndex = R.SurfacingIndex = R.CrownOCessation =
-                clsTorviOutputs::NotReachable;
+void clsTorvi::CrownThresholds(clsTorviOutputs& R, const clsTorviOutputSet& Hs, const CrownCriteria& criteria,
+                               bool highSpreads) const
+{
+    R.TorchingIndex = criteria.torchingIndex.Value();
+    R.CrowningIndex = criteria.crowningIndex.Value();
+    R.SurfacingIndex = criteria.surfacingIndex.Value();
+    if (scenario->VegType == clsTorviInputs::Surface)
+        return;
+    R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+    R.CrownFlameLength = ByramFlameLength(initiation).Value();
+    R.CrownCriticalSurfaceROS = (criteria.initiationROS * ChainsPerHourPerMetrePerMinute).Value();
+    R.CrownRActive = (criteria.activeROS * ChainsPerHourPerMetrePerMinute).Value();
+    if (highSpreads) {
+        R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
+        R.CrownOCessation = criteria.cessationWind.Value();
+    } else {
+        R.CrowningIndex = R.SurfacingIndex = clsTorviOutputs::NotReachable;
+        R.CrownCriticalBulkDensity = R.CrownOCessation = clsTorviOutputs::NotReachable;
     }
-    return R;
+    // Without a canopy bulk density the critical active spread rate is a placeholder that no
+    // crown spread rate reaches: it keeps the fire passive, but nothing derived from it exists.
+    if (scenario->CanopyBulkDensity == 0)
+        R.CrownRActive = R.CrowningIndex = R.SurfacingIndex = R.CrownOCessation = clsTorviOutputs::NotReachable;
 }
 
 // The crown fraction burned grows linearly from the critical initiation spread rate to the
