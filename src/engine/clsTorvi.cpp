@@ -289,29 +289,13 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     if (mDead >= Real(100) * deadMx)
         return std::nullopt;
 
-    const Real qdh = Real(250) + Real(11.16) * Mdh, q1 = Real(250) + Real(11.16) * M1,
-               q10 = Real(250) + Real(11.16) * M10, q100 = Real(250) + Real(11.16) * M100,
-               qlw = Real(250) + Real(11.16) * Mlw, qlh = Real(250) + Real(11.16) * Mlh;
+    const Real qdh = HeatOfPreignition(Mdh), q1 = HeatOfPreignition(M1), q10 = HeatOfPreignition(M10),
+               q100 = HeatOfPreignition(M100), qlw = HeatOfPreignition(Mlw), qlh = HeatOfPreignition(Mlh);
 
     const clsFuelBed::Properties& p = CompleteFuelBed(bed);
-    const Real wndh = p.wndh, wn1 = p.wn1, wn10 = p.wn10, wn100 = p.wn100;
     const Real bulkDensity = p.bulkDensity, beta = p.beta, relativeBeta = p.relativeBeta;
     const Real C = p.C, B = p.B, E = p.E;
-
-    // Moisture and mineral damping, reaction intensity (BTU/ft²/min).
-    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
-                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
-    Real liveMx = Real(2.9) * p.wPrime * (Real(1) - mFine / deadMx) - 0.226;
-    liveMx = Larger(liveMx, deadMx);
-    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
-    Real rLive = (mLive / 100) / liveMx;
-    if (rLive > 1)
-        rLive = 1;
-    const Real etaLive = MoistureDamping(rLive);
-    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
-    const Real heatContent = Real(model.liveHeatContent) * fLive + Real(model.deadHeatContent) * fDead;
-    const Real reactionIntensity =
-        (etaDead * p.wnDead + etaLive * p.wnLive) * heatContent * p.gamma * etaMineral;
+    const Real reactionIntensity = ReactionIntensity(bed, p, model, mDead, mLive);
 
     // Heat sink and the no-wind, no-slope spread rate (m/min).
     const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
@@ -336,15 +320,9 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     const Real packingTerm = *bed.packingTerm;
     // The crown fire step needs the same power of the same operands again.
     (&set == &s.LowInputs ? lowPackingTerm : highPackingTerm) = packingTerm;
-    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
-    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
-    if (phiWLimit < phiW)
-        phiW = phiWLimit;
-
+    const Real phiW = LimitedWindFactor(midflameWind, reactionIntensity, C, B, packingTerm);
     const Real phiE = VectorSum(phiW, phiS, cosWind, sinWind);
-    const Real effectiveWind =
-        phiE == 0 ? Real(0)
-                  : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
+    const Real effectiveWind = EffectiveWind(phiE, C, B, E, relativeBeta);
 
     clsTorviOutputSet fire;
     fire.BulkDensity = bulkDensity.Value();
@@ -363,6 +341,57 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     fire.ROSnwns = ros0.Value();
     fire.EffectiveWindSpeed = effectiveWind.Value();
     return fire;
+}
+
+// Rothermel (1972): the heat of preignition (BTU/lb) of fuel of moisture M percent.
+Real clsTorvi::HeatOfPreignition(Real moisture)
+{
+    return Real(250) + Real(11.16) * moisture;
+}
+
+// Rothermel (1972): the reaction intensity (BTU/ft²/min) of the dead and live fuel, each damped by
+// its moisture relative to its moisture of extinction (the live one found from the fine dead
+// fuel's moisture, Albini 1976), and by the mineral content.
+Real clsTorvi::ReactionIntensity(const clsFuelBed& bed, const clsFuelBed::Properties& p, const clsFuelModel& model,
+                                 Real mDead, Real mLive) const
+{
+    const clsTorviInputs& s = *scenario;
+    const Real Mdh = s.DeadHerbMC, M1 = s.Dead1HrMC, M10 = s.Dead10HrMC, M100 = s.Dead100HrMC;
+    const Real edh = bed.edh, e1 = bed.e1, e10 = bed.e10, e100 = bed.e100;
+    const Real wndh = p.wndh, wn1 = p.wn1, wn10 = p.wn10, wn100 = p.wn100;
+    const Real deadMx = model.deadFuelMx;
+    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
+                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
+    Real liveMx = Real(2.9) * p.wPrime * (Real(1) - mFine / deadMx) - 0.226;
+    liveMx = Larger(liveMx, deadMx);
+    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
+    Real rLive = (mLive / 100) / liveMx;
+    if (rLive > 1)
+        rLive = 1;
+    const Real etaLive = MoistureDamping(rLive);
+    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
+    const Real fLive = bed.fLive, fDead = bed.fDead;
+    const Real heatContent = Real(model.liveHeatContent) * fLive + Real(model.deadHeatContent) * fDead;
+    return (etaDead * p.wnDead + etaLive * p.wnLive) * heatContent * p.gamma * etaMineral;
+}
+
+// Rothermel (1972): the wind factor of a midflame wind (ft/min), no larger than that of the wind
+// 0.9 × IR ft/min beyond which Albini (1976) holds the spread rate.
+Real clsTorvi::LimitedWindFactor(Real midflameWind, Real reactionIntensity, Real C, Real B, Real packingTerm)
+{
+    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
+    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
+    if (phiWLimit < phiW)
+        phiW = phiWLimit;
+    return phiW;
+}
+
+// The wind (mi/h) whose wind factor alone would be the combined wind and slope factor phiE.
+Real clsTorvi::EffectiveWind(Real phiE, Real C, Real B, Real E, Real relativeBeta)
+{
+    return phiE == 0
+               ? Real(0)
+               : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
 }
 
 // The fraction of a dynamic model's herbaceous load that is cured into the dead herbaceous class.

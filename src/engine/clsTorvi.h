@@ -38,6 +38,11 @@ private:
     // Surface fire of one fuel model; nothing when the dead fuel is too wet to spread.
     std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set);
     Real CuredFraction() const;
+    static Real HeatOfPreignition(Real moisture);
+    Real ReactionIntensity(const clsFuelBed& bed, const clsFuelBed::Properties& p, const clsFuelModel& model, Real mDead,
+                           Real mLive) const;
+    static Real LimitedWindFactor(Real midflameWind, Real reactionIntensity, Real C, Real B, Real packingTerm);
+    static Real EffectiveWind(Real phiE, Real C, Real B, Real E, Real relativeBeta);
     // The fuel bed of a model, multiplier and cured fraction: kept from an earlier calculation or
     // laid now.
     clsFuelBed& FuelBed(const clsFuelModel& model, bool dynamic, Real cured, Real loadDepth);
