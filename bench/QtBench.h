@@ -3,9 +3,9 @@
 // What the benchmarks of the windows share: the main window, typing into a box and the program
 // around them, which runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
-#include "app/FileDlg.h"
-#include "app/Module1.h"
-#include "app/TorviForm.h"
+#include "base/FileDlg.h"
+#include "runs/Module1.h"
+#include "window/TorviForm.h"
 #include "runs/clsRun.h"
 
 #include "support/RecordingInteraction.h"

@@ -43,7 +43,9 @@ DUMP = '''        AddOutputs(sum, out, success);
 SOURCES = ["src/engine/clsTorvi.cpp", "src/engine/clsFuelBed.cpp", "src/engine/clsFuelBeds.cpp",
            "src/engine/clsFuelModel.cpp", "src/engine/clsFuelModels.cpp", "src/engine/clsTorviInputs.cpp",
            "src/engine/FuelModel_IO.cpp", "src/engine/clsCheckedReal.cpp", "src/app/TextLines.cpp",
-           "src/app/clsLineReader.cpp", "src/engine/clsFieldUse.cpp", "src/panels/clsFieldUse.cpp"]
+           "src/app/clsLineReader.cpp", "src/engine/clsFieldUse.cpp", "src/panels/clsFieldUse.cpp",
+           "src/base/NumberText.cpp", "src/base/clsLineReader.cpp", "src/engine/ScenarioInputFields.cpp",
+           "src/units/clsUnits.cpp", "src/units/clsTorviUnit.cpp"]
 
 # Refusals of the canopy bulk density and the 10-h, 100-h, live herbaceous and live woody moistures.
 UNUSED_INPUT_REFUSALS = ("2002", "2010", "2011", "2012", "2013")

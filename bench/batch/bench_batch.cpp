@@ -12,7 +12,7 @@
 //   bench_batch --benchmark_repetitions=5 --benchmark_filter='records:100000/'
 // `bench_batch --write-input FILE [RECORDS] [--padded]` writes the same file (100,000 records unless
 // told) to time or count orvane-batch on; measure.sh beside this file does both.
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 #include "runs/Batch.h"
 #include "runs/ScenarioInput_IO.h"
 #include "runs/clsRun.h"

@@ -6,14 +6,14 @@
 //
 // `bench_charts --write-screenshots DIR` writes instead the main window showing each chart for
 // that scenario, as DIR/hazard-chart.png and DIR/fire-characteristics-chart.png.
-#include "app/TorviForm.h"
-#include "charts/FireTab.h"
-#include "charts/HazChartTab.h"
-#include "charts/ctlFireChart.h"
-#include "charts/ctlHazChart.h"
+#include "window/TorviForm.h"
+#include "window/FireTab.h"
+#include "window/HazChartTab.h"
+#include "window/ctlFireChart.h"
+#include "window/ctlHazChart.h"
 #include "runs/clsRun.h"
-#include "tables/ctlPageInput.h"
-#include "tables/ctlRowInput.h"
+#include "window/ctlPageInput.h"
+#include "window/ctlRowInput.h"
 
 #include "QtBench.h"
 

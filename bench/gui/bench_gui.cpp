@@ -1,9 +1,9 @@
 // Leaving an input box (validate, store, calculate, show the outputs and repaint the scenario),
 // and the start-up from the checks of the model parameters file to the painted main window.
 // Run with QT_QPA_PLATFORM=offscreen.
-#include "app/TorviForm.h"
-#include "panels/ctlIn.h"
-#include "panels/ctlOut.h"
+#include "window/TorviForm.h"
+#include "window/ctlIn.h"
+#include "window/ctlOut.h"
 #include "runs/clsRun.h"
 
 #include "QtBench.h"

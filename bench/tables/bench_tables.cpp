@@ -1,13 +1,13 @@
 // The output table and the output chart after the analyst changes a control: 61 rows of the open
 // wind speed (0 to 60 mi/hr) for four validated scenarios, with a new page value for the slope each
 // time, so that every scenario and row goes to the engine again. Run with QT_QPA_PLATFORM=offscreen.
-#include "app/TorviForm.h"
+#include "window/TorviForm.h"
 #include "runs/clsRun.h"
-#include "tables/TablesTab.h"
-#include "tables/ctlOutputChart.h"
-#include "tables/ctlOutputTable.h"
-#include "tables/ctlPageInput.h"
-#include "tables/ctlRowInput.h"
+#include "window/TablesTab.h"
+#include "window/ctlOutputChart.h"
+#include "window/ctlOutputTable.h"
+#include "window/ctlPageInput.h"
+#include "window/ctlRowInput.h"
 
 #include "QtBench.h"
 

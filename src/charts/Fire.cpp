@@ -1,8 +1,9 @@
 #include "charts/Fire.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
@@ -75,7 +76,7 @@ void Select(clsListState& list, int position)
 
 std::array<std::string, 3> PointLabels(int32_t vegType)
 {
-    if (vegType == 2)
+    if (vegType == clsTorviInputs::Conifer)
         return {"Surface", "Passive", "Active"};
     return {"Low", "Transitional", "High"};
 }
@@ -242,13 +243,11 @@ bool Fire::ComputePoints(int scenario)
         copy.OpenWindSpeed = mph;
         if (page)
             TableVariables::WriteInput(*page, copy, held.pageValue);
-        copy.DeadHerbMC = copy.Dead1HrMC;
-        bool success = false;
-        FirePoint point{kind, mph, engine(copy, success)};
-        if (!success) {
+        FirePoint point{kind, mph, {}};
+        if (!ScenarioCalculation::Calculate(engine, copy, point.outputs)) {
             const double shown = wind.Cvt(wind.GetCurrUnit(), mph, 1);
             failureNote = "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
-                          TextLines::ShortestText(TextLines::RoundToDecimals(shown, 3)) + " " + windUnitLabel +
+                          NumberText::ShortestText(NumberText::RoundToDecimals(shown, 3)) + " " + windUnitLabel +
                           ": " + point.outputs.FailureText();
             points.clear();
             return false;
@@ -451,7 +450,7 @@ std::string Fire::WindText(const FirePoint& point) const
     case FirePoint::Wind::AboveCrowning: return "CI2";
     default: {
         clsTorviUnit& wind = views.Run().units.OpenWindSpdInUnits;
-        return TextLines::FixedText(wind.Cvt(wind.GetCurrUnit(), point.windMph, 1), 1);
+        return NumberText::FixedText(wind.Cvt(wind.GetCurrUnit(), point.windMph, 1), 1);
     }
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/ChartData.h"
+#include "tables/ChartData.h"
 #include "engine/clsTorviInputs.h"
 #include "engine/clsTorviOutputs.h"
 #include "tables/clsListState.h"

@@ -1,7 +1,8 @@
 #include "charts/HazChart.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
@@ -15,9 +16,9 @@
 namespace {
 
 constexpr int16_t SpreadRateOutputId = 2;
-constexpr int32_t ShrubCanopyFire = 1;
-constexpr int32_t ConiferCrownFire = 2;
-constexpr int32_t SimpleSurfaceFire = 3;
+constexpr int32_t ShrubCanopyFire = clsTorviInputs::Shrub;
+constexpr int32_t ConiferCrownFire = clsTorviInputs::Conifer;
+constexpr int32_t SimpleSurfaceFire = clsTorviInputs::Surface;
 // The added winds stand this far beside an index, in mi/h.
 constexpr double IndexOffsetMph = 0.01;
 // The index lines span a scale of their own from 0 to 100: the whole height of the plot.
@@ -182,7 +183,7 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
     surfaceAlone.VegType = SimpleSurfaceFire;
 
     const int16_t decimals = selection.rowPrecision;
-    double step = TextLines::RoundToDecimals(selection.rangeStep, decimals);
+    double step = NumberText::RoundToDecimals(selection.rangeStep, decimals);
     if (!(step > 0))
         return;
     if (selection.rangeMax < selection.rangeMin)
@@ -191,11 +192,11 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
     const TableVariables::Variable* page = selection.PageVariable();
     IndexWind p1;
     IndexWind p2;
-    double v = TextLines::RoundToDecimals(selection.rangeMin, decimals);
+    double v = NumberText::RoundToDecimals(selection.rangeMin, decimals);
     while (TableVariables::InRange(v, selection.rangeMin, selection.rangeMax, decimals)) {
         // The engine gets the wind the row shows, not the sum of the steps with its rounding
         // errors: a falling range ends at 0, not at a small negative wind the engine refuses.
-        const double shown = TextLines::RoundToDecimals(v, decimals);
+        const double shown = NumberText::RoundToDecimals(v, decimals);
         const double regularMph = wind.Cvt(1, shown, selection.rowUnit);
         if (rows.size() == 1 && rows.front().scenarioComputed)
             std::tie(p1, p2) = IndexWinds(rows.front().scenario, asItIs.VegType);
@@ -219,10 +220,9 @@ void HazChart::ComputeRows(const TableSelection& selection, int scenario)
             copy->OpenWindSpeed = row.windMph;
             if (page)
                 TableVariables::WriteInput(*page, *copy, selection.pageValue);
-            copy->DeadHerbMC = copy->Dead1HrMC;
         }
-        row.scenario = engine(asItIs, row.scenarioComputed);
-        row.surface = engine(surfaceAlone, row.surfaceComputed);
+        row.scenarioComputed = ScenarioCalculation::Calculate(engine, asItIs, row.scenario);
+        row.surfaceComputed = ScenarioCalculation::Calculate(engine, surfaceAlone, row.surface);
         rows.push_back(std::move(row));
     }
 }
@@ -258,7 +258,7 @@ void HazChart::Draw(const TableSelection& selection)
         if (row.wind != HazRow::Wind::Regular)
             continue;
         drawing.rowValues.push_back(row.x);
-        drawing.pointLabels.push_back(TextLines::ShortestText(row.x));
+        drawing.pointLabels.push_back(NumberText::ShortestText(row.x));
     }
     drawing.descending = selection.rangeMax < selection.rangeMin;
     drawing.header = Header(vegType);
@@ -295,7 +295,7 @@ std::string HazChart::FailureNote(const TableSelection& selection, int scenario)
             continue;
         const clsTorviOutputs& failed = row.scenarioComputed ? row.surface : row.scenario;
         return "Scenario " + std::string(1, static_cast<char>('A' + scenario - 1)) + ", open wind " +
-               TextLines::ShortestText(TextLines::RoundToDecimals(row.x, 3)) + " " + selection.rowUnitLabel +
+               NumberText::ShortestText(NumberText::RoundToDecimals(row.x, 3)) + " " + selection.rowUnitLabel +
                (row.scenarioComputed ? " (as a surface fire)" : "") + ": " + failed.FailureText();
     }
     return "";

@@ -1,6 +1,6 @@
 #include "engine/FuelModel_IO.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 
 #include <algorithm>
 
@@ -62,7 +62,7 @@ clsLineReader::Result FuelModel_IO::ReadModelLine(std::string& line)
         const clsLineReader::Result result = file.ReadLine(raw);
         if (result != clsLineReader::Result::Line)
             return result;
-        line = TextLines::NormaliseBlanks(raw);
+        line = NumberText::NormaliseBlanks(raw);
         if (!line.empty() && line[0] != '#')
             return result;
     }
@@ -92,7 +92,7 @@ bool FuelModel_IO::ReadUnitIndicator()
 
 bool FuelModel_IO::ReadNumber(const std::string& text, double& value)
 {
-    if (TextLines::ParseDouble(text, value))
+    if (NumberText::ParseDouble(text, value))
         return true;
     return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
                 LineNumberText() + ": " + text);
@@ -100,7 +100,7 @@ bool FuelModel_IO::ReadNumber(const std::string& text, double& value)
 
 bool FuelModel_IO::FillModel(const std::vector<std::string>& values, clsFuelModel& model)
 {
-    if (!TextLines::ParseInt32(values[0], model.fuelModelID))
+    if (!NumberText::ParseInt32(values[0], model.fuelModelID))
         return Fail("Fuel Model file " + currentFileName + " has a value that is not a number in line number " +
                     LineNumberText() + ": " + values[0]);
     model.fuelModelCode = values[1];
@@ -172,7 +172,7 @@ bool FuelModel_IO::LoadFuelModel(const std::string& fileName)
     std::string line;
     clsLineReader::Result result;
     while ((result = ReadModelLine(line)) == clsLineReader::Result::Line) {
-        std::vector<std::string> values = TextLines::SplitBlanks(line);
+        std::vector<std::string> values = NumberText::SplitBlanks(line);
         if (values.size() < valuesPerModel)
             return Fail("Wrong number of values in line number " + LineNumberText(), false);
         for (std::string& value : values)

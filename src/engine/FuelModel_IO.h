@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clsLineReader.h"
+#include "base/clsLineReader.h"
 #include "engine/clsFuelModels.h"
 
 #include <memory>

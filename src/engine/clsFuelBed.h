@@ -47,7 +47,7 @@ public:
         Real wPrime;                              // dead-to-live fine load ratio
     };
 
-    explicit clsFuelBed(const Origin& origin) : origin(origin) {}
+    explicit clsFuelBed(const Origin& of) : origin(of) {}
 
     Origin origin;
     // Loads (lb/ft²) and surface-area-to-volume ratios (1/ft) of the six classes: dead herbaceous,

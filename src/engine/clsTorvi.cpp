@@ -1,7 +1,7 @@
 #include "engine/clsTorvi.h"
 
-#include "app/TextLines.h"
-#include "panels/clsFieldUse.h"
+#include "base/NumberText.h"
+#include "engine/clsFieldUse.h"
 
 #include <array>
 #include <new>
@@ -18,6 +18,13 @@ constexpr double ChainsPerHourPerMetrePerMinute = 2.9826;
 constexpr double FeetPerMinutePerMilePerHour = 88;
 constexpr double KilojoulesPerSquareMetrePerBtuPerSquareFoot = 11.349;
 constexpr double KilowattsPerMetrePerBtuPerFootPerSecond = 3.459;
+// The same conversion to one more digit, as the crown fire initiation criteria take it.
+constexpr double KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation = 3.4591;
+constexpr double MetresPerMinutePerFootPerSecond = 18.2881;
+constexpr double PoundsPerSquareFootPerTonPerAcre = 0.045914;
+// Rothermel (1991): a conifer crown fire spreads 3.34 times as fast as fuel model 10 burning with
+// a wind reduction factor of 0.4.
+constexpr double ConiferCrownSpreadMultiplier = 3.34;
 
 Real Square(Real x)
 {
@@ -108,15 +115,12 @@ Direction WholeDegrees(int degrees)
     return degrees >= -Turn && degrees <= Turn ? table[degrees + Turn] : DirectionOf(degrees);
 }
 
-std::string NumberText(double value)
-{
-    return TextLines::ShortestText(value);
-}
-
-// The surface spread rate (m/min) at which the low fire reaches the critical intensity I0 (kW/m).
+// Van Wagner (1977): the surface spread rate (m/min) at which the low fire reaches the critical
+// intensity I0 (kW/m), R0 = I0 / HPA.
 Real CriticalInitiationROS(Real initiation, const clsTorviOutputSet& L)
 {
-    return ((initiation / 3.4591) / L.HPA) * 18.2881;
+    return ((initiation / KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation) / L.HPA) *
+           MetresPerMinutePerFootPerSecond;
 }
 
 bool Reject(clsTorviOutputs& result, int32_t number, std::string text)
@@ -177,40 +181,40 @@ double clsTorvi::CalculateNonHeadingROS(int16_t direction, double effectiveWind)
 bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result)
 {
     lowModel = highModel = nullptr;
-    if (!(in.VegType >= 1 && in.VegType <= 3))
+    if (!clsTorviInputs::IsSimulationType(in.VegType))
         return Reject(result, 2001, "Invalid VegType: " + std::to_string(in.VegType));
     if (!ValidateInputSet(in.LowInputs, result, lowModel))
         return false;
-    if (in.VegType != 3 && !ValidateInputSet(in.HighInputs, result, highModel))
+    if (in.VegType != clsTorviInputs::Surface && !ValidateInputSet(in.HighInputs, result, highModel))
         return false;
     // An input the scenario does not use is not checked, by the rule of the input panel and of
     // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown. The
     // surface type has no high model to count.
     const clsFieldUse use(in.VegType, lowModel, highModel);
     if (use.Used(16) && !(in.CanopyBulkDensity >= 0))
-        return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText(in.CanopyBulkDensity));
+        return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText::ShortestText(in.CanopyBulkDensity));
     if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
         return Reject(result, 2003, "Invalid Slope: " + std::to_string(in.PercentSlope));
     if (!(in.OpenWindSpeed >= 0))
-        return Reject(result, 2004, "Invalid Open Wind Speed: " + NumberText(in.OpenWindSpeed));
+        return Reject(result, 2004, "Invalid Open Wind Speed: " + NumberText::ShortestText(in.OpenWindSpeed));
     if (!(in.WindDirFromUphill >= 0 && in.WindDirFromUphill <= 360))
         return Reject(result, 2005, "Invalid Wind Direction From Uphill: " + std::to_string(in.WindDirFromUphill));
     if (!(in.Initiation >= 0 || in.Initiation == -1))
-        return Reject(result, 2006, "Invalid Initiation: " + NumberText(in.Initiation));
+        return Reject(result, 2006, "Invalid Initiation: " + NumberText::ShortestText(in.Initiation));
     if (!(in.Temperature >= -40 && in.Temperature <= 150))
         return Reject(result, 2007, "Invalid Temperature: " + std::to_string(in.Temperature));
     if (!(in.DeadHerbMC >= 0))
-        return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText(in.DeadHerbMC));
+        return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText::ShortestText(in.DeadHerbMC));
     if (!(in.Dead1HrMC >= 0))
-        return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText(in.Dead1HrMC));
+        return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText::ShortestText(in.Dead1HrMC));
     if (use.Used(12) && !(in.Dead10HrMC >= 0))
-        return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText(in.Dead10HrMC));
+        return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText::ShortestText(in.Dead10HrMC));
     if (use.Used(13) && !(in.Dead100HrMC >= 0))
-        return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText(in.Dead100HrMC));
+        return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText::ShortestText(in.Dead100HrMC));
     if (use.Used(15) && !(in.LiveWoodyMC >= 0))
-        return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText(in.LiveWoodyMC));
+        return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText::ShortestText(in.LiveWoodyMC));
     if (use.Used(14) && !(in.LiveHerbMC >= 0))
-        return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText(in.LiveHerbMC));
+        return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText::ShortestText(in.LiveHerbMC));
     return true;
 }
 
@@ -227,13 +231,13 @@ bool clsTorvi::ValidateInputSet(const clsTorviInputSet& set, clsTorviOutputs& re
         return reject(3002, "Fuel model #" + std::to_string(set.fuelModelID) +
                                 " is missing from the Fuel Models collection.");
     if (!(set.WindReductionFactor > 0 && set.WindReductionFactor <= 1))
-        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText(set.WindReductionFactor));
+        return reject(3003, "Invalid Wind Reduction Factor: " + NumberText::ShortestText(set.WindReductionFactor));
     if (!(set.MultiplierROS > 0))
-        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText(set.MultiplierROS));
+        return reject(3004, "Invalid Mulitiplier ROS: " + NumberText::ShortestText(set.MultiplierROS));
     if (!(set.MultiplierLoadDepth > 0))
-        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText(set.MultiplierLoadDepth));
+        return reject(3005, "Invalid Mulitiplier LoadDepth: " + NumberText::ShortestText(set.MultiplierLoadDepth));
     if (!(set.MultiplierIntensity > 0))
-        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText(set.MultiplierIntensity));
+        return reject(3006, "Invalid Mulitiplier Intensity: " + NumberText::ShortestText(set.MultiplierIntensity));
     return true;
 }
 
@@ -255,12 +259,14 @@ clsTorviOutputs clsTorvi::Calculate()
     if (!low)
         return SurfaceDoesNotSpread();
     std::optional<clsTorviOutputSet> high =
-        scenario->VegType != 3 ? CalcFuelModelFire(scenario->HighInputs, *highModel) : clsTorviOutputSet();
+        scenario->VegType != clsTorviInputs::Surface ? CalcFuelModelFire(scenario->HighInputs, *highModel) : clsTorviOutputSet();
     return CombineCrownFire(*low, high);
 }
 
 // ---------------------------------------------------------------------------------------------
-// Surface fire of one fuel model
+// Surface fire of one fuel model: Rothermel (1972), the spread rate from the reaction intensity,
+// the propagating flux ratio and the heat sink, with the wind factor limited to the wind that
+// Albini (1976) sets at 0.9 times the reaction intensity.
 
 std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInputSet& set, const clsFuelModel& model)
 {
@@ -284,37 +290,21 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     if (mDead >= Real(100) * deadMx)
         return std::nullopt;
 
-    const Real qdh = Real(250) + Real(11.16) * Mdh, q1 = Real(250) + Real(11.16) * M1,
-               q10 = Real(250) + Real(11.16) * M10, q100 = Real(250) + Real(11.16) * M100,
-               qlw = Real(250) + Real(11.16) * Mlw, qlh = Real(250) + Real(11.16) * Mlh;
+    const Real qdh = HeatOfPreignition(Mdh), q1 = HeatOfPreignition(M1), q10 = HeatOfPreignition(M10),
+               q100 = HeatOfPreignition(M100), qlw = HeatOfPreignition(Mlw), qlh = HeatOfPreignition(Mlh);
 
     const clsFuelBed::Properties& p = CompleteFuelBed(bed);
-    const Real wndh = p.wndh, wn1 = p.wn1, wn10 = p.wn10, wn100 = p.wn100;
     const Real bulkDensity = p.bulkDensity, beta = p.beta, relativeBeta = p.relativeBeta;
     const Real C = p.C, B = p.B, E = p.E;
-
-    // Moisture and mineral damping, reaction intensity (BTU/ft²/min).
-    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
-                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
-    Real liveMx = Real(2.9) * p.wPrime * (Real(1) - mFine / deadMx) - 0.226;
-    liveMx = Larger(liveMx, deadMx);
-    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
-    Real rLive = (mLive / 100) / liveMx;
-    if (rLive > 1)
-        rLive = 1;
-    const Real etaLive = MoistureDamping(rLive);
-    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
-    const Real heatContent = Real(model.liveHeatContent) * fLive + Real(model.deadHeatContent) * fDead;
-    const Real reactionIntensity =
-        (etaDead * p.wnDead + etaLive * p.wnLive) * heatContent * p.gamma * etaMineral;
+    const Real reactionIntensity = ReactionIntensity(bed, p, model, mDead, mLive);
 
     // Heat sink and the no-wind, no-slope spread rate (m/min).
     const Real heatSink = fLive * (elh * flh * qlh + elw * flw * qlw) +
                           fDead * (fdh * edh * qdh + f1 * e1 * q1 + f10 * e10 * q10 + f100 * e100 * q100);
     Real ros0 = reactionIntensity * p.xi * set.MultiplierROS / (heatSink * bulkDensity * FeetPerMetre);
-    // The conifer crown fire spreads 3.34 times as fast as its surrogate surface model.
-    if (set.LowOrHigh == 1 && s.VegType == 2)
-        ros0 = ros0 * 3.34;
+    // The conifer crown fire spreads faster than its surrogate surface model.
+    if (set.LowOrHigh == 1 && s.VegType == clsTorviInputs::Conifer)
+        ros0 = ros0 * ConiferCrownSpreadMultiplier;
 
     // The bed's power terms are worked out where the calculation first needs them, so that a
     // failure among them comes after any failure of the steps before.
@@ -323,22 +313,17 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     const Real phiS = Real(5.275) * *bed.slopeTerm * Square(Real(s.PercentSlope) / 100);
 
     // Wind factor, limited to the wind of 0.9 × IR ft/min.
-    const Real waf = set.LowOrHigh == 1 && s.VegType == 2 ? Real(0.4) : Real(set.WindReductionFactor);
+    const bool coniferHigh = set.LowOrHigh == 1 && s.VegType == clsTorviInputs::Conifer;
+    const Real waf = coniferHigh ? Real(clsTorviInputs::ConiferHighWindReductionFactor) : Real(set.WindReductionFactor);
     const Real midflameWind = Real(FeetPerMinutePerMilePerHour) * waf * s.OpenWindSpeed;
     if (!bed.packingTerm)
         bed.packingTerm = Real::Pow(relativeBeta, -E);
     const Real packingTerm = *bed.packingTerm;
     // The crown fire step needs the same power of the same operands again.
     (&set == &s.LowInputs ? lowPackingTerm : highPackingTerm) = packingTerm;
-    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
-    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
-    if (phiWLimit < phiW)
-        phiW = phiWLimit;
-
+    const Real phiW = LimitedWindFactor(midflameWind, reactionIntensity, C, B, packingTerm);
     const Real phiE = VectorSum(phiW, phiS, cosWind, sinWind);
-    const Real effectiveWind =
-        phiE == 0 ? Real(0)
-                  : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
+    const Real effectiveWind = EffectiveWind(phiE, C, B, E, relativeBeta);
 
     clsTorviOutputSet fire;
     fire.BulkDensity = bulkDensity.Value();
@@ -357,6 +342,57 @@ std::optional<clsTorviOutputSet> clsTorvi::CalcFuelModelFire(const clsTorviInput
     fire.ROSnwns = ros0.Value();
     fire.EffectiveWindSpeed = effectiveWind.Value();
     return fire;
+}
+
+// Rothermel (1972): the heat of preignition (BTU/lb) of fuel of moisture M percent.
+Real clsTorvi::HeatOfPreignition(Real moisture)
+{
+    return Real(250) + Real(11.16) * moisture;
+}
+
+// Rothermel (1972): the reaction intensity (BTU/ft²/min) of the dead and live fuel, each damped by
+// its moisture relative to its moisture of extinction (the live one found from the fine dead
+// fuel's moisture, Albini 1976), and by the mineral content.
+Real clsTorvi::ReactionIntensity(const clsFuelBed& bed, const clsFuelBed::Properties& p, const clsFuelModel& model,
+                                 Real mDead, Real mLive) const
+{
+    const clsTorviInputs& s = *scenario;
+    const Real Mdh = s.DeadHerbMC, M1 = s.Dead1HrMC, M10 = s.Dead10HrMC, M100 = s.Dead100HrMC;
+    const Real edh = bed.edh, e1 = bed.e1, e10 = bed.e10, e100 = bed.e100;
+    const Real wndh = p.wndh, wn1 = p.wn1, wn10 = p.wn10, wn100 = p.wn100;
+    const Real deadMx = model.deadFuelMx;
+    const Real mFine = (M1 * e1 * wn1 + Mdh * edh * wndh + M10 * e10 * wn10 + M100 * e100 * wn100) /
+                       (Real(100) * (e1 * wn1 + edh * wndh + e10 * wn10 + e100 * wn100));
+    Real liveMx = Real(2.9) * p.wPrime * (Real(1) - mFine / deadMx) - 0.226;
+    liveMx = Larger(liveMx, deadMx);
+    const Real etaDead = MoistureDamping((mDead / 100) / deadMx);
+    Real rLive = (mLive / 100) / liveMx;
+    if (rLive > 1)
+        rLive = 1;
+    const Real etaLive = MoistureDamping(rLive);
+    static const Real etaMineral = Real(0.174) * Real::Pow(0.01, -0.19);
+    const Real fLive = bed.fLive, fDead = bed.fDead;
+    const Real heatContent = Real(model.liveHeatContent) * fLive + Real(model.deadHeatContent) * fDead;
+    return (etaDead * p.wnDead + etaLive * p.wnLive) * heatContent * p.gamma * etaMineral;
+}
+
+// Rothermel (1972): the wind factor of a midflame wind (ft/min), no larger than that of the wind
+// 0.9 × IR ft/min beyond which Albini (1976) holds the spread rate.
+Real clsTorvi::LimitedWindFactor(Real midflameWind, Real reactionIntensity, Real C, Real B, Real packingTerm)
+{
+    Real phiW = C * Real::Pow(midflameWind, B) * packingTerm;
+    const Real phiWLimit = C * Real::Pow(Real(0.9) * reactionIntensity, B) * packingTerm;
+    if (phiWLimit < phiW)
+        phiW = phiWLimit;
+    return phiW;
+}
+
+// The wind (mi/h) whose wind factor alone would be the combined wind and slope factor phiE.
+Real clsTorvi::EffectiveWind(Real phiE, Real C, Real B, Real E, Real relativeBeta)
+{
+    return phiE == 0
+               ? Real(0)
+               : Real::Pow(Real::Pow(phiE / C, Real(-1) / E) / relativeBeta, -E / B) / FeetPerMinutePerMilePerHour;
 }
 
 // The fraction of a dynamic model's herbaceous load that is cured into the dead herbaceous class.
@@ -510,15 +546,18 @@ Real clsTorvi::NonHeadingROS(Real cosTheta, Real sinTheta, Real effectiveWind)
 // ---------------------------------------------------------------------------------------------
 // Crown fire
 
+// Van Wagner (1977): the critical surface intensity for crown fire initiation,
+// I0 = (0.010 CBH (460 + 25.9 FMC))^1.5 kW/m for a conifer canopy; for a shrub canopy the intensity
+// whose Byram flame length is the transition flame length.
 void clsTorvi::ResolveInitiation()
 {
     clsTorviInputs& s = *scenario;
     if (s.Initiation == -1) {
-        if (s.VegType == 2)
+        if (s.VegType == clsTorviInputs::Conifer)
             initiation = Real::Pow(Real(0.01) * (Real(s.CanopyBaseHeight) / FeetPerMetre) *
                                        (Real(460) + Real(25.9) * s.ConiferFoliarMC),
                                    1.5);
-        else if (s.VegType == 1)
+        else if (s.VegType == clsTorviInputs::Shrub)
             initiation = Real::Pow((Real(s.ShrubTransFlameLength) / FeetPerMetre) / 0.0775, Real(1) / 0.46);
         else
             initiation = 0;
@@ -529,12 +568,12 @@ void clsTorvi::ResolveInitiation()
     s.CanopyBaseHeight = 0;
     s.ConiferFoliarMC = 0;
     s.ShrubTransFlameLength = 0;
-    if (s.VegType == 2) {
+    if (s.VegType == clsTorviInputs::Conifer) {
         s.ConiferFoliarMC = 100;
         s.CanopyBaseHeight = ((Real::Pow(initiation, Real(2) / 3) / 0.01) / (Real(460) + Real(25.9) * 100) *
                               FeetPerMetre)
                                  .Value();
-    } else if (s.VegType == 1) {
+    } else if (s.VegType == clsTorviInputs::Shrub) {
         s.ShrubTransFlameLength = ByramFlameLength(initiation).Value();
     }
 }
@@ -543,14 +582,14 @@ void clsTorvi::ResolveCanopyHPA()
 {
     clsTorviInputs& s = *scenario;
     canopyHPA = s.HPAHighConifer;
-    if (s.VegType != 2)
+    if (s.VegType != clsTorviInputs::Conifer)
         return;
     if (s.HPAHighConifer == -1) {
-        canopyHPA = Real(s.CrownFuelLoad) * 0.045914 * s.HCrown;
+        canopyHPA = Real(s.CrownFuelLoad) * PoundsPerSquareFootPerTonPerAcre * s.HCrown;
         return;
     }
     s.HCrown = 7745;
-    s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * 0.045914)).Value();
+    s.CrownFuelLoad = (canopyHPA / (Real(s.HCrown) * PoundsPerSquareFootPerTonPerAcre)).Value();
 }
 
 // A surface fire that does not spread has spread outputs of 0, but no wind brings it to a threshold
@@ -568,62 +607,100 @@ clsTorviOutputs clsTorvi::SurfaceDoesNotSpread()
 
 clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& high)
 {
-    const clsTorviInputs& s = *scenario;
-    const bool crownFire = s.VegType != 3;
-
-    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
-    const Real lowPacking = lowPackingTerm;
-    const Real torchingIndex = TorchingIndex(L, lowPacking);
-    // Critical spread rates (m/min) for active crown fire and for initiation, crown fraction burned.
-    Real activeROS = 0, initiationROS = 0, crownFraction = 0;
-    Real crowningIndex = 0, cessationWind = 0, surfacingIndex = 0;
-    if (crownFire)
-        activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
     // A high model too wet to spread is a crown fire of zero spread rate: the limit of the formulas
     // below as its spread rate goes to 0, without dividing by any of its terms. No wind makes it
     // active, so the crown fraction burned is 0 and the active crown thresholds do not exist.
     const bool highSpreads = high.has_value();
     clsTorviOutputSet noSpread;
     clsTorviOutputSet& Hs = highSpreads ? *high : noSpread;
-    if (crownFire && !highSpreads) {
-        initiationROS = CriticalInitiationROS(initiation, L);
-    } else if (crownFire) {
-        const Real highPacking = highPackingTerm;
-        crowningIndex = CrownModelWind(CrownModelPhiE(activeROS, Hs), Hs, highPacking);
-        initiationROS = CriticalInitiationROS(initiation, L);
-        const Real cessationPhiE = CrownModelPhiE(initiationROS, Hs);
-        cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
-        surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : cessationWind, crowningIndex);
-        crownFraction = CrownFractionBurned(L, lowPacking, Hs, crowningIndex, initiationROS, activeROS);
-    }
+    const CrownCriteria criteria = CrownSpreadCriteria(L, Hs, highSpreads);
+    const Real crownFraction = criteria.crownFraction;
 
     clsTorviOutputs R;
+    R.FireType = FireTypeOf(L, Hs, highSpreads, criteria);
+    R.TransitionFunction = crownFraction.Value();
+    const Real ros = CombinedSpread(R, L, Hs, crownFraction);
+    const Real hpa = CombinedHeat(R, L, Hs, crownFraction);
+    const Real intensity = CombinedIntensity(R, L, Hs, hpa, ros);
+    CombinedFlameLength(R, L, Hs, intensity, crownFraction);
+    R.EffectiveMidflameWind =
+        ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
+    CrownThresholds(R, Hs, criteria, highSpreads);
+    return R;
+}
+
+// Van Wagner (1977): a crown fire is active above the spread rate 3.0 / CBD (m/min, CBD in
+// kg/m³) and begins where the surface fire reaches the critical intensity; the crown fire spreads
+// as Rothermel's (1991) crown model, and the winds at which it reaches the criteria are the indices.
+clsTorvi::CrownCriteria clsTorvi::CrownSpreadCriteria(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                                      bool highSpreads) const
+{
+    const clsTorviInputs& s = *scenario;
+    const bool crownFire = s.VegType != clsTorviInputs::Surface;
+    // The packing ratio term of the wind factor, C × BBopt^-E being its coefficient.
+    const Real lowPacking = lowPackingTerm;
+    CrownCriteria c;
+    c.torchingIndex = TorchingIndex(L, lowPacking);
+    if (crownFire)
+        c.activeROS = s.CanopyBulkDensity == 0 ? Real(999) : Real(3.0) / s.CanopyBulkDensity;
+    if (crownFire && !highSpreads) {
+        c.initiationROS = CriticalInitiationROS(initiation, L);
+    } else if (crownFire) {
+        const Real highPacking = highPackingTerm;
+        c.crowningIndex = CrownModelWind(CrownModelPhiE(c.activeROS, Hs), Hs, highPacking);
+        c.initiationROS = CriticalInitiationROS(initiation, L);
+        const Real cessationPhiE = CrownModelPhiE(c.initiationROS, Hs);
+        c.cessationWind = CrownModelWind(cessationPhiE, Hs, highPacking);
+        c.surfacingIndex = Larger(cessationPhiE < 0 ? Real(0) : c.cessationWind, c.crowningIndex);
+        c.crownFraction = CrownFractionBurned(L, lowPacking, Hs, c.crowningIndex, c.initiationROS, c.activeROS);
+    }
+    return c;
+}
+
+// 1 surface, 2 passive (torching), 3 conditional (an active crown fire that cannot begin), 4 active.
+int32_t clsTorvi::FireTypeOf(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, bool highSpreads,
+                             const CrownCriteria& criteria)
+{
     // Torching without a crown fire that can follow: passive, even with no crown fraction burned.
     if (!highSpreads)
-        R.FireType = Real(L.ROS) > initiationROS ? 2 : 1;
-    else if (Real(L.ROS) <= initiationROS && Real(Hs.ROS) > activeROS)
-        R.FireType = 3;
-    else if (crownFraction == 0)
-        R.FireType = 1;
-    else if (crownFraction == 1)
-        R.FireType = 4;
-    else
-        R.FireType = 2;
-    R.TransitionFunction = crownFraction.Value();
+        return Real(L.ROS) > criteria.initiationROS ? 2 : 1;
+    if (Real(L.ROS) <= criteria.initiationROS && Real(Hs.ROS) > criteria.activeROS)
+        return 3;
+    if (criteria.crownFraction == 0)
+        return 1;
+    if (criteria.crownFraction == 1)
+        return 4;
+    return 2;
+}
 
+Real clsTorvi::CombinedSpread(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                        Real crownFraction)
+{
     const Real ros = (Real(Hs.ROS) - L.ROS) * crownFraction + L.ROS;
     R.RateOfSpread = (ros * ChainsPerHourPerMetrePerMinute).Value();
     R.Low.RateOfSpread = (Real(L.ROS) * ChainsPerHourPerMetrePerMinute).Value();
     R.High.RateOfSpread = (Real(Hs.ROS) * ChainsPerHourPerMetrePerMinute).Value();
+    return ros;
+}
 
-    if (s.VegType == 2)
+// A conifer crown fire burns the canopy's own heat per unit area.
+Real clsTorvi::CombinedHeat(clsTorviOutputs& R, const clsTorviOutputSet& L, clsTorviOutputSet& Hs,
+                                      Real crownFraction) const
+{
+    if (scenario->VegType == clsTorviInputs::Conifer)
         Hs.HPA = canopyHPA.Value();
     const Real hpa = Real(Hs.HPA) * crownFraction + L.HPA;
     R.HeatPerUnitArea = hpa.Value();
     R.Low.HeatPerUnitArea = L.HPA;
     R.High.HeatPerUnitArea = Hs.HPA;
+    return hpa;
+}
 
-    // Byram's fireline intensity, kW/m.
+// Byram's (1959) fireline intensity, kW/m, of the combined fire and of each of its two fires; the
+// fire intensity scale is its decimal logarithm.
+Real clsTorvi::CombinedIntensity(clsTorviOutputs& R, clsTorviOutputSet& L, clsTorviOutputSet& Hs, Real hpa,
+                                           Real ros)
+{
     const Real intensity = hpa * KilojoulesPerSquareMetrePerBtuPerSquareFoot * ros / 60;
     R.FirelineIntensity = (intensity / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
     L.FirelineIntensity = (Real(L.HPA) * KilojoulesPerSquareMetrePerBtuPerSquareFoot * L.ROS / 60).Value();
@@ -635,12 +712,19 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
     if (scale < 0)
         scale = 0;
     R.FireIntensityScale = scale.Value();
+    return intensity;
+}
 
+// A conifer crown fire's flame is Thomas's (1963), weighed with the surface fire's Byram flame by
+// the crown fraction burned; a shrub canopy's flames are Byram's.
+void clsTorvi::CombinedFlameLength(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                                   Real intensity, Real crownFraction) const
+{
     const Real lowFlameLength = ByramFlameLength(L.FirelineIntensity);
     R.Low.FlameLength = lowFlameLength.Value();
     // Without a crown fire the fire's intensity is the surface fire's: the same power again.
     const Real byram = intensity == Real(L.FirelineIntensity) ? lowFlameLength : ByramFlameLength(intensity);
-    if (s.VegType == 2) {
+    if (scenario->VegType == clsTorviInputs::Conifer) {
         const Real thomas = ThomasFlameLength(intensity);
         R.High.FlameLength = thomas.Value();
         R.FlameLength = ((thomas - byram) * crownFraction + byram).Value();
@@ -648,31 +732,31 @@ clsTorviOutputs clsTorvi::CombineCrownFire(clsTorviOutputSet& L, std::optional<c
         R.High.FlameLength = ByramFlameLength(Hs.FirelineIntensity).Value();
         R.FlameLength = byram.Value();
     }
-    R.EffectiveMidflameWind =
-        ((Real(Hs.EffectiveWindSpeed) - L.EffectiveWindSpeed) * crownFraction + L.EffectiveWindSpeed).Value();
+}
 
-    R.TorchingIndex = torchingIndex.Value();
-    R.CrowningIndex = crowningIndex.Value();
-    R.SurfacingIndex = surfacingIndex.Value();
-    if (crownFire) {
-        R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
-        R.CrownFlameLength = ByramFlameLength(initiation).Value();
-        R.CrownCriticalSurfaceROS = (initiationROS * ChainsPerHourPerMetrePerMinute).Value();
-        R.CrownRActive = (activeROS * ChainsPerHourPerMetrePerMinute).Value();
-        if (highSpreads) {
-            R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
-            R.CrownOCessation = cessationWind.Value();
-        } else {
-            R.CrowningIndex = R.SurfacingIndex = clsTorviOutputs::NotReachable;
-            R.CrownCriticalBulkDensity = R.CrownOCessation = clsTorviOutputs::NotReachable;
-        }
-        // Without a canopy bulk density the critical active spread rate is a placeholder that no
-        // crown spread rate reaches: it keeps the fire passive, but nothing derived from it exists.
-        if (s.CanopyBulkDensity == 0)
-            R.CrownRActive = R.CrowningIndex = R.SurfacingIndex = R.CrownOCessation =
-                clsTorviOutputs::NotReachable;
+void clsTorvi::CrownThresholds(clsTorviOutputs& R, const clsTorviOutputSet& Hs, const CrownCriteria& criteria,
+                               bool highSpreads) const
+{
+    R.TorchingIndex = criteria.torchingIndex.Value();
+    R.CrowningIndex = criteria.crowningIndex.Value();
+    R.SurfacingIndex = criteria.surfacingIndex.Value();
+    if (scenario->VegType == clsTorviInputs::Surface)
+        return;
+    R.CrownFirelineIntensity = (initiation / KilowattsPerMetrePerBtuPerFootPerSecond).Value();
+    R.CrownFlameLength = ByramFlameLength(initiation).Value();
+    R.CrownCriticalSurfaceROS = (criteria.initiationROS * ChainsPerHourPerMetrePerMinute).Value();
+    R.CrownRActive = (criteria.activeROS * ChainsPerHourPerMetrePerMinute).Value();
+    if (highSpreads) {
+        R.CrownCriticalBulkDensity = (Real(3.0) / Hs.ROS).Value();
+        R.CrownOCessation = criteria.cessationWind.Value();
+    } else {
+        R.CrowningIndex = R.SurfacingIndex = clsTorviOutputs::NotReachable;
+        R.CrownCriticalBulkDensity = R.CrownOCessation = clsTorviOutputs::NotReachable;
     }
-    return R;
+    // Without a canopy bulk density the critical active spread rate is a placeholder that no
+    // crown spread rate reaches: it keeps the fire passive, but nothing derived from it exists.
+    if (scenario->CanopyBulkDensity == 0)
+        R.CrownRActive = R.CrowningIndex = R.SurfacingIndex = R.CrownOCessation = clsTorviOutputs::NotReachable;
 }
 
 // The crown fraction burned grows linearly from the critical initiation spread rate to the
@@ -700,11 +784,13 @@ Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, 
     return fraction;
 }
 
+// Byram (1959): the flame length of a surface fire of fireline intensity I (kW/m), 0.0775 I^0.46 m.
 Real clsTorvi::ByramFlameLength(Real intensity)
 {
     return Real(0.0775) * Real::Pow(intensity, 0.46) * FeetPerMetre;
 }
 
+// Thomas (1963): the flame length of a crown fire, 0.2 I^(2/3) ft for I in BTU/ft/s.
 Real clsTorvi::ThomasFlameLength(Real intensity)
 {
     return Real(0.2) * Real::Pow(intensity / KilowattsPerMetrePerBtuPerFootPerSecond, Real(2) / 3);
@@ -713,10 +799,11 @@ Real clsTorvi::ThomasFlameLength(Real intensity)
 // ---------------------------------------------------------------------------------------------
 // Hazard indices
 
-// The open wind at which the low model's fire reaches the critical intensity for initiation.
+// The open wind at which the low model's fire reaches the critical intensity for initiation
+// (Van Wagner 1977), through the inverse of the surface fire's wind factor.
 Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 {
-    Real phiE = (initiation / 3.4591) * 60 * L.BulkDensity * L.EQig /
+    Real phiE = (initiation / KilowattsPerMetrePerBtuPerFootPerSecondAtInitiation) * 60 * L.BulkDensity * L.EQig /
                     (Real(L.pfr) * L.HPA * L.ReactionIntensity * scenario->LowInputs.MultiplierROS) -
                 1;
     phiE = Larger(phiE, 0);
@@ -728,7 +815,7 @@ Real clsTorvi::TorchingIndex(const clsTorviOutputSet& L, Real lowPacking) const
 // The wind and slope factor at which the crown model spreads at the given rate (m/min).
 Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) const
 {
-    const Real crownMultiplier = scenario->VegType == 2 ? 3.34 : 1;
+    const Real crownMultiplier = scenario->VegType == clsTorviInputs::Conifer ? ConiferCrownSpreadMultiplier : 1;
     return spreadRate * FeetPerMetre * Hs.BulkDensity * Hs.EQig /
                (Real(Hs.pfr) * Hs.ReactionIntensity * scenario->HighInputs.MultiplierROS * crownMultiplier) -
            1;
@@ -736,7 +823,9 @@ Real clsTorvi::CrownModelPhiE(Real spreadRate, const clsTorviOutputSet& Hs) cons
 
 Real clsTorvi::CrownModelWind(Real phiE, const clsTorviOutputSet& Hs, Real highPacking) const
 {
-    const Real windAdjustment = scenario->VegType == 2 ? 0.4 : scenario->HighInputs.WindReductionFactor;
+    const Real windAdjustment = scenario->VegType == clsTorviInputs::Conifer
+                                    ? clsTorviInputs::ConiferHighWindReductionFactor
+                                    : scenario->HighInputs.WindReductionFactor;
     return WindForPhiE(phiE, Hs, highPacking, windAdjustment);
 }
 

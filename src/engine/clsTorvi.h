@@ -39,6 +39,11 @@ private:
     // Surface fire of one fuel model; nothing when the dead fuel is too wet to spread.
     std::optional<clsTorviOutputSet> CalcFuelModelFire(const clsTorviInputSet& set, const clsFuelModel& model);
     Real CuredFraction() const;
+    static Real HeatOfPreignition(Real moisture);
+    Real ReactionIntensity(const clsFuelBed& bed, const clsFuelBed::Properties& p, const clsFuelModel& model, Real mDead,
+                           Real mLive) const;
+    static Real LimitedWindFactor(Real midflameWind, Real reactionIntensity, Real C, Real B, Real packingTerm);
+    static Real EffectiveWind(Real phiE, Real C, Real B, Real E, Real relativeBeta);
     // The fuel bed of a model, multiplier and cured fraction: kept from an earlier calculation or
     // laid now.
     clsFuelBed& FuelBed(const clsFuelModel& model, bool dynamic, Real cured, Real loadDepth);
@@ -56,6 +61,30 @@ private:
     void ResolveCanopyHPA();
     static clsTorviOutputs SurfaceDoesNotSpread();
     clsTorviOutputs CombineCrownFire(clsTorviOutputSet& L, std::optional<clsTorviOutputSet>& Hs);
+    // The crown fire criteria of a scenario, from its low (surface) and high (crown) fires.
+    struct CrownCriteria {
+        Real torchingIndex = 0;   // mi/h
+        Real activeROS = 0;       // m/min, for active crown fire
+        Real initiationROS = 0;   // m/min, for crown fire initiation
+        Real crownFraction = 0;   // crown fraction burned
+        Real crowningIndex = 0;   // mi/h
+        Real cessationWind = 0;   // mi/h
+        Real surfacingIndex = 0;  // mi/h
+    };
+    CrownCriteria CrownSpreadCriteria(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, bool highSpreads) const;
+    static int32_t FireTypeOf(const clsTorviOutputSet& L, const clsTorviOutputSet& Hs, bool highSpreads,
+                              const CrownCriteria& criteria);
+    // The combined outputs, each weighed between the surface and the crown fire by the crown
+    // fraction burned: spread rate (m/min), heat per unit area, fireline intensity (kW/m), flame length.
+    static Real CombinedSpread(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                               Real crownFraction);
+    Real CombinedHeat(clsTorviOutputs& R, const clsTorviOutputSet& L, clsTorviOutputSet& Hs, Real crownFraction) const;
+    static Real CombinedIntensity(clsTorviOutputs& R, clsTorviOutputSet& L, clsTorviOutputSet& Hs, Real hpa, Real ros);
+    void CombinedFlameLength(clsTorviOutputs& R, const clsTorviOutputSet& L, const clsTorviOutputSet& Hs,
+                             Real intensity, Real crownFraction) const;
+    // The indices and the crown fire thresholds; those a fire cannot reach are NotReachable.
+    void CrownThresholds(clsTorviOutputs& R, const clsTorviOutputSet& Hs, const CrownCriteria& criteria,
+                         bool highSpreads) const;
     Real CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
                              Real crowningIndex, Real criticalInitiationROS, Real criticalActiveROS) const;
     static Real ByramFlameLength(Real intensity);

@@ -43,3 +43,11 @@ void clsTorviInputs::AdoptInputSets()
     LowInputs.Parent = this;
     HighInputs.Parent = this;
 }
+
+void clsTorviInputs::ApplyConiferHighSide()
+{
+    if (VegType != Conifer)
+        return;
+    HighInputs.fuelModelID = ConiferHighFuelModel;
+    HighInputs.WindReductionFactor = ConiferHighWindReductionFactor;
+}

@@ -7,10 +7,19 @@
 // The scenario input record, in the engine's native units.
 class clsTorviInputs {
 public:
-    // A conifer stand (VegType 2) burns its high side in this fuel model with this wind reduction
-    // factor, whatever the record says.
+    // The simulation types (VegType): a shrub canopy fire, a conifer crown fire, a simple surface
+    // fire without a high side.
+    static constexpr int32_t Shrub = 1;
+    static constexpr int32_t Conifer = 2;
+    static constexpr int32_t Surface = 3;
+    static constexpr bool IsSimulationType(int32_t type) { return type >= Shrub && type <= Surface; }
+
+    // A conifer stand burns its high side in this fuel model with this wind reduction factor,
+    // whatever the record says.
     static constexpr int32_t ConiferHighFuelModel = 10;
     static constexpr double ConiferHighWindReductionFactor = 0.4;
+    // A conifer record takes that high side; another record stays as it is.
+    void ApplyConiferHighSide();
     // An input left without a value, as scenario files write it ("N/A" reads as the same): no
     // valid input is negative, and an input the scenario does not use is not checked.
     static constexpr double NoValue = -1;

@@ -1,5 +1,10 @@
 #include "panels/clsInCtl.h"
 
+#include "base/NumberText.h"
+#include "engine/clsTorviInputs.h"
+#include "engine/ScenarioInputFields.h"
+#include "units/clsTorviUnit.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -73,4 +78,44 @@ void clsInCtl::ShowVMap(clsUserInteraction& ui) const
     for (uint8_t byte : vmap)
         text += std::to_string(byte) + " ";
     ui.ShowMessage(text + "]");
+}
+
+double clsInCtl::BoxValue(int field, std::string_view text, const std::optional<Shown>& shown, double emptyValue)
+{
+    double value = emptyValue;
+    if (shown)
+        value = shown->display;
+    else if (!NumberText::ParseDouble(text, value))
+        value = emptyValue;
+    return ScenarioInputFields::At(field).typedWhole ? NumberText::RoundHalfEven(value) : value;
+}
+
+clsInputStatus::Problem clsInCtl::CheckBox(const clsTorviUnit& unit, std::string_view text,
+                                           const std::optional<Shown>& shown)
+{
+    using Problem = clsInputStatus::Problem;
+    double value = 0;
+    if (text.empty())
+        return Problem::Empty;
+    if (!NumberText::ParseDouble(text, value))
+        return Problem::NotANumber;
+    if (shown)
+        value = shown->display;
+    return unit.GetMinDataVal() <= value && value <= unit.GetMaxDataVal() ? Problem::None : Problem::OutOfRange;
+}
+
+void clsInCtl::StoreBox(clsTorviInputs& record, clsTorviUnit& unit, int field, std::string_view text,
+                        const std::optional<Shown>& shown, double emptyValue)
+{
+    const bool empty = !shown && text.empty();
+    const double value = empty  ? clsTorviInputs::NoValue
+                         : shown ? shown->native
+                                 : ScenarioInputFields::ToRecord(field, unit, unit.GetCurrUnit(),
+                                                                 BoxValue(field, text, shown, emptyValue));
+    ScenarioInputFields::StoreTypedValue(record, field, value);
+}
+
+double clsInCtl::DisplayOf(int field, clsTorviUnit& unit, double native)
+{
+    return ScenarioInputFields::FromRecord(field, unit, unit.GetCurrUnit(), native);
 }

@@ -3,18 +3,19 @@
 // arguments, turns tables into columns and back, and documents every field; this file only moves
 // numbers between NumPy and the core, on several threads without the interpreter lock.
 
-#include "app/CRC.h"
-#include "app/Module1.h"
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/CRC.h"
+#include "runs/Module1.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "engine/clsTorvi.h"
 #include "runs/Batch.h"
 #include "runs/ScenarioGrid.h"
 #include "runs/ScenarioInput_IO.h"
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsRun.h"
-#include "tables/TableCommand.h"
-#include "units/clsGlobalSettings.h"
+#include "engine/ScenarioCalculation.h"
+#include "cli/TableCommand.h"
+#include "runs/clsGlobalSettings.h"
 #include "units/clsUnits.h"
 
 #include <pybind11/numpy.h>
@@ -158,19 +159,17 @@ public:
         clsTorviInputs record;
         for (int i = 0; i < InputCount; ++i)
             if (!ScenarioInput_IO::StoreFieldValue(record, i, values[static_cast<std::size_t>(i)])) {
-                reason = Batch::InvalidDataReason(ScenarioInput_IO().GetFieldLabel(i), DataLine(values, name));
+                reason = clsRecordChecks::InvalidDataReason(ScenarioInput_IO().GetFieldLabel(i), DataLine(values, name));
                 return InputFailed;
             }
-        ScenarioInput_IO::CompleteRecord(record);
-        Batch::ApplyBatchSettings(record, settings);
+        ScenarioCalculation::CompleteRecord(record);
+        ScenarioCalculation::ApplySettings(record, settings);
         if (!batch.ValidateBatchRecord(record, failingKey)) {
-            reason = Batch::InvalidDataReason(failingKey, DataLine(values, name));
+            reason = clsRecordChecks::InvalidDataReason(failingKey, DataLine(values, name));
             return InputFailed;
         }
-        bool success = false;
-        outputs = engine.CalculateTorviOutputs(record, success);
-        if (!success) {
-            reason = Batch::CalculationFailureReason(outputs);
+        if (!ScenarioCalculation::Calculate(engine, record, outputs)) {
+            reason = outputs.FailureText();
             return CalculationFailed;
         }
         return Calculated;
@@ -254,8 +253,8 @@ void StoreRow(ResultColumns::Targets& t, std::size_t row, Status status, const c
 void CheckSettings(double hcrown, int spreadDirection)
 {
     if (!clsGlobalSettings::HCrownInRange(hcrown))  // NaN included
-        throw py::value_error("hcrown needs a heat content from " + TextLines::FixedText(clsGlobalSettings::MinHCrown, 0) +
-                              " to " + TextLines::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
+        throw py::value_error("hcrown needs a heat content from " + NumberText::FixedText(clsGlobalSettings::MinHCrown, 0) +
+                              " to " + NumberText::FixedText(clsGlobalSettings::MaxHCrown, 0) + " kJ/kg");
     if (spreadDirection < clsGlobalSettings::MinSpreadDirection || spreadDirection > clsGlobalSettings::MaxSpreadDirection)
         throw py::value_error("spread_direction needs whole degrees from -180 to 180");
 }
@@ -412,7 +411,7 @@ py::dict Fields()
     for (int i = 0; i < InputCount; ++i)
         inputs.append(ScenarioInput_IO().GetFieldLabel(i));
     py::dict limits;
-    for (const Batch::RangeCheck& check : batch.Ranges())
+    for (const clsRecordChecks::RangeCheck& check : batch.Checks().Ranges())
         limits[py::str(check.key)] = py::make_tuple(check.min, check.max, check.unit);
     py::list outputs;
     for (int i = 0; i < OutputCount; ++i)
@@ -474,7 +473,7 @@ void WriteScenarios(const std::string& path, const std::vector<py::array_t<doubl
                 throw py::value_error("row " + std::to_string(row) + " holds no valid " + writer.GetFieldLabel(i) +
                                       " value");
         }
-        ScenarioInput_IO::CompleteRecord(record);
+        ScenarioCalculation::CompleteRecord(record);
         const bool written = row == 0 ? writer.SaveFirstScenInp(path, record, names[row])
                                       : writer.SaveNextScenInp(record, names[row]);
         if (!written)

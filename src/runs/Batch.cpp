@@ -1,9 +1,8 @@
 #include "runs/Batch.h"
 
-#include "app/clsUserInteraction.h"
-#include "app/clsUtils.h"
-#include "app/FileDlg.h"
-#include "panels/clsFieldUse.h"
+#include "base/clsUserInteraction.h"
+#include "base/clsUtils.h"
+#include "base/FileDlg.h"
 #include "runs/clsBatchChunk.h"
 #include "runs/clsBatchJobs.h"
 #include "runs/clsBatchWorker.h"
@@ -16,12 +15,9 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <thread>
 
 namespace {
-
-constexpr int ConiferVegType = 2;
 
 // True when both names lead to one file, so that writing the one would destroy the other.
 bool SameFile(const std::string& a, const std::string& b)
@@ -37,43 +33,12 @@ bool SameFile(const std::string& a, const std::string& b)
 }  // namespace
 
 Batch::Batch(clsRun& owner, clsUserInteraction& userInteraction)
-    : gBatchIO(owner.scenIn_IO, userInteraction), gScenOut(owner.units), run(owner), ui(userInteraction)
+    : gBatchIO(owner.scenIn_IO, userInteraction),
+      gScenOut(owner.units),
+      checks(owner.units, [&owner](int32_t number) { return owner.getSelectedFM(number); }),
+      run(owner),
+      ui(userInteraction)
 {
-    const clsUnits& u = owner.units;
-    // Records hold native values, so they are checked against the native limits whatever unit is
-    // displayed. The shrub transition flame length is held in feet, unit 2 of its descriptor.
-    ranges = {NativeRange("MC01", u.Dead1HrMCInUnits, 1),
-              NativeRange("MC10", u.Dead10HrMCInUnits, 1),
-              NativeRange("MC100", u.Dead100HrMCInUnits, 1),
-              NativeRange("MCLH", u.LiveHerbMCInUnits, 1),
-              NativeRange("MCLW", u.LiveWoodyMCInUnits, 1),
-              NativeRange("ACBD", u.CanopyBDInUnits, 1),
-              NativeRange("CABH", u.CanopyBHInUnits, 1),
-              NativeRange("STFL", u.InitiationInUnits, 2),
-              NativeRange("SLOP", u.PercentSlopeInUnits, 1),
-              NativeRange("OWND", u.OpenWindSpdInUnits, 1),
-              NativeRange("WDIR", u.WindDirFromUphillInUnits, 1),
-              NativeRange("FOMC", u.ConiferFoliarMCInUnits, 1),
-              NativeRange("ACFL", u.CanopyFuelLoadInUnits, 1),
-              NativeRange("WNDRlow", u.WindReductionFactorLowInUnits, 1),
-              NativeRange("ROSMlow", u.MultiplierROSLowInUnits, 1),
-              NativeRange("LADMlow", u.MultiplierLoadDepthLowInUnits, 1),
-              NativeRange("FLIMlow", u.MultiplierIntensityLowInUnits, 1),
-              NativeRange("WNDRhigh", u.WindReductionFactorHiInUnits, 1),
-              NativeRange("ROSMhigh", u.MultiplierROSHiInUnits, 1),
-              NativeRange("LADMhigh", u.MultiplierLoadDepthHiInUnits, 1),
-              NativeRange("FLIMhigh", u.MultiplierIntensityHiInUnits, 1)};
-    for (RangeCheck& check : ranges)
-        check.field = ScenarioInput_IO::FieldIndex(check.key);
-    if (ranges.size() > 64)
-        throw std::logic_error("the range checks of a record are kept as the bits of 64");
-}
-
-Batch::RangeCheck Batch::NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit)
-{
-    clsTorviUnit limits = descriptor.CloneObj();
-    limits.SetCurrUnit(unit);
-    return {key, -1, limits.GetMinDataVal(), limits.GetMaxDataVal(), limits.UnitLbl(unit)};
 }
 
 void Batch::SelectBatchFile(bool forInput)
@@ -130,23 +95,12 @@ void Batch::RunBatch()
 
 Batch::Settings Batch::CurrentSettings()
 {
-    return {run.units.CvtHCrown(2, run.globalHCrown, 1), run.globalSpreadDirection};
+    return run.EngineSettings();
 }
 
 void Batch::ApplyBatchSettings()
 {
-    ApplyBatchSettings(gBatchIO.IData, CurrentSettings());
-}
-
-void Batch::ApplyBatchSettings(clsTorviInputs& record, const Settings& settings)
-{
-    record.Temperature = 0;
-    record.HCrown = settings.hcrown;
-    record.SpreadDirection = settings.spreadDirection;
-    if (record.VegType == ConiferVegType) {
-        record.HighInputs.fuelModelID = 10;
-        record.HighInputs.WindReductionFactor = 0.4;
-    }
+    ScenarioCalculation::ApplySettings(gBatchIO.IData, CurrentSettings());
 }
 
 bool Batch::ValidateBatchRecord(std::string& failingKey) const
@@ -156,65 +110,7 @@ bool Batch::ValidateBatchRecord(std::string& failingKey) const
 
 bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const
 {
-    RangeUse use;
-    return ValidateBatchRecord(record, failingKey, use);
-}
-
-bool Batch::ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const
-{
-    failingKey.clear();
-    const uint64_t checks = use.Of(*this, record.VegType, run.getSelectedFM(record.LowInputs.fuelModelID),
-                                   run.getSelectedFM(record.HighInputs.fuelModelID));
-    for (std::size_t i = 0; i < ranges.size(); ++i) {
-        if (!(checks >> i & 1))
-            continue;
-        const RangeCheck& check = ranges[i];
-        const double value = ScenarioInput_IO::FieldValue(record, check.field);
-        if (value < check.min || value > check.max) {
-            failingKey = check.key;
-            return false;
-        }
-    }
-    return true;
-}
-
-// Only the inputs the scenario uses are checked, by the rule that enables the input panel's boxes:
-// a scenario saved from the window passes whatever its unused boxes held.
-uint64_t Batch::UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const
-{
-    const clsFieldUse use(vegType, low, high);
-    uint64_t checks = 0;
-    for (std::size_t i = 0; i < ranges.size(); ++i)
-        if (use.Used(ranges[i].field))
-            checks |= uint64_t(1) << i;
-    return checks;
-}
-
-uint64_t Batch::RangeUse::Of(const Batch& batch, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high)
-{
-    // Multiplicative hashing: the top bits of the product depend on every bit of the addresses.
-    const uint64_t hash = reinterpret_cast<uintptr_t>(low) * 0x9e3779b97f4a7c15ull ^
-                          reinterpret_cast<uintptr_t>(high) * 0xc2b2ae3d27d4eb4full ^
-                          static_cast<uint64_t>(static_cast<uint32_t>(vegType)) * 0x165667b19e3779f9ull;
-    const std::size_t place = hash >> (64 - KeptBits);
-    if (!kept)
-        kept = std::make_unique_for_overwrite<Kept[]>(Places);
-    Kept& entry = kept[place];
-    if (!known.test(place) || entry.vegType != vegType || entry.low != low || entry.high != high) {
-        entry = {vegType, low, high, batch.UsedRanges(vegType, low, high)};
-        known.set(place);
-    }
-    return entry.checks;
-}
-
-std::string Batch::InvalidDataReason(const std::string& key, std::string_view dataLine)
-{
-    return "contains invalid " + key + " data: " + std::string(dataLine);
-}
-
-std::string Batch::CalculationFailureReason(const clsTorviOutputs& outputs)
-{
-    return "CalculateTorviOutputs Failure[" + std::to_string(outputs.ErrorNumber) + "] " + outputs.ErrorDescription;
+    return checks.Validate(record, failingKey);
 }
 
 std::string Batch::OutputName() const
@@ -310,7 +206,7 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
     const Settings settings = CurrentSettings();
     std::vector<std::unique_ptr<clsBatchWorker>> workers;
     for (int i = 0; i < std::max(jobs, 1); ++i)
-        workers.push_back(std::make_unique<clsBatchWorker>(*this, settings, run.torvi.FuelModels, gBatchIO.IData));
+        workers.push_back(std::make_unique<clsBatchWorker>(checks, settings, run.torvi.FuelModels, gBatchIO.IData));
     clsBatchJobs work(std::move(workers));
     // Two chunks a worker: one being worked on, one waiting, while the lines of others are written.
     const int64_t inFlight = 2 * std::max(jobs, 1);
@@ -365,7 +261,7 @@ Batch::Outcome Batch::ProcessRecords(int jobs, Result& result)
         const int64_t done = result.datasets + result.errors;
         if (OnProgress)
             OnProgress(done, reader.BytesRead(), bytesTotal);
-        if (!ui.ShowProgress(done, bytesTotal > 0 ? static_cast<double>(reader.BytesRead()) / bytesTotal : -1))
+        if (!ui.ShowProgress(done, bytesTotal > 0 ? static_cast<double>(reader.BytesRead()) / static_cast<double>(bytesTotal) : -1))
             return Outcome::Cancelled;
         spare.push_back(std::move(chunk));
     }

@@ -2,11 +2,11 @@
 
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsIO.h"
+#include "runs/clsRecordChecks.h"
+#include "engine/ScenarioCalculation.h"
 
-#include <bitset>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,10 +31,7 @@ public:
     };
 
     // What the batch puts into every record besides its file's values (from the run's global settings).
-    struct Settings {
-        double hcrown = 0;  // BTU/lb
-        int16_t spreadDirection = 0;
-    };
+    using Settings = ScenarioCalculation::Settings;
 
     // The output name that stands for standard output: the lines are written as they come.
     static constexpr const char* StandardOutput = "-";
@@ -66,59 +63,20 @@ public:
     // how many (-1 when the input is no file of known size).
     std::function<void(int64_t records, int64_t bytesRead, int64_t bytesTotal)> OnProgress;
 
-    // Prepares the record just read: temperature, crown heat content, spread direction, conifer.
+    // Prepares the record just read: temperature, crown heat content, spread direction.
     void ApplyBatchSettings();
-    static void ApplyBatchSettings(clsTorviInputs& record, const Settings& settings);
     // The settings of the run as the batch applies them.
     Settings CurrentSettings();
-    // The range checks against the native-unit limits, of the inputs the scenario uses; on failure
-    // the key of the first failing field. The record form reads nothing that changes during a
-    // batch, so that workers on several threads may call it at once.
+    // The range checks of clsRecordChecks, of the batch's record or another.
     bool ValidateBatchRecord(std::string& failingKey) const;
     bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey) const;
-    // Which range checks the records of a simulation type and pair of fuel models make, a bit for
-    // each of Ranges(): worked out once for each such scenario and kept (some 30 KB for a thousand),
-    // since a batch goes through a few dozen or a few hundred of them. One for each thread.
-    class RangeUse {
-    public:
-        uint64_t Of(const Batch& batch, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high);
-
-    private:
-        struct Kept {
-            int32_t vegType;
-            const clsFuelModel* low;
-            const clsFuelModel* high;
-            uint64_t checks;
-        };
-        static constexpr int KeptBits = 10;
-        static constexpr std::size_t Places = std::size_t(1) << KeptBits;
-        // Allocated at the first record and left uninitialised: only the places marked known are read.
-        std::unique_ptr<Kept[]> kept;
-        std::bitset<Places> known;
-    };
-    bool ValidateBatchRecord(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const;
-
-    // The reason an error line gives after the record number: a field of the record's data line
-    // that holds no number or fails its range check; a record the engine refused.
-    static std::string InvalidDataReason(const std::string& key, std::string_view dataLine);
-    static std::string CalculationFailureReason(const clsTorviOutputs& outputs);
 
     clsIO gBatchIO;
     ScenarioOutput_IO gScenOut;
 
-    struct RangeCheck {
-        std::string key;
-        int field;  // index in the scenario input file, which is the input's field id
-        double min;
-        double max;
-        std::string unit;  // the label of the native unit the limits are in
-    };
-    // The range checks, in the order they are made.
-    const std::vector<RangeCheck>& Ranges() const { return ranges; }
+    const clsRecordChecks& Checks() const { return checks; }
 
 private:
-    static RangeCheck NativeRange(const std::string& key, const clsTorviUnit& descriptor, int16_t unit);
-    uint64_t UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const;
     bool ToStandardOutput() const { return gBatchIO.ofileName == StandardOutput; }
     std::string OutputName() const;
     bool RefuseOutput();
@@ -132,8 +90,8 @@ private:
     Result InputFailed();
     Result Cancelled(const Result& done);
 
+    clsRecordChecks checks;
     clsRun& run;
     clsUserInteraction& ui;
-    std::vector<RangeCheck> ranges;
     std::string* lineSink = nullptr;  // where ProcessBatchToText takes the lines
 };

@@ -1,75 +1,18 @@
 #include "runs/ScenarioInput_IO.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/ScenarioGrid.h"
+#include "engine/ScenarioCalculation.h"
+#include "engine/ScenarioInputFields.h"
 
 #include <array>
 #include <bit>
-#include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
-#include <stdexcept>
 
 namespace {
 
-enum class Kind { Whole, Real, Moisture };
-
-struct Field {
-    const char* key;
-    Kind kind;
-};
-
-constexpr std::array<Field, ScenarioInput_IO::FieldCount> Fields{{
-    {"SIMT", Kind::Whole},     {"FMlow", Kind::Whole},    {"WNDRlow", Kind::Real},   {"ROSMlow", Kind::Real},
-    {"LADMlow", Kind::Real},   {"FLIMlow", Kind::Real},   {"FMhigh", Kind::Whole},   {"WNDRhigh", Kind::Real},
-    {"ROSMhigh", Kind::Real},  {"LADMhigh", Kind::Real},  {"FLIMhigh", Kind::Real},  {"MC01", Kind::Moisture},
-    {"MC10", Kind::Moisture},  {"MC100", Kind::Moisture}, {"MCLH", Kind::Moisture},  {"MCLW", Kind::Moisture},
-    {"ACBD", Kind::Real},      {"CABH", Kind::Real},      {"ACFL", Kind::Real},      {"FOMC", Kind::Real},
-    {"STFL", Kind::Real},      {"OWND", Kind::Real},      {"SLOP", Kind::Whole},     {"WDIR", Kind::Whole},
-}};
-
-constexpr int HighFuelModelField = 6;
-constexpr int HighWindReductionField = 7;
-constexpr int ConiferVegType = 2;
 const std::string NotOpenText = "Scenario input file is not open";
-
-// The record field behind a field index: a whole number or a real, never both.
-struct FieldRef {
-    int32_t* whole = nullptr;
-    double* real = nullptr;
-};
-
-FieldRef FieldOf(clsTorviInputs& r, int index)
-{
-    switch (index) {
-    case 0: return {&r.VegType, nullptr};
-    case 1: return {&r.LowInputs.fuelModelID, nullptr};
-    case 2: return {nullptr, &r.LowInputs.WindReductionFactor};
-    case 3: return {nullptr, &r.LowInputs.MultiplierROS};
-    case 4: return {nullptr, &r.LowInputs.MultiplierLoadDepth};
-    case 5: return {nullptr, &r.LowInputs.MultiplierIntensity};
-    case 6: return {&r.HighInputs.fuelModelID, nullptr};
-    case 7: return {nullptr, &r.HighInputs.WindReductionFactor};
-    case 8: return {nullptr, &r.HighInputs.MultiplierROS};
-    case 9: return {nullptr, &r.HighInputs.MultiplierLoadDepth};
-    case 10: return {nullptr, &r.HighInputs.MultiplierIntensity};
-    case 11: return {nullptr, &r.Dead1HrMC};
-    case 12: return {nullptr, &r.Dead10HrMC};
-    case 13: return {nullptr, &r.Dead100HrMC};
-    case 14: return {nullptr, &r.LiveHerbMC};
-    case 15: return {nullptr, &r.LiveWoodyMC};
-    case 16: return {nullptr, &r.CanopyBulkDensity};
-    case 17: return {nullptr, &r.CanopyBaseHeight};
-    case 18: return {nullptr, &r.CrownFuelLoad};
-    case 19: return {nullptr, &r.ConiferFoliarMC};
-    case 20: return {nullptr, &r.ShrubTransFlameLength};
-    case 21: return {nullptr, &r.OpenWindSpeed};
-    case 22: return {&r.PercentSlope, nullptr};
-    case 23: return {&r.WindDirFromUphill, nullptr};
-    default: throw std::out_of_range("scenario field index " + std::to_string(index));
-    }
-}
 
 // A value left out is written "N/A" and read as the number that stands for no value.
 constexpr std::string_view NotAvailable = "N/A";
@@ -90,7 +33,7 @@ bool StoreToken(std::string_view token, clsTorviInputs& record, int index)
 {
     const std::string_view text = TokenText(token);
     double value = 0;
-    return TextLines::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
+    return NumberText::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
 }
 
 bool IsBlank(char c)
@@ -134,7 +77,7 @@ const char* QuickToken(const char* p, const char* const end, double& value)
         std::string_view(p, NotAvailable.size()) == NotAvailable) {
         value = clsTorviInputs::NoValue;
         p += NotAvailable.size();
-    } else if (!(p = TextLines::ParseShortDecimalPrefix(p, end, value))) {
+    } else if (!(p = NumberText::ParseShortDecimalPrefix(p, end, value))) {
         return nullptr;
     }
     return p == end || IsBlank(*p) ? p : nullptr;
@@ -144,59 +87,29 @@ const char* QuickToken(const char* p, const char* const end, double& value)
 
 ScenarioInput_IO::ScenarioInput_IO()
 {
-    for (const Field& field : Fields)
-        ScenarioGrid::AppendHeaderColumn(header, field.key);
+    for (int i = 0; i < FieldCount; ++i)
+        ScenarioGrid::AppendHeaderColumn(header, ScenarioInputFields::At(i).key);
     header += ScenarioGrid::NameKey + std::string(9, ' ');
 }
 
 int ScenarioInput_IO::FieldIndex(std::string_view key)
 {
-    for (int i = 0; i < FieldCount; ++i)
-        if (key == Fields[static_cast<std::size_t>(i)].key)
-            return i;
-    return -1;
+    return ScenarioInputFields::IdOf(key);
 }
 
 bool ScenarioInput_IO::StoreFieldValue(clsTorviInputs& record, int index, double value)
 {
-    const FieldRef target = FieldOf(record, index);
-    if (!std::isfinite(value))
-        return false;
-    const Kind kind = Fields[static_cast<std::size_t>(index)].kind;
-    if (kind == Kind::Whole) {
-        const double rounded = TextLines::RoundHalfEven(value);
-        if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
-            return false;
-        *target.whole = static_cast<int32_t>(rounded);
-        return true;
-    }
-    *target.real = kind == Kind::Moisture ? TextLines::RoundHalfEven(value) : value;
-    return true;
-}
-
-void ScenarioInput_IO::CompleteRecord(clsTorviInputs& record)
-{
-    record.DeadHerbMC = record.Dead1HrMC;
-    record.LowInputs.LowOrHigh = 0;
-    record.HighInputs.LowOrHigh = 1;
-    if (record.VegType == ConiferVegType) {
-        record.HighInputs.fuelModelID = clsTorviInputs::ConiferHighFuelModel;
-        record.HighInputs.WindReductionFactor = clsTorviInputs::ConiferHighWindReductionFactor;
-    }
+    return ScenarioInputFields::StoreFileValue(record, index, value);
 }
 
 std::string ScenarioInput_IO::GetFieldLabel(int index) const
 {
-    if (index < 0 || index >= FieldCount)
-        throw std::out_of_range("scenario field index " + std::to_string(index));
-    return Fields[static_cast<std::size_t>(index)].key;
+    return ScenarioInputFields::At(index).key;
 }
 
 double ScenarioInput_IO::FieldValue(const clsTorviInputs& record, int index)
 {
-    // FieldOf only locates the field; nothing is written through it here.
-    const FieldRef field = FieldOf(const_cast<clsTorviInputs&>(record), index);
-    return field.whole ? *field.whole : *field.real;
+    return ScenarioInputFields::Value(record, index);
 }
 
 std::string ScenarioInput_IO::ErrorWithFileName() const
@@ -271,15 +184,14 @@ bool ScenarioInput_IO::FillRecord(clsTorviInputs& record, int64_t lineNumber)
     clsTorviInputs filled = record;
     for (int i = 0; i < FieldCount; ++i) {
         const std::string_view token = tokens[static_cast<std::size_t>(i)];
-        const Field& field = Fields[static_cast<std::size_t>(i)];
         if (!StoreToken(token, filled, i)) {
-            invalidKey = field.key;
+            invalidKey = ScenarioInputFields::At(i).key;
             SetError("Invalid " + invalidKey + " value " + std::string(token) + " in line number " +
                      std::to_string(lineNumber) + " of Scenario Input file: " + fileName);
             return false;
         }
     }
-    CompleteRecord(filled);
+    ScenarioCalculation::CompleteRecord(filled);
     record = filled;
     return true;
 }
@@ -298,7 +210,7 @@ bool ScenarioInput_IO::ReadQuickDataLine(std::string_view dataLine, clsTorviInpu
     for (int i = 0; i < FieldCount; ++i)
         if (!StoreFieldValue(filled, i, values[static_cast<std::size_t>(i)]))
             return false;
-    CompleteRecord(filled);
+    ScenarioCalculation::CompleteRecord(filled);
     record = filled;
     name.clear();
     while ((p = SkipBlanks(p, end)) != end) {
@@ -315,7 +227,7 @@ bool ScenarioInput_IO::ReadDataLine(std::string_view dataLine, int64_t lineNumbe
     invalidKey.clear();
     if (ReadQuickDataLine(dataLine, record, name))
         return true;
-    TextLines::SplitBlanks(dataLine, tokens);
+    NumberText::SplitBlanks(dataLine, tokens);
     if (tokens.size() < FieldCount) {
         SetError("Wrong number of values in line number " + std::to_string(lineNumber), false);
         return false;
@@ -367,13 +279,11 @@ bool ScenarioInput_IO::FetchNextScenInp(clsTorviInputs& record, std::string& sce
 
 std::string ScenarioInput_IO::DataLine(const clsTorviInputs& record, std::string_view name)
 {
+    clsTorviInputs written = record;
+    written.ApplyConiferHighSide();
     std::array<double, FieldCount> values;
     for (int i = 0; i < FieldCount; ++i)
-        values[static_cast<std::size_t>(i)] = FieldValue(record, i);
-    if (record.VegType == ConiferVegType) {
-        values[HighFuelModelField] = clsTorviInputs::ConiferHighFuelModel;
-        values[HighWindReductionField] = clsTorviInputs::ConiferHighWindReductionFactor;
-    }
+        values[static_cast<std::size_t>(i)] = FieldValue(written, i);
     std::string text;
     text.reserve(ScenarioGrid::ColumnWidth * (FieldCount + 1) + 2);
     AppendDataLine(text, values, name);
@@ -390,7 +300,7 @@ void ScenarioInput_IO::AppendDataLine(std::string& text, const std::array<double
                                       std::string_view name)
 {
     for (const double value : values)  // whole numbers have at most 10 digits: decimal integers
-        ScenarioGrid::AppendColumn(text, TextLines::GeneralText(value, 15));
+        ScenarioGrid::AppendColumn(text, NumberText::GeneralText(value, 15));
     ScenarioGrid::AppendColumn(text, name);
 }
 

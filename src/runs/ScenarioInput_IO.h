@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/clsLineReader.h"
-#include "app/clsSafeOutputFile.h"
+#include "base/clsLineReader.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviInputs.h"
+#include "engine/ScenarioInputFields.h"
 
 #include <array>
 #include <string>
@@ -16,7 +17,7 @@
 // the previous file.
 class ScenarioInput_IO {
 public:
-    static constexpr int FieldCount = 24;
+    static constexpr int FieldCount = ScenarioInputFields::Count;
 
     ScenarioInput_IO();
 
@@ -50,9 +51,6 @@ public:
     // and moistures rounded to the nearest, halves to even. False, leaving the record as it was,
     // when the number is not finite or a whole number does not fit 32 bits.
     static bool StoreFieldValue(clsTorviInputs& record, int index, double value);
-    // What a record read from a file takes besides its fields: the dead herbaceous moisture of the
-    // 1-hour moisture, the low and high sides, and the high side every conifer stand burns.
-    static void CompleteRecord(clsTorviInputs& record);
     // The data line of the values of fields 0..23 and a name as the writer lays it out (without
     // its end): each value in the shortest text of at most 15 significant digits.
     static void AppendDataLine(std::string& text, const std::array<double, FieldCount>& values, std::string_view name);

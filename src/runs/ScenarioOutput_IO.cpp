@@ -1,7 +1,8 @@
 #include "runs/ScenarioOutput_IO.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 #include "runs/ScenarioGrid.h"
+#include "engine/ScenarioOutputFields.h"
 #include "units/clsUnits.h"
 
 #include <array>
@@ -10,31 +11,19 @@
 
 namespace {
 
-constexpr std::array<const char*, ScenarioOutput_IO::FieldCount> Keys{
-    "FTYP", "FTYPlbl", "CRFB", "SPRT",  "HPUA",  "FLIN", "FIS",  "FLML",  "EMFW",
-    "TORI", "CRNI",    "SURI", "FLINI", "FLMLI", "SPRTI", "ACBD", "ASPRT", "OWNDC"};
+// The columns before the outputs: the fire type's number and its word.
+constexpr int FireTypeColumns = 2;
 
-// Decimals of the numeric columns 2..17.
-constexpr std::array<int, ScenarioOutput_IO::FieldCount> Decimals{0, 0, 2, 2, 0, 0, 1, 2, 1, 1, 1, 1, 0, 2, 2, 3, 2, 1};
-
-}  // namespace
-
-namespace {
-
-// The values of the columns (0 for the two fire type columns).
-std::array<double, ScenarioOutput_IO::FieldCount> FieldValues(const clsTorviOutputs& r)
+const ScenarioOutputFields::Field& OutputOf(int index)
 {
-    return {0, 0, r.TransitionFunction, r.RateOfSpread, r.HeatPerUnitArea, r.FirelineIntensity,
-            r.FireIntensityScale, r.FlameLength, r.EffectiveMidflameWind, r.TorchingIndex, r.CrowningIndex,
-            r.SurfacingIndex, r.CrownFirelineIntensity, r.CrownFlameLength, r.CrownCriticalSurfaceROS,
-            r.CrownCriticalBulkDensity, r.CrownRActive, r.CrownOCessation};
+    return ScenarioOutputFields::All()[static_cast<std::size_t>(index - FireTypeColumns)];
 }
 
 }  // namespace
 
 double ScenarioOutput_IO::FieldValue(const clsTorviOutputs& r, int index)
 {
-    return FieldValues(r)[static_cast<std::size_t>(index)];
+    return index < FireTypeColumns ? 0 : r.*OutputOf(index).value;
 }
 
 std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
@@ -45,34 +34,20 @@ std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
 
 int ScenarioOutput_IO::FieldDecimals(int index)
 {
-    return Decimals[static_cast<std::size_t>(index)];
+    return index < FireTypeColumns ? 0 : OutputOf(index).fileDecimals;
 }
 
 ScenarioOutput_IO::ScenarioOutput_IO(const clsUnits& units)
 {
     const int16_t native = clsUnits::InternalUnits();
-    const std::array<std::string, FieldCount> labels{
-        "",
-        "nominal",
-        "fraction",
-        units.ROSOutUnits.UnitLbl(native),
-        units.HPUAOutUnits.UnitLbl(native),
-        units.FIOutUnits.UnitLbl(native),
-        units.FIScaleOutUnits.UnitLbl(native),
-        units.FLenOutUnits.UnitLbl(native),
-        units.EMFWOutUnits.UnitLbl(native),
-        units.TIOutUnits.UnitLbl(native),
-        units.CIOutUnits.UnitLbl(native),
-        units.SIOutUnits.UnitLbl(native),
-        units.CFIOutUnits.UnitLbl(native),
-        units.CFLenOutUnits.UnitLbl(native),
-        units.CROSOutUnits.UnitLbl(native),
-        units.ASCanopyBDOutUnits.UnitLbl(native),
-        units.ASROSOutUnits.UnitLbl(native),
-        units.OCessOutUnits.UnitLbl(native)};
+    unitLabels[0] = "";
+    unitLabels[1] = "nominal";
+    for (int i = FireTypeColumns; i < FieldCount; ++i) {
+        const ScenarioOutputFields::Field& column = OutputOf(i);
+        unitLabels[i] = column.unit ? (units.*column.unit).UnitLbl(native) : "fraction";
+    }
     for (int i = 0; i < FieldCount; ++i) {
-        unitLabels[i] = labels[static_cast<std::size_t>(i)];
-        ScenarioGrid::AppendHeaderColumn(keyHeader, Keys[static_cast<std::size_t>(i)]);
+        ScenarioGrid::AppendHeaderColumn(keyHeader, GetFieldLabel(i));
         ScenarioGrid::AppendHeaderColumn(unitsHeader, unitLabels[i]);
     }
     keyHeader += ScenarioGrid::NameKey + std::string(9, ' ');
@@ -82,7 +57,8 @@ std::string ScenarioOutput_IO::GetFieldLabel(int index)
 {
     if (index < 0 || index >= FieldCount)
         throw std::out_of_range("scenario output column " + std::to_string(index));
-    return Keys[static_cast<std::size_t>(index)];
+    static const char* const fireTypeKeys[FireTypeColumns] = {"FTYP", "FTYPlbl"};
+    return index < FireTypeColumns ? fireTypeKeys[index] : OutputOf(index).fileKey;
 }
 
 bool ScenarioOutput_IO::NotOpen()
@@ -147,18 +123,17 @@ bool ScenarioOutput_IO::OpenScenOutpStream()
 void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutputs& record, std::string_view name)
 {
     lines.reserve(lines.size() + ScenarioGrid::ColumnWidth * (FieldCount + 1) + name.size() + 2);
-    const std::array<double, FieldCount> values = FieldValues(record);
     char code[16];
     const auto written = std::to_chars(code, code + sizeof code, record.FireType);
     ScenarioGrid::AppendColumn(lines, std::string_view(code, static_cast<std::size_t>(written.ptr - code)));
     ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
     for (int i = 2; i < FieldCount; ++i) {
         const std::size_t column = lines.size();
-        const double value = values[static_cast<std::size_t>(i)];
+        const double value = FieldValue(record, i);
         if (clsTorviOutputs::IsNotReachable(value))
             lines += clsTorviOutputs::NotReachableText;
         else
-            TextLines::AppendFixedText(lines, value, Decimals[static_cast<std::size_t>(i)]);
+            NumberText::AppendFixedText(lines, value, FieldDecimals(i));
         ScenarioGrid::PadColumn(lines, column);
     }
     ScenarioGrid::AppendColumn(lines, name);

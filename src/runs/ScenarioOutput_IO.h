@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/clsSafeOutputFile.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviOutputs.h"
+#include "engine/ScenarioOutputFields.h"
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@ class clsUnits;
 // The file replaces its target only when it is closed; an abandoned file leaves the target as it was.
 class ScenarioOutput_IO {
 public:
-    static constexpr int FieldCount = 18;
+    static constexpr int FieldCount = 2 + ScenarioOutputFields::Count;
 
     // The column units are the native unit labels of the catalogue.
     explicit ScenarioOutput_IO(const clsUnits& units);

@@ -1,8 +1,8 @@
 #include "runs/SplitScnBatch.h"
 
-#include "app/clsUserInteraction.h"
-#include "app/clsUtils.h"
-#include "app/FileDlg.h"
+#include "base/clsUserInteraction.h"
+#include "base/clsUtils.h"
+#include "base/FileDlg.h"
 #include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 

@@ -1,12 +1,12 @@
 #include "runs/TorviRun_IO.h"
 
-#include "app/LabelledRecords.h"
-#include "app/TextLines.h"
-#include "app/clsSafeOutputFile.h"
-#include "app/clsUserInteraction.h"
-#include "app/clsUtils.h"
+#include "runs/LabelledRecords.h"
+#include "base/NumberText.h"
+#include "base/clsSafeOutputFile.h"
+#include "base/clsUserInteraction.h"
+#include "base/clsUtils.h"
 #include "runs/clsRun.h"
-#include "units/clsGlobalSettings.h"
+#include "runs/clsGlobalSettings.h"
 
 #include <algorithm>
 #include <array>
@@ -98,7 +98,7 @@ bool NameReadsBack(const std::string& name)
 bool ParseVariable(const std::string& text, int16_t& variable)
 {
     double value = 0;
-    if (!TextLines::ParseDouble(text, value) || value != std::floor(value) ||
+    if (!NumberText::ParseDouble(text, value) || value != std::floor(value) ||
         value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
         return false;
     variable = static_cast<int16_t>(value);
@@ -110,7 +110,7 @@ std::string TabValueText(const TabValue& value, const clsRun& run)
     if (value.variable)
         return value.added && run.*value.variable == 0 ? "" : std::to_string(run.*value.variable);
     const double number = run.*value.number;
-    return value.added && std::isnan(number) ? "" : TextLines::GeneralText(number, 15);
+    return value.added && std::isnan(number) ? "" : NumberText::GeneralText(number, 15);
 }
 
 // The bare names of the run's referenced files: its units set, its custom fuel model files (after
@@ -315,7 +315,7 @@ bool TorviRun_IO::ReadTabRecords(clsLineReader& in, clsRun& run)
                 return Fail("Missing run data value" + atLine);
             }
             const bool valid = tab.values[i].variable ? ParseVariable(values[i], variables[i])
-                                                      : TextLines::ParseDouble(values[i], numbers[i]);
+                                                      : NumberText::ParseDouble(values[i], numbers[i]);
             if (!valid)
                 return Fail("Invalid run data value" + atLine);
         }
@@ -342,7 +342,7 @@ bool TorviRun_IO::ReadGlobalRecord(clsLineReader& in, clsRun& run)
         return Fail("Missing run data value" + atLine);
     double hcrown = 0;
     int16_t direction = 0;
-    if (!TextLines::ParseDouble(values[0], hcrown) || !ParseVariable(values[1], direction) ||
+    if (!NumberText::ParseDouble(values[0], hcrown) || !ParseVariable(values[1], direction) ||
         direction < clsGlobalSettings::MinSpreadDirection ||
         direction > clsGlobalSettings::MaxSpreadDirection)
         return Fail("Invalid run data value" + atLine);
@@ -467,7 +467,7 @@ bool TorviRun_IO::SaveTorviRun(const std::string& name, clsRun& run)
             values.push_back(TabValueText(value, run));
         writeRecord(tab.label, LabelledRecords::JoinValues(values));
     }
-    writeRecord(GlobalLabel, LabelledRecords::JoinValues({TextLines::GeneralText(run.globalHCrown, 15),
+    writeRecord(GlobalLabel, LabelledRecords::JoinValues({NumberText::GeneralText(run.globalHCrown, 15),
                                                           std::to_string(run.globalSpreadDirection)}));
     if (!file.Commit()) {
         fileName.clear();

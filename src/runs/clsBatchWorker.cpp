@@ -2,10 +2,11 @@
 
 #include "runs/ScenarioOutput_IO.h"
 #include "runs/clsBatchChunk.h"
+#include "engine/ScenarioCalculation.h"
 
-clsBatchWorker::clsBatchWorker(const Batch& owner, const Batch::Settings& batchSettings,
+clsBatchWorker::clsBatchWorker(const clsRecordChecks& recordChecks, const ScenarioCalculation::Settings& batchSettings,
                                std::shared_ptr<clsFuelModels> fuelModels, const clsTorviInputs& start)
-    : batch(owner), settings(batchSettings), record(start)
+    : checks(recordChecks), settings(batchSettings), record(start)
 {
     engine.FuelModels = std::move(fuelModels);
 }
@@ -30,20 +31,19 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
                 chunk.malformedLine = i;
                 break;
             }
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(reader.invalidKey, text));
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + clsRecordChecks::InvalidDataReason(reader.invalidKey, text));
             continue;
         }
         read = true;
-        Batch::ApplyBatchSettings(record, settings);
-        if (!batch.ValidateBatchRecord(record, failingKey, rangeUse)) {
-            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + Batch::InvalidDataReason(failingKey, text));
+        ScenarioCalculation::ApplySettings(record, settings);
+        if (!checks.Validate(record, failingKey, rangeUse)) {
+            WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + clsRecordChecks::InvalidDataReason(failingKey, text));
             continue;
         }
-        bool success = false;
-        outputs = engine.CalculateTorviOutputs(record, success);
+        const bool success = ScenarioCalculation::Calculate(engine, record, outputs);
         calculated = true;
         if (!success) {
-            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": " + Batch::CalculationFailureReason(outputs));
+            WriteErrorLine(chunk, "#-- Calculation Error: " + recordText() + ": " + outputs.FailureText());
             continue;
         }
         ++chunk.datasets;

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/clsTorvi.h"
-#include "runs/Batch.h"
+#include "engine/ScenarioCalculation.h"
 #include "runs/ScenarioInput_IO.h"
+#include "runs/clsRecordChecks.h"
 
 #include <memory>
 #include <string>
@@ -18,21 +19,21 @@ class clsBatchChunk;
 class clsBatchWorker {
 public:
     // start: the batch's record before the first line (the fields no line sets keep its values).
-    clsBatchWorker(const Batch& batch, const Batch::Settings& settings, std::shared_ptr<clsFuelModels> fuelModels,
-                   const clsTorviInputs& start);
+    clsBatchWorker(const clsRecordChecks& checks, const ScenarioCalculation::Settings& settings,
+                   std::shared_ptr<clsFuelModels> fuelModels, const clsTorviInputs& start);
 
     void Process(clsBatchChunk& chunk);
 
 private:
     void WriteErrorLine(clsBatchChunk& chunk, const std::string& line);
 
-    const Batch& batch;
-    const Batch::Settings settings;
+    const clsRecordChecks& checks;
+    const ScenarioCalculation::Settings settings;
     ScenarioInput_IO reader;
     clsTorvi engine;
     clsTorviInputs record;
     clsTorviOutputs outputs;
     std::string name;
     std::string failingKey;
-    Batch::RangeUse rangeUse;
+    clsRecordChecks::RangeUse rangeUse;
 };

@@ -1,6 +1,6 @@
 #include "runs/clsIO.h"
 
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 #include "runs/ScenarioInput_IO.h"
 
 clsIO::clsIO(ScenarioInput_IO& reader, clsUserInteraction& userInteraction) : scenIn_IO(reader), ui(userInteraction)

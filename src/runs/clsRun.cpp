@@ -1,6 +1,6 @@
 #include "runs/clsRun.h"
 
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 
 #include <limits>
 #include <stdexcept>
@@ -114,4 +114,9 @@ bool clsRun::AddFuelModels(const std::string& fileName, std::string& errorText)
 clsFuelModel* clsRun::getSelectedFM(int32_t number) const
 {
     return number > 0 ? defFM.fmColl->Find(number) : nullptr;
+}
+
+ScenarioCalculation::Settings clsRun::EngineSettings()
+{
+    return {units.CvtHCrown(2, globalHCrown, 1), globalSpreadDirection};
 }

@@ -5,7 +5,8 @@
 #include "runs/ScenarioInput_IO.h"
 #include "runs/TorviRun_IO.h"
 #include "runs/clsIO.h"
-#include "units/Units_IO.h"
+#include "engine/ScenarioCalculation.h"
+#include "runs/Units_IO.h"
 #include "units/clsUnits.h"
 
 #include <array>
@@ -52,6 +53,8 @@ public:
     int16_t visTab = 0;
     double globalHCrown = 18000.0;  // kJ/kg
     int16_t globalSpreadDirection = 0;
+    // The global settings as every calculation puts them into its record.
+    ScenarioCalculation::Settings EngineSettings();
 
     clsTorvi torvi;
     clsUnits units;

@@ -1,7 +1,7 @@
 #include "tables/ChartTemplate_IO.h"
 
-#include "app/TextLines.h"
-#include "app/clsLineReader.h"
+#include "base/NumberText.h"
+#include "base/clsLineReader.h"
 
 #include <charconv>
 #include <functional>
@@ -101,18 +101,18 @@ bool ChartTemplate_IO::LoadTemplate(const std::string& fileName, clsChartTemplat
     std::string line;
     clsLineReader::Result result;
     while ((result = file.ReadLine(line)) == clsLineReader::Result::Line) {
-        const std::string text = TextLines::NormaliseBlanks(line);
+        const std::string text = NumberText::NormaliseBlanks(line);
         if (text.empty() || text[0] == '#')
             continue;
         const auto equals = text.find('=');
-        const std::string key = TextLines::NormaliseBlanks(text.substr(0, equals));
+        const std::string key = NumberText::NormaliseBlanks(text.substr(0, equals));
         const auto setting = Settings().find(key);
         const std::string where = " in line number " + std::to_string(file.LineNumber()) + " of " + fileName;
         if (equals == std::string::npos || setting == Settings().end()) {
             errStr = "Unknown chart template setting" + where;
             return false;
         }
-        if (!setting->second(TextLines::NormaliseBlanks(text.substr(equals + 1)), look)) {
+        if (!setting->second(NumberText::NormaliseBlanks(text.substr(equals + 1)), look)) {
             errStr = "Invalid value of " + key + where;
             return false;
         }

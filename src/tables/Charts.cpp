@@ -1,7 +1,7 @@
 #include "tables/Charts.h"
 
-#include "app/TextLines.h"
-#include "charts/ChartData.h"
+#include "base/NumberText.h"
+#include "tables/ChartData.h"
 #include "runs/clsRun.h"
 #include "tables/clsListState.h"
 #include "tables/clsPageInputCtl.h"
@@ -48,7 +48,7 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
         return chart;
     chart.x = tables.RowValues();
     for (double x : chart.x)
-        chart.pointLabels.push_back(TextLines::ShortestText(x));
+        chart.pointLabels.push_back(NumberText::ShortestText(x));
     for (int i = 1; i <= 4; ++i) {
         if (!tables.ColumnComputed(i))
             continue;

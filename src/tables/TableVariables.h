@@ -2,6 +2,7 @@
 
 #include "engine/clsTorviInputs.h"
 #include "engine/clsTorviOutputs.h"
+#include "engine/ScenarioOutputFields.h"
 #include "units/clsUnits.h"
 
 #include <cstdint>
@@ -15,16 +16,16 @@
 namespace TableVariables {
 
 constexpr int16_t VariableCount = 11;
-constexpr int16_t OutputCount = 16;
 constexpr int16_t OpenWindSpeedId = 10;
 constexpr int16_t CrownFractionBurnedId = 1;
 
 struct Variable {
     int16_t id;
+    int field;             // the scenario input field (ScenarioInputFields)
     const char* code;      // the scenario file key
     const char* rowText;   // entry of the row list
     const char* pageText;  // entry of the page list
-    clsTorviUnit clsUnits::*member;
+    clsTorviUnit clsUnits::*member;  // the field's descriptor
     // The one unit shown for a quantity that is never converted; nullptr for a converted one,
     // whose unit list the catalogue fills.
     const char* fixedLabel;
@@ -33,18 +34,17 @@ struct Variable {
 
 struct Output {
     int16_t id;
+    const ScenarioOutputFields::Field* field;
     const char* code;
     const char* text;  // entry of the output list
     // The member whose current unit the output is shown in; nullptr for the crown fraction burned.
     clsTorviUnit clsUnits::*member;
-    bool converted;  // the crown fraction burned and the fire intensity scale are shown as computed
-    double clsTorviOutputs::*quantity;
     void (clsUnits::*fillList)(clsUnits::UnitList&) const;  // nullptr: the single entry "fraction"
 };
 
 // Id 1..VariableCount, or nullptr.
 const Variable* FindVariable(int16_t id);
-// Id 1..OutputCount, or nullptr.
+// Id 1 to the number of outputs, or nullptr.
 const Output* FindOutput(int16_t id);
 // By file code (exact case) or by id written as a number; nullptr for anything else.
 const Variable* VariableByName(std::string_view name);
@@ -52,8 +52,7 @@ const Output* OutputByName(std::string_view name);
 const std::vector<Variable>& Variables();
 const std::vector<Output>& Outputs();
 
-// The unit a variable has in the engine's record: the shrub transition flame length is held in
-// feet, unit 2 of its descriptor; every other variable in its native unit 1.
+// The unit of its descriptor a variable has in the engine's record.
 int16_t RecordUnit(const Variable& variable);
 bool IsConverted(const Variable& variable);
 // A display value in `unit`, turned into the record's unit.

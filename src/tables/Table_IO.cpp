@@ -1,15 +1,11 @@
 #include "tables/Table_IO.h"
 
-#include "app/TextLines.h"
-#include "app/clsSafeOutputFile.h"
+#include "base/NumberText.h"
+#include "base/clsSafeOutputFile.h"
 #include "engine/clsTorviOutputs.h"
 #include "runs/ScenarioInput_IO.h"
 
 namespace {
-
-constexpr int ConiferVegType = 2;
-constexpr int HighFuelModelField = 6;
-constexpr int HighWindReductionField = 7;
 
 std::string Join(const std::string& first, const std::array<std::string, 4>& fields)
 {
@@ -35,25 +31,23 @@ std::vector<std::string> Table_IO::TableLines(const TableFile& table) const
         for (std::size_t i = 0; i < values.size(); ++i)
             if (row.values[i])
                 values[i] = clsTorviOutputs::IsNotReachable(*row.values[i]) ? clsTorviOutputs::NotReachableText
-                                                                           : TextLines::ShortestText(*row.values[i]);
+                                                                           : NumberText::ShortestText(*row.values[i]);
         lines.push_back(Join(row.input, values));
     }
     lines.emplace_back();
     lines.emplace_back("Inputs");
+    // A conifer crown fire always burns its fixed high side, whatever the record holds there.
+    std::array<std::optional<clsTorviInputs>, 4> asCalculated;
+    for (std::size_t i = 0; i < asCalculated.size(); ++i)
+        if (table.inputs[i]) {
+            asCalculated[i] = *table.inputs[i];
+            asCalculated[i]->ApplyConiferHighSide();
+        }
     for (int field = 0; field < ScenarioInput_IO::FieldCount; ++field) {
         std::array<std::string, 4> values;
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (!table.inputs[i])
-                continue;
-            const clsTorviInputs& record = *table.inputs[i];
-            double value = ScenarioInput_IO::FieldValue(record, field);
-            // A conifer crown fire always burns fuel model 10 at a wind reduction of 0.4 in its
-            // canopy, whatever the record holds there.
-            if (record.VegType == ConiferVegType && field == HighFuelModelField)
-                value = 10;
-            if (record.VegType == ConiferVegType && field == HighWindReductionField)
-                value = 0.4;
-            values[i] = TextLines::ShortestText(value);
+            if (asCalculated[i])
+                values[i] = NumberText::ShortestText(ScenarioInput_IO::FieldValue(*asCalculated[i], field));
         }
         lines.push_back(Join(scenarioFields.GetFieldLabel(field), values));
     }

@@ -1,8 +1,9 @@
 #include "tables/Tables.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
+#include "engine/ScenarioCalculation.h"
 #include "tables/TableVariables.h"
 #include "tables/clsColOutputCtl.h"
 #include "tables/clsPageInputCtl.h"
@@ -82,11 +83,8 @@ const TableVariables::Variable* TableSelection::PageVariable() const
 clsTorviInputs Tables::WorkingCopyOf(clsRun& run, int scenario)
 {
     clsTorviInputs copy = run.io(scenario).IData;
-    copy.LowInputs.LowOrHigh = 0;
-    copy.HighInputs.LowOrHigh = 1;
-    copy.Temperature = 0;
-    copy.HCrown = run.units.CvtHCrown(2, run.globalHCrown, 1);
-    copy.SpreadDirection = run.globalSpreadDirection;
+    ScenarioCalculation::ApplySettings(copy, run.EngineSettings());
+    ScenarioCalculation::CompleteRecord(copy);
     return copy;
 }
 
@@ -186,9 +184,7 @@ bool Tables::ComputeColumn(int scenario, Results& table)
         TableVariables::WriteInput(variable, copy, row);
         if (page)
             TableVariables::WriteInput(*page, copy, table.pageValue);
-        copy.DeadHerbMC = copy.Dead1HrMC;
-        bool success = false;
-        column.push_back(run.torvi.CalculateTorviOutputs(copy, success));
+        const bool success = ScenarioCalculation::Calculate(run.torvi, copy, column.emplace_back());
         if (!success)
             return false;
     }
@@ -219,7 +215,7 @@ double Tables::CellValue(const TableSelection& selection, int row, int scenario)
 
 std::string Tables::InputCellText(double rowValue)
 {
-    return TextLines::ShortestText(TextLines::RoundToDecimals(rowValue, 3));
+    return NumberText::ShortestText(NumberText::RoundToDecimals(rowValue, 3));
 }
 
 std::string Tables::CellText(double value, const TableSelection& selection, const NumberFormat& format)
@@ -231,7 +227,7 @@ std::string Tables::CellText(double value, const TableSelection& selection, cons
 
 std::string Tables::FormattedText(double value, int decimals, const NumberFormat& format)
 {
-    const std::string fixed = TextLines::FixedText(value, decimals);
+    const std::string fixed = NumberText::FixedText(value, decimals);
     const std::size_t digits = fixed[0] == '-' ? 1 : 0;
     const std::size_t point = std::min(fixed.find('.'), fixed.size());
     std::string text = fixed.substr(0, digits);

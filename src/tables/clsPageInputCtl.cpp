@@ -1,7 +1,7 @@
 #include "tables/clsPageInputCtl.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/TableVariables.h"
 #include "tables/clsTableViews.h"
@@ -15,7 +15,7 @@ const char* const NoneEntry = "-- None --";
 
 int Scaled(double value, int16_t scale)
 {
-    return static_cast<int>(TextLines::RoundHalfEven(value * scale));
+    return static_cast<int>(NumberText::RoundHalfEven(value * scale));
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ void clsPageInputCtl::RestoreValue(const TableView& view, double remembered)
     const double shown = TableVariables::IsConverted(*variable)
                              ? TableVariables::FromRecord(*variable, member, cmboPageUnits.ItemData(), remembered)
                              : remembered;
-    const double rounded = TextLines::RoundToDecimals(shown, member.GetPrecision());
+    const double rounded = NumberText::RoundToDecimals(shown, member.GetPrecision());
     if (rounded < minimum || rounded > maximum)
         return;
     nativeValue = remembered;
@@ -176,11 +176,11 @@ void clsPageInputCtl::ApplyUnit(const TableView& view, int position)
     }
     ReadLimits(view);
     const int16_t decimals = member.GetPrecision();
-    displayValue = TextLines::RoundToDecimals(displayValue, decimals);
+    displayValue = NumberText::RoundToDecimals(displayValue, decimals);
     if (displayValue < minimum)
-        displayValue = TextLines::RoundToDecimals(minimum, decimals);
+        displayValue = NumberText::RoundToDecimals(minimum, decimals);
     if (displayValue > maximum)
-        displayValue = TextLines::RoundToDecimals(maximum, decimals);
+        displayValue = NumberText::RoundToDecimals(maximum, decimals);
 }
 
 // From the unit the control shows, which the row control of a view sharing the catalogue may have
@@ -201,7 +201,7 @@ void clsPageInputCtl::RefreshDisplay()
     sliderPageVar.tickInterval = sliderPageVar.singleStep = sliderPageVar.pageStep = Scaled(pageStep, sliderScale);
     sliderPageVar.position = Scaled(displayValue, sliderScale);
     if (varId > 0)
-        txtPageVal = TextLines::ShortestText(displayValue);
+        txtPageVal = NumberText::ShortestText(displayValue);
     valueIsRed = varId >= 1 && !valid;
     Notify();
 }
@@ -218,17 +218,17 @@ void clsPageInputCtl::PageValueTyped(const std::string& typed)
     if (!view)
         return;
     clsPageInputCtl& control = *view->page;
-    const std::string text = TextLines::NormaliseBlanks(typed);
+    const std::string text = NumberText::NormaliseBlanks(typed);
     control.valid = false;
     double value = 0;
     if (control.varId == 0 || text.empty()) {
         control.txtPageVal = text;
-    } else if (!TextLines::ParseDouble(text, value)) {
+    } else if (!NumberText::ParseDouble(text, value)) {
         control.txtPageVal.clear();
         control.Notify();
         views.UI().ShowMessage("Please enter a valid number within the range [" +
-                               TextLines::ShortestText(control.minimum) + " - " +
-                               TextLines::ShortestText(control.maximum) + "]");
+                               NumberText::ShortestText(control.minimum) + " - " +
+                               NumberText::ShortestText(control.maximum) + "]");
     } else if (value < control.minimum || value > control.maximum) {
         control.txtPageVal = text;
         control.valueIsRed = true;
@@ -236,8 +236,8 @@ void clsPageInputCtl::PageValueTyped(const std::string& typed)
         if (control.FocusValueBox)
             control.FocusValueBox();
         views.UI().ShowMessage("Invalid value: Please enter a value between " +
-                               TextLines::ShortestText(control.minimum) + " and " +
-                               TextLines::ShortestText(control.maximum));
+                               NumberText::ShortestText(control.minimum) + " and " +
+                               NumberText::ShortestText(control.maximum));
     } else {
         control.valid = true;
         control.nativeValue = control.ToRecord(*view, value);
@@ -267,6 +267,6 @@ std::string clsPageInputCtl::ToolTip() const
     if (varId <= 0)
         return "";
     const std::string unit = cmboPageUnits.Text();
-    return "[" + TextLines::ShortestText(minimum) + " - " + TextLines::ShortestText(maximum) +
+    return "[" + NumberText::ShortestText(minimum) + " - " + NumberText::ShortestText(maximum) +
            (unit.empty() ? "" : " " + unit) + "]";
 }

@@ -1,7 +1,7 @@
 #include "tables/clsRowInputCtl.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/TableVariables.h"
 #include "tables/clsTableViews.h"
@@ -164,11 +164,11 @@ void clsRowInputCtl::ApplyUnit(const TableView& view, int position)
     lowerLimit = member.GetMinDataVal();
     upperLimit = member.GetMaxDataVal();
     decimals = member.GetPrecision();
-    const double lower = TextLines::RoundToDecimals(lowerLimit, decimals);
-    const double upper = TextLines::RoundToDecimals(upperLimit, decimals);
+    const double lower = NumberText::RoundToDecimals(lowerLimit, decimals);
+    const double upper = NumberText::RoundToDecimals(upperLimit, decimals);
     rangeMin = std::clamp(lower, lower, upper);
     rangeMax = std::clamp(upper, lower, upper);
-    step = TextLines::RoundToDecimals(member.GetRowStep(), decimals);
+    step = NumberText::RoundToDecimals(member.GetRowStep(), decimals);
     // The whole data range is a valid range, whatever the boxes held before.
     boxValid = {true, true, true};
 }
@@ -178,17 +178,17 @@ bool clsRowInputCtl::Accepts(Box box, double value) const
     if (box != Step)
         return lowerLimit <= value && value <= upperLimit;
     // A step must move the walk and fit the variable's range.
-    return TextLines::RoundToDecimals(value, decimals) > 0 &&
-           value <= TextLines::RoundToDecimals(upperLimit - lowerLimit, decimals);
+    return NumberText::RoundToDecimals(value, decimals) > 0 &&
+           value <= NumberText::RoundToDecimals(upperLimit - lowerLimit, decimals);
 }
 
 std::string clsRowInputCtl::Limits(Box box, const char* between) const
 {
     if (box != Step)
-        return TextLines::ShortestText(lowerLimit) + between + TextLines::ShortestText(upperLimit);
-    const double smallest = TextLines::RoundToDecimals(std::pow(10.0, -decimals), decimals);
-    return TextLines::ShortestText(smallest) + between +
-           TextLines::ShortestText(TextLines::RoundToDecimals(upperLimit - lowerLimit, decimals));
+        return NumberText::ShortestText(lowerLimit) + between + NumberText::ShortestText(upperLimit);
+    const double smallest = NumberText::RoundToDecimals(std::pow(10.0, -decimals), decimals);
+    return NumberText::ShortestText(smallest) + between +
+           NumberText::ShortestText(NumberText::RoundToDecimals(upperLimit - lowerLimit, decimals));
 }
 
 std::string clsRowInputCtl::ToolTip(Box box) const
@@ -205,13 +205,13 @@ void clsRowInputCtl::RowValueTyped(Box box, const std::string& typed)
     if (!view)
         return;
     clsRowInputCtl& control = *view->row;
-    const std::string text = TextLines::NormaliseBlanks(typed);
+    const std::string text = NumberText::NormaliseBlanks(typed);
     control.boxValid[box] = false;
     control.boxText[box] = text;
     double value = 0;
     if (text.empty()) {
         control.Notify();
-    } else if (!TextLines::ParseDouble(text, value)) {
+    } else if (!NumberText::ParseDouble(text, value)) {
         control.boxText[box].clear();
         control.Notify();
         views.UI().ShowMessage(NotANumberLead[box] + control.Limits(box, " - ") + "]");
@@ -236,7 +236,7 @@ void clsRowInputCtl::RefreshDisplay()
     const double values[] = {rangeMin, rangeMax, step};
     for (int box = Min; box <= Step; ++box) {
         if (boxValid[box])
-            boxText[box] = TextLines::ShortestText(values[box]);
+            boxText[box] = NumberText::ShortestText(values[box]);
         boxIsRed[box] = !boxValid[box];
     }
     Notify();

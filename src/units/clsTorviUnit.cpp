@@ -1,7 +1,7 @@
 #include "units/clsTorviUnit.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -139,10 +139,10 @@ void clsTorviUnit::Dump(clsUserInteraction& ui) const
     for (int16_t unit = 1; unit <= unitCount; ++unit)
         ui.ShowMessage("unit label: " + UnitLbl(unit));
     for (int16_t unit = 1; unit <= unitCount; ++unit)
-        ui.ShowMessage("min/max: " + TextLines::ShortestText(minima[Index(unit)]) + "/" +
-                       TextLines::ShortestText(maxima[Index(unit)]));
+        ui.ShowMessage("min/max: " + NumberText::ShortestText(minima[Index(unit)]) + "/" +
+                       NumberText::ShortestText(maxima[Index(unit)]));
     for (int16_t from = 1; from <= unitCount; ++from)
         for (int16_t to = 1; to <= unitCount; ++to)
             ui.ShowMessage("cvt[" + std::to_string(from) + "," + std::to_string(to) +
-                           "]: " + TextLines::ShortestText(matrix[MatrixIndex(from, to)]));
+                           "]: " + NumberText::ShortestText(matrix[MatrixIndex(from, to)]));
 }

@@ -1,7 +1,7 @@
 #include "wizard/clsWAFWizard.h"
 
-#include "app/TextLines.h"
-#include "app/clsUserInteraction.h"
+#include "base/NumberText.h"
+#include "base/clsUserInteraction.h"
 #include "engine/clsFuelModel.h"
 #include "runs/clsRun.h"
 
@@ -43,9 +43,9 @@ int16_t NextPage(int page, int option)
 
 }  // namespace
 
-clsWAFWizard::clsWAFWizard(clsWizardWindow& window, PanelOf panelOf, const clsRun& run, clsUserInteraction& ui,
-                           std::string programDir)
-    : window(window), panelOf(std::move(panelOf)), run(run), ui(ui), programDir(std::move(programDir))
+clsWAFWizard::clsWAFWizard(clsWizardWindow& wizardWindow, PanelOf panels, const clsRun& owner,
+                           clsUserInteraction& userInteraction, std::string folder)
+    : window(wizardWindow), panelOf(std::move(panels)), run(owner), ui(userInteraction), programDir(std::move(folder))
 {
     selections.fill(-1);
 }
@@ -62,11 +62,11 @@ std::optional<double> clsWAFWizard::ExposedFactor(double fuelBedDepthFeet)
     return 1.36 * (std::log(1.36 / 0.13) - 1) / std::log((20 + 0.36 * depth) / (0.13 * depth));
 }
 
-bool clsWAFWizard::DisplayWizard(int16_t fieldId, int16_t scenario)
+bool clsWAFWizard::DisplayWizard(int16_t field, int16_t scenarioNumber)
 {
     finished = false;
-    this->fieldId = fieldId;
-    this->scenario = scenario;
+    fieldId = field;
+    scenario = scenarioNumber;
     window.Init_Client([this] { WAF_OK_CallBk(); }, [this] { WAF_Cancel_CallBk(); }, [this] { WAF_Back_CallBk(); });
     window.SetCaption("Wind Adjustment Wizard");
     window.SetFrameCaption(IsLow() ? "Wind Reduction Factor (Low)" : "Wind Reduction Factor (High)");
@@ -105,7 +105,7 @@ clsWizardWindow::Page clsWAFWizard::PageContent() const
         content.options = {"For exposed fuels, wind adjustment factor is a function of surface fuel model. The fuel "
                            "model currently selected for this scenario is " +
                            modelCode + ", with a corresponding wind adjustment factor of " +
-                           TextLines::ShortestText(factor) + ". Click <OK> to accept this value."};
+                           NumberText::ShortestText(factor) + ". Click <OK> to accept this value."};
         break;
     case PartialPage:
         content.text = PartialText;
@@ -207,7 +207,7 @@ bool clsWAFWizard::PrepareExposedPage()
                        model->fuelModelCode + ": its fuel bed depth is not greater than 0.");
         return BackToExposurePage();
     }
-    factor = TextLines::RoundToDecimals(*exposed, 2);
+    factor = NumberText::RoundToDecimals(*exposed, 2);
     modelCode = model->fuelModelCode;
     return true;
 }

@@ -1,5 +1,5 @@
-#include "app/FileDlg.h"
-#include "app/QtUserInteraction.h"
+#include "base/FileDlg.h"
+#include "window/QtUserInteraction.h"
 
 #include <QApplication>
 #include <QDir>

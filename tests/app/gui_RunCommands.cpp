@@ -1,15 +1,15 @@
-#include "app/FileDlg.h"
-#include "app/FileDlgInteraction.h"
-#include "app/RunCommands.h"
-#include "app/TextLines.h"
-#include "app/TorviForm.h"
-#include "app/clsLineReader.h"
-#include "panels/ctlIn.h"
-#include "panels/ctlOut.h"
+#include "base/FileDlg.h"
+#include "base/FileDlgInteraction.h"
+#include "window/RunCommands.h"
+#include "base/NumberText.h"
+#include "window/TorviForm.h"
+#include "base/clsLineReader.h"
+#include "window/ctlIn.h"
+#include "window/ctlOut.h"
 #include "runs/clsRun.h"
-#include "tables/TablesTab.h"
-#include "tables/ctlRowInput.h"
-#include "units/frmGlobalSettings.h"
+#include "window/TablesTab.h"
+#include "window/ctlRowInput.h"
+#include "window/frmGlobalSettings.h"
 
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"
@@ -119,13 +119,13 @@ std::vector<std::string> DataValues(const std::string& file)
     std::string line;
     while (in.ReadLine(line) == clsLineReader::Result::Line)
         if (!line.empty() && line[0] != '#')
-            return TextLines::SplitBlanks(line);
+            return NumberText::SplitBlanks(line);
     return {};
 }
 
 std::string RoundedText(double value, int decimals)
 {
-    return TextLines::ShortestText(TextLines::RoundToDecimals(value, decimals));
+    return NumberText::ShortestText(NumberText::RoundToDecimals(value, decimals));
 }
 
 }  // namespace

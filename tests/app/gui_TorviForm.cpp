@@ -1,12 +1,12 @@
-#include "app/FileDlg.h"
-#include "app/Module1.h"
-#include "app/TextLines.h"
-#include "app/TorviForm.h"
-#include "app/clsLineReader.h"
-#include "app/clsSingleInstance.h"
+#include "base/FileDlg.h"
+#include "runs/Module1.h"
+#include "base/NumberText.h"
+#include "window/TorviForm.h"
+#include "base/clsLineReader.h"
+#include "window/clsSingleInstance.h"
 #include "engine/clsTorvi.h"
-#include "panels/ctlIn.h"
-#include "panels/ctlOut.h"
+#include "window/ctlIn.h"
+#include "window/ctlOut.h"
 #include "runs/Batch.h"
 #include "runs/clsRun.h"
 #include "units/clsUnits.h"
@@ -153,9 +153,9 @@ private slots:
         const char* fireTypes[] = {"", "surface", "passive", "conditional", "active"};
         QCOMPARE(Out(2).GetFireType(), QString(fireTypes[expected.FireType]));
         QCOMPARE(Out(2).txtROS->text().toStdString(),
-                 TextLines::ShortestText(TextLines::RoundToDecimals(expected.RateOfSpread, 2)));
+                 NumberText::ShortestText(NumberText::RoundToDecimals(expected.RateOfSpread, 2)));
         QCOMPARE(Out(2).txtFlameLen->text().toStdString(),
-                 TextLines::ShortestText(TextLines::RoundToDecimals(expected.FlameLength, 1)));
+                 NumberText::ShortestText(NumberText::RoundToDecimals(expected.FlameLength, 1)));
         QVERIFY(!Out(2).txtIdxTorch->text().isEmpty());
         QVERIFY(Out(1).txtROS->text().isEmpty());
 
@@ -165,7 +165,7 @@ private slots:
         rosList->setCurrentIndex(1);
         emit rosList->activated(1);
         QCOMPARE(Out(2).txtROS->text().toStdString(),
-                 TextLines::ShortestText(TextLines::RoundToDecimals(expected.RateOfSpread * 0.335281011, 2)));
+                 NumberText::ShortestText(NumberText::RoundToDecimals(expected.RateOfSpread * 0.335281011, 2)));
         QVERIFY(run->units.UnitsChanged());
 
         // km/hr for the open wind: the input box shows the stored wind in the new unit.

@@ -1,17 +1,17 @@
 // The main window as an analyst uses it on a laptop: its size, the keyboard, the clipboard, the
 // memory of files and the progress of long work.
 
-#include "app/FileDlg.h"
-#include "app/QtUserInteraction.h"
-#include "app/TorviForm.h"
-#include "charts/FireTab.h"
-#include "charts/HazChartTab.h"
-#include "panels/ctlIn.h"
+#include "base/FileDlg.h"
+#include "window/QtUserInteraction.h"
+#include "window/TorviForm.h"
+#include "window/FireTab.h"
+#include "window/HazChartTab.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-#include "tables/TablesTab.h"
-#include "tables/ctlOutputTable.h"
-#include "tables/ctlPageInput.h"
-#include "tables/ctlRowInput.h"
+#include "window/TablesTab.h"
+#include "window/ctlOutputTable.h"
+#include "window/ctlPageInput.h"
+#include "window/ctlRowInput.h"
 
 #include "support/MainWindowTestSupport.h"
 #include "support/RecordingInteraction.h"

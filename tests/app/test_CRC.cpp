@@ -1,5 +1,5 @@
-#include "app/CRC.h"
-#include "app/Module1.h"
+#include "base/CRC.h"
+#include "runs/Module1.h"
 
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"

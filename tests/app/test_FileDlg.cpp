@@ -1,4 +1,4 @@
-#include "app/FileDlg.h"
+#include "base/FileDlg.h"
 
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"

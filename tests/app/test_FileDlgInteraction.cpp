@@ -1,6 +1,6 @@
-#include "app/FileDlgInteraction.h"
+#include "base/FileDlgInteraction.h"
 
-#include "app/FileDlg.h"
+#include "base/FileDlg.h"
 #include "runs/Batch.h"
 #include "runs/clsRun.h"
 #include "support/RecordingInteraction.h"

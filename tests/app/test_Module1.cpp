@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "runs/Module1.h"
 #include "runs/clsRun.h"
 
 #include "support/RecordingInteraction.h"

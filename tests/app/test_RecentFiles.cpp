@@ -1,4 +1,4 @@
-#include "app/RecentFiles.h"
+#include "base/RecentFiles.h"
 
 #include <gtest/gtest.h>
 

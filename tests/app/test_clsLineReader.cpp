@@ -1,4 +1,4 @@
-#include "app/clsLineReader.h"
+#include "base/clsLineReader.h"
 
 #include "support/TempDir.h"
 

@@ -1,4 +1,4 @@
-#include "app/clsSafeOutputFile.h"
+#include "base/clsSafeOutputFile.h"
 
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"

@@ -1,6 +1,5 @@
-#include "app/clsUtils.h"
+#include "base/clsUtils.h"
 
-#include "engine/clsFuelModels.h"
 
 #include <gtest/gtest.h>
 
@@ -85,16 +84,3 @@ TEST(clsUtils, NumericHelpers)
     EXPECT_DOUBLE_EQ(clsUtils::Log10(1), 0);
 }
 
-TEST(clsUtils, CollectionChecks)
-{
-    clsFuelModels models;
-    auto model = std::make_shared<clsFuelModel>();
-    model->fuelModelID = 4;
-    models.Add(model, "4");
-    EXPECT_TRUE(clsUtils::KeyExistsInCollection(models, "4"));
-    EXPECT_FALSE(clsUtils::KeyExistsInCollection(models, "5"));
-    EXPECT_TRUE(clsUtils::ItemExistInCollection(models, std::size_t{1}));
-    EXPECT_FALSE(clsUtils::ItemExistInCollection(models, std::size_t{0}));
-    EXPECT_FALSE(clsUtils::ItemExistInCollection(models, std::size_t{2}));
-    EXPECT_TRUE(clsUtils::ItemExistInCollection(models, std::string("4")));
-}

@@ -1,11 +1,11 @@
 // `orvane-batch --chart` run as a user runs it, with no display: the three kinds of chart, their
 // formats and units, its exit statuses, and the picture of the window's capture, pixel for pixel.
 
-#include "app/TorviForm.h"
-#include "charts/FireTab.h"
-#include "charts/HazChartTab.h"
-#include "tables/ChartCommands.h"
-#include "tables/ctlRowInput.h"
+#include "window/TorviForm.h"
+#include "window/FireTab.h"
+#include "window/HazChartTab.h"
+#include "window/ChartCommands.h"
+#include "window/ctlRowInput.h"
 
 #include "support/CaptureDialogSupport.h"
 #include "support/MainWindowTestSupport.h"

@@ -3,7 +3,7 @@
 
 #include "charts/Fire.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 
 #include "ChartsTestSupport.h"
 
@@ -419,7 +419,7 @@ TEST_F(FireTest, ASurfaceFireHasNoIndexPoints)
     ExpectSame(winds, RegularWindsWith({}));
     EXPECT_TRUE(fire.Drawing().markers.empty());
     for (int position = 0; position <= 40; ++position)
-        EXPECT_EQ(WindTextAt(position), TextLines::FixedText(position, 1));
+        EXPECT_EQ(WindTextAt(position), NumberText::FixedText(position, 1));
     EXPECT_EQ(fire.Drawing().subtitle, "North; Slope 30 percent");
     const FireChartData& drawing = fire.Drawing();
     for (std::size_t threshold : {5u, 6u}) {

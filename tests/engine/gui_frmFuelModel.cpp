@@ -1,6 +1,6 @@
-#include "app/clsHelpViewer.h"
+#include "window/clsHelpViewer.h"
 #include "engine/FuelModel_IO.h"
-#include "engine/frmFuelModel.h"
+#include "window/frmFuelModel.h"
 
 #include <QDir>
 #include <QImage>

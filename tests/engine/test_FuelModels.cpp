@@ -120,3 +120,17 @@ TEST(FuelModel, CloneCopiesAllButTheDeadHerbLoad)
     EXPECT_EQ(clsFuelModel::sav10Hr(), 109);
     EXPECT_EQ(clsFuelModel::sav100Hr(), 30);
 }
+
+// The checks a caller makes before it reaches for a member: by key, and by position 1..Count.
+TEST(FuelModels, CollectionChecks)
+{
+    clsFuelModels models;
+    auto model = std::make_shared<clsFuelModel>();
+    model->fuelModelID = 4;
+    models.Add(model, "4");
+    EXPECT_TRUE(models.MemberIsPresent("4"));
+    EXPECT_FALSE(models.MemberIsPresent("5"));
+    EXPECT_NO_THROW(models.Item(1));
+    EXPECT_THROW(models.Item(0), std::out_of_range);
+    EXPECT_THROW(models.Item(2), std::out_of_range);
+}

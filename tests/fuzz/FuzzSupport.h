@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/clsUserInteraction.h"
+#include "base/clsUserInteraction.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -2,7 +2,7 @@
 
 #include "FuzzSupport.h"
 #include "runs/clsRun.h"
-#include "units/Units_IO.h"
+#include "runs/Units_IO.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

@@ -1,4 +1,4 @@
-#include "panels/ctlOut.h"
+#include "window/ctlOut.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>

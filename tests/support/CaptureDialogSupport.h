@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/CaptureDialog.h"
+#include "window/CaptureDialog.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

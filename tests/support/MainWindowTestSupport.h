@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/FileDlg.h"
-#include "app/TorviForm.h"
-#include "panels/ctlIn.h"
+#include "base/FileDlg.h"
+#include "window/TorviForm.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
 
 #include "support/RecordingInteraction.h"

@@ -1,19 +1,19 @@
 // The output table and output chart tabs of the main window, driven as the analyst drives them.
 
-#include "app/FileDlg.h"
-#include "app/TextLines.h"
-#include "app/TorviForm.h"
+#include "base/FileDlg.h"
+#include "base/NumberText.h"
+#include "window/TorviForm.h"
 #include "engine/clsTorvi.h"
-#include "panels/ctlIn.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-#include "tables/ChartCommands.h"
-#include "tables/TablesTab.h"
+#include "window/ChartCommands.h"
+#include "window/TablesTab.h"
 #include "tables/clsTableViews.h"
-#include "tables/ctlColOutput.h"
-#include "tables/ctlOutputChart.h"
-#include "tables/ctlOutputTable.h"
-#include "tables/ctlPageInput.h"
-#include "tables/ctlRowInput.h"
+#include "window/ctlColOutput.h"
+#include "window/ctlOutputChart.h"
+#include "window/ctlOutputTable.h"
+#include "window/ctlPageInput.h"
+#include "window/ctlRowInput.h"
 
 #include "support/CaptureDialogSupport.h"
 #include "support/BoxColour.h"
@@ -111,7 +111,7 @@ private slots:
         bool success = false;
         const double spread = engine.CalculateTorviOutputs(record, success).RateOfSpread;
         QVERIFY(success);
-        QCOMPARE(Column(3)[6].toStdString(), TextLines::FixedText(spread, 1));
+        QCOMPARE(Column(3)[6].toStdString(), NumberText::FixedText(spread, 1));
     }
 
     // Over the 1-hour moisture from 0 to 60 every row is a result: the crowning index is a number

@@ -1,6 +1,6 @@
 // `orvane-batch --table`, run as a user would run it.
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 #include "engine/FuelModel_IO.h"
 #include "engine/clsTorvi.h"
 #include "runs/ScenarioInput_IO.h"
@@ -71,8 +71,8 @@ TEST_F(TableCommand, WritesTheTableOfTheFirstFourScenarios)
         "Fireline Intensity (FLIN)\r\nSlope,A,,C,\r\npercent,BTU/ft-sec,BTU/ft-sec,BTU/ft-sec,BTU/ft-sec\r\n";
     for (int slope : {0, 5, 10}) {
         auto at = [&](clsTorviInputs& in) { in.PercentSlope = slope; };
-        expected += std::to_string(slope) + "," + TextLines::ShortestText(Intensity(Grass, at)) + ",," +
-                    TextLines::ShortestText(Intensity(Timber, at)) + ",\r\n";
+        expected += std::to_string(slope) + "," + NumberText::ShortestText(Intensity(Grass, at)) + ",," +
+                    NumberText::ShortestText(Intensity(Timber, at)) + ",\r\n";
     }
     expected += "\r\nInputs\r\n"
                 "SIMT,3,,2,\r\nFMlow,1,,10,\r\nWNDRlow,0.4,,0.4,\r\nROSMlow,1,,1,\r\nLADMlow,1,,1,\r\nFLIMlow,1,,1,\r\n"

@@ -2,7 +2,7 @@
 
 #include "TablesTestSupport.h"
 
-#include "app/TextLines.h"
+#include "base/NumberText.h"
 #include "tables/Charts.h"
 #include "tables/TableVariables.h"
 #include "tables/Tables.h"
@@ -78,7 +78,7 @@ TEST_F(TablesCompute, SixRowsInAGridOfThirty)
     for (int r = 0; r < 6; ++r) {
         EXPECT_EQ(grid.rows[r][0], std::to_string(2 * r));
         const double expected = Engine(1, [&](clsTorviInputs& in) { in.PercentSlope = 2 * r; }).FirelineIntensity;
-        EXPECT_EQ(grid.rows[r][1], TextLines::FixedText(expected, 0)) << r;
+        EXPECT_EQ(grid.rows[r][1], NumberText::FixedText(expected, 0)) << r;
         EXPECT_EQ(grid.rows[r][2], "");
     }
 }
@@ -120,7 +120,7 @@ TEST_F(TablesCompute, RowsAndCellsInTheChosenUnits)
     const double native =
         Engine(2, [](clsTorviInputs& in) { in.OpenWindSpeed = 16.1 * 0.621369318; }).FirelineIntensity;
     EXPECT_DOUBLE_EQ(tables.CellValue(Selection(), 1, 2), native * 3.459143111);
-    EXPECT_EQ(tables.FillGrid(Selection(), NumberFormat()).rows[0][2], TextLines::FixedText(native * 3.459143111, 0));
+    EXPECT_EQ(tables.FillGrid(Selection(), NumberFormat()).rows[0][2], NumberText::FixedText(native * 3.459143111, 0));
 
     ASSERT_EQ(Compute(Select(STFL, "2", "2", "1")), Tables::Outcome::Computed);  // meters
     EXPECT_DOUBLE_EQ(run.iclone(2).ShrubTransFlameLength, 2 * 3.280833437);
@@ -222,7 +222,7 @@ TEST_F(TablesCompute, ATableOverTheOneHourMoistureFillsEveryRow)
         }
         EXPECT_EQ(firstNotReachable, grid.rows.size()) << "a number after N/A in row " << r;
         double value = 0;
-        EXPECT_TRUE(TextLines::ParseDouble(cell, value) && value > 0) << r << ": " << cell;
+        EXPECT_TRUE(NumberText::ParseDouble(cell, value) && value > 0) << r << ": " << cell;
     }
     // FM10's dead moisture reaches its extinction (25 %) between 1-hour moistures of 20 and 30.
     EXPECT_GT(firstNotReachable, 20u);
@@ -281,8 +281,8 @@ TEST_F(TablesCompute, TheExportFileOfTwoScenarios)
     std::string expected = "Fireline Intensity (FLIN)\r\nSlope,A,B,,\r\npercent,BTU/ft-sec,BTU/ft-sec,BTU/ft-sec,BTU/ft-sec\r\n";
     for (int slope : {0, 5, 10}) {
         auto at = [&](clsTorviInputs& in) { in.PercentSlope = slope; };
-        expected += std::to_string(slope) + "," + TextLines::ShortestText(Engine(1, at).FirelineIntensity) + "," +
-                    TextLines::ShortestText(Engine(2, at).FirelineIntensity) + ",,\r\n";
+        expected += std::to_string(slope) + "," + NumberText::ShortestText(Engine(1, at).FirelineIntensity) + "," +
+                    NumberText::ShortestText(Engine(2, at).FirelineIntensity) + ",,\r\n";
     }
     expected += "\r\nInputs\r\n"
                 "SIMT,3,2,,\r\nFMlow,1,10,,\r\nWNDRlow,0.4,0.4,,\r\nROSMlow,1,1,,\r\nLADMlow,1,1,,\r\nFLIMlow,1,1,,\r\n"

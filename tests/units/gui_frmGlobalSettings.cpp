@@ -1,6 +1,6 @@
-#include "panels/ctlIn.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-#include "units/frmGlobalSettings.h"
+#include "window/frmGlobalSettings.h"
 
 #include "support/BoxColour.h"
 #include "support/RecordingInteraction.h"

@@ -1,4 +1,4 @@
-#include "units/Units_IO.h"
+#include "runs/Units_IO.h"
 
 #include "runs/clsRun.h"
 #include "support/RecordingInteraction.h"

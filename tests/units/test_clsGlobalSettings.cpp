@@ -1,4 +1,4 @@
-#include "units/clsGlobalSettings.h"
+#include "runs/clsGlobalSettings.h"
 
 #include "runs/clsRun.h"
 #include "support/RecordingInteraction.h"

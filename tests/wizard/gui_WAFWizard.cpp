@@ -1,8 +1,8 @@
-#include "app/FileDlg.h"
-#include "app/TorviForm.h"
-#include "panels/ctlIn.h"
+#include "base/FileDlg.h"
+#include "window/TorviForm.h"
+#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-#include "wizard/WizardForm.h"
+#include "window/WizardForm.h"
 
 #include "support/BoxColour.h"
 #include "support/MainWindowTestSupport.h"
