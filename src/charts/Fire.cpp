@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "base/clsUserInteraction.h"
+#include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
@@ -228,7 +229,7 @@ bool Fire::ComputePoints(int scenario)
     clsTorviInputs& copy = run.iclone(scenario);
     copy = Tables::WorkingCopyOf(run, scenario);
     vegType = copy.VegType;
-    scenarioName = Charts::Trimmed(Charts::ScenarioLabel(run.io(scenario).Name, scenario));
+    scenarioName = std::string(ScenarioGrid::StripBlanks(Charts::ScenarioLabel(run.io(scenario).Name, scenario)));
     TableSelection held;
     held.rowVarId = TableVariables::OpenWindSpeedId;
     held.pageVarId = views.pgInFire.pageVarId();

@@ -1,6 +1,7 @@
 #include "charts/HazChart.h"
 
 #include "base/NumberText.h"
+#include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 #include "engine/ScenarioCalculation.h"
 #include "tables/Charts.h"
@@ -163,7 +164,7 @@ void HazChart::ComputeHazChart()
         ComputeRows(selection, scenario);
         Draw(selection);
         drawing.failureNote = FailureNote(selection, scenario);
-        drawing.subtitle = ChartText::Joined({Charts::Trimmed(Charts::ScenarioLabel(views.Run().io(scenario).Name, scenario)),
+        drawing.subtitle = ChartText::Joined({std::string(ScenarioGrid::StripBlanks(Charts::ScenarioLabel(views.Run().io(scenario).Name, scenario))),
                                               Charts::PageNote(views.pgInHazard, selection.PageVariable() != nullptr),
                                               drawing.indexNote});
     }

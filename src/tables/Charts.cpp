@@ -2,6 +2,7 @@
 
 #include "base/NumberText.h"
 #include "tables/ChartData.h"
+#include "runs/ScenarioGrid.h"
 #include "runs/clsRun.h"
 #include "tables/clsListState.h"
 #include "tables/clsPageInputCtl.h"
@@ -9,12 +10,6 @@
 #include "tables/Tables.h"
 
 namespace Charts {
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 std::string ScenarioLabel(const std::string& name, int scenario)
 {
@@ -72,7 +67,7 @@ OutputChartData OutputChart(const Tables& tables, const TableSelection& selectio
     OutputChartData chart = OutputChart(tables, selection, names);
     std::string scenarios;
     for (const OutputChartData::Series& series : chart.series)
-        scenarios += (scenarios.empty() ? "" : ", ") + Trimmed(series.label);
+        scenarios.append(scenarios.empty() ? "" : ", ").append(ScenarioGrid::StripBlanks(series.label));
     chart.subtitle = ChartText::Joined({scenarios, PageNote(page, selection.PageVariable() != nullptr)});
     return chart;
 }

@@ -34,8 +34,6 @@ namespace Charts {
 
 // How a chart names a scenario: its name, or "Scenario A" to "Scenario D" when it has none.
 std::string ScenarioLabel(const std::string& name, int scenario);
-// The text without the blanks around it (a scenario name as the picture names it).
-std::string Trimmed(const std::string& text);
 // The page variable and the value it is held at, as its control shows them ("Slope 40 %"); "" when
 // the chart holds none.
 std::string PageNote(const clsPageInputCtl& page, bool held);
