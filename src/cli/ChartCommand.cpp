@@ -96,10 +96,7 @@ bool ParseWhole(const std::string& text, int64_t lowest, int64_t highest, int64_
 std::optional<Options> ParseArguments(int argc, char* argv[])
 {
     Options options;
-    auto fail = [](const std::string& message) -> std::optional<Options> {
-        std::cerr << "orvane-batch: " << message << "\n" << Usage;
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& message) { return UsageError<Options>(message, Usage); };
     bool optionsEnded = false;
     bool kindGiven = false;
     for (int i = 1; i < argc; ++i) {

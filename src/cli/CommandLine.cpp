@@ -18,6 +18,11 @@ bool IsOperand(const std::string& argument, bool optionsEnded)
     return optionsEnded || argument.empty() || argument[0] != '-' || argument == "-";
 }
 
+void ReportUsageError(const std::string& message, const char* usage)
+{
+    std::cerr << "orvane-batch: " << message << "\n" << usage;
+}
+
 std::string ProgramFolder(const char* argv0)
 {
     std::error_code error;

@@ -2,6 +2,7 @@
 
 #include "base/clsUserInteraction.h"
 
+#include <optional>
 #include <string>
 
 // What the command-line tools share: their exit statuses, the file names they are given and the
@@ -20,6 +21,16 @@ std::string Absolute(const std::string& name);
 // True when the argument is a file name: after "--", anything not starting with "-", and "-" alone
 // (standard input or output).
 bool IsOperand(const std::string& argument, bool optionsEnded);
+
+// A command-line error: the message and then the command's usage on standard error.
+void ReportUsageError(const std::string& message, const char* usage);
+// The same, as the result of a command's argument parsing: no options.
+template <typename Options>
+std::optional<Options> UsageError(const std::string& message, const char* usage)
+{
+    ReportUsageError(message, usage);
+    return std::nullopt;
+}
 
 // The folder of the running program, where it finds its data files.
 std::string ProgramFolder(const char* argv0);

@@ -54,10 +54,7 @@ struct Options : Request {
 std::optional<Options> ParseArguments(int argc, char* argv[])
 {
     Options options;
-    auto fail = [](const std::string& message) -> std::optional<Options> {
-        std::cerr << "orvane-batch: " << message << "\n" << Usage;
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& message) { return UsageError<Options>(message, Usage); };
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];

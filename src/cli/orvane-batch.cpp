@@ -144,10 +144,7 @@ std::optional<Options> ParseArguments(int argc, char* argv[])
 {
     Options options;
     bool optionsEnded = false;
-    auto fail = [](const std::string& message) -> std::optional<Options> {
-        std::cerr << "orvane-batch: " << message << "\n" << Usage;
-        return std::nullopt;
-    };
+    auto fail = [](const std::string& message) { return UsageError<Options>(message, Usage); };
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
