@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace NumberText {
@@ -186,20 +187,21 @@ std::string GeneralText(double value, int significantDigits)
 // lies within 2^-20 of a half, its nearest whole number is that of the exact decimal value, which
 // to_chars would round to. Digits written straight from that number cost a fraction of to_chars'
 // exact path, which takes the values near a tie and the large ones.
-static bool AppendScaledFixedText(std::string& text, double value, int decimals)
+char* WriteFixedQuickly(char* out, double value, int decimals)
 {
     constexpr double Limit = 2147483648.0;
     if (decimals < 0 || decimals > 9 || !(std::fabs(value) < Limit))
-        return false;
+        return nullptr;
     const double scaled = std::fabs(value) * ExactPowersOfTen[decimals];
     if (!(scaled < Limit))
-        return false;
+        return nullptr;
     const auto whole = static_cast<uint64_t>(scaled);  // exact: below 2^31, towards zero
     const double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 0x1p-20)
-        return false;
+        return nullptr;
     const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
-    char digits[24];
+    // At most 10 digits, a point and a sign.
+    char digits[FixedQuickSize];
     char* const last = digits + sizeof digits;
     char* first = last;
     uint64_t rest = rounded;
@@ -214,14 +216,18 @@ static bool AppendScaledFixedText(std::string& text, double value, int decimals)
     // A negative value that rounds to zero is shown as zero, without a sign.
     if (value < 0 && rounded != 0)
         *--first = '-';
-    text.append(first, last);
-    return true;
+    const auto size = static_cast<std::size_t>(last - first);
+    std::memcpy(out, first, size);
+    return out + size;
 }
 
 void AppendFixedText(std::string& text, double value, int decimals)
 {
-    if (AppendScaledFixedText(text, value, decimals))
+    char quick[FixedQuickSize];
+    if (const char* const end = WriteFixedQuickly(quick, value, decimals)) {
+        text.append(quick, static_cast<std::size_t>(end - quick));
         return;
+    }
     char buffer[400];
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);

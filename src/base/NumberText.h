@@ -41,6 +41,10 @@ std::string GeneralText(double value, int significantDigits);
 std::string FixedText(double value, int decimals);
 // The same, appended to the text: for writers of many values.
 void AppendFixedText(std::string& text, double value, int decimals);
+// FixedText's digits the quick way, written at out: the end of at most FixedQuickSize characters,
+// or nullptr, with nothing written, for a value the quick way cannot round (FixedText then can).
+constexpr std::size_t FixedQuickSize = 12;
+char* WriteFixedQuickly(char* out, double value, int decimals);
 
 // The value rounded as FixedText shows it, read back as a number (3.10 becomes 3.1).
 double RoundToDecimals(double value, int decimals);

@@ -102,9 +102,10 @@ double Value(const clsTorviInputs& record, int id)
     return field.whole ? *field.whole : *field.real;
 }
 
-bool StoreFileValue(clsTorviInputs& record, int id, double value)
+namespace {
+
+bool Store(const Field& field, clsTorviInputs& record, double value)
 {
-    const Field& field = At(id);
     if (!std::isfinite(value))
         return false;
     const Ref target = field.locate(record);
@@ -116,6 +117,21 @@ bool StoreFileValue(clsTorviInputs& record, int id, double value)
         return true;
     }
     *target.real = field.kind == Kind::Moisture ? NumberText::RoundHalfEven(value) : value;
+    return true;
+}
+
+}  // namespace
+
+bool StoreFileValue(clsTorviInputs& record, int id, double value)
+{
+    return Store(At(id), record, value);
+}
+
+bool StoreFileValues(clsTorviInputs& record, const std::array<double, Count>& values)
+{
+    for (std::size_t id = 0; id < values.size(); ++id)
+        if (!Store(Fields[id], record, values[id]))
+            return false;
     return true;
 }
 

@@ -83,6 +83,9 @@ double Value(const clsTorviInputs& record, int id);
 // to even. False, leaving the record as it was, when the number is not finite or a whole number
 // does not fit 32 bits.
 bool StoreFileValue(clsTorviInputs& record, int id, double value);
+// Every field's number of a data line stored as StoreFileValue stores it, in one call for the
+// batch's sake. False at the first that does not fit, with the fields before it stored.
+bool StoreFileValues(clsTorviInputs& record, const std::array<double, Count>& values);
 // Stores a checked number in the record's unit as a box or a table row gives it: whole numbers
 // and the fields typed whole rounded to the nearest, halves to even.
 void StoreTypedValue(clsTorviInputs& record, int id, double value);

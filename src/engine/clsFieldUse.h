@@ -38,13 +38,16 @@ public:
     Use Of(int field) const;
     bool Used(int field) const { return Of(field) != Use::Unused; }
     bool Entered(int field) const { return Of(field) == Use::Entered; }
+    // The numeric inputs that enter the calculation, the bit 1 << id for each: what Used says of
+    // every field at once, for batch processing, which asks it of every record.
+    uint32_t UsedFields() const { return entered | kept; }
 
 private:
-    Use TypeUse(int field) const;
-    bool SizeClassBurns(int field) const;
+    static uint32_t UnburnedSizeClasses(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high);
 
-    int32_t vegType;
-    const clsFuelModel* low;
-    const clsFuelModel* high;
+    // A bit per field id: the fields the simulation type takes and whose size class burns, and
+    // those it keeps as the record holds them.
+    uint32_t entered = 0;
+    uint32_t kept = 0;
     Links links;
 };

@@ -1,6 +1,7 @@
 #include "engine/clsTorvi.h"
 
 #include "base/NumberText.h"
+#include "engine/ScenarioInputFields.h"
 #include "engine/clsFieldUse.h"
 
 #include <array>
@@ -190,8 +191,9 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result)
     // An input the scenario does not use is not checked, by the rule of the input panel and of
     // batch processing: a scenario saved with its unused boxes empty (-1) calculates as shown. The
     // surface type has no high model to count.
-    const clsFieldUse use(in.VegType, lowModel, highModel);
-    if (use.Used(16) && !(in.CanopyBulkDensity >= 0))
+    const uint32_t used = clsFieldUse(in.VegType, lowModel, highModel).UsedFields();
+    const auto uses = [used](int field) { return (used >> field & 1) != 0; };
+    if (uses(ScenarioInputFields::CanopyBulkDensity) && !(in.CanopyBulkDensity >= 0))
         return Reject(result, 2002, "Invalid Canopy Bulk Density: " + NumberText::ShortestText(in.CanopyBulkDensity));
     if (!(in.PercentSlope >= 0 && in.PercentSlope <= 180))
         return Reject(result, 2003, "Invalid Slope: " + std::to_string(in.PercentSlope));
@@ -207,13 +209,13 @@ bool clsTorvi::Validate(const clsTorviInputs& in, clsTorviOutputs& result)
         return Reject(result, 2008, "Invalid dead herbacious Moisture Content: " + NumberText::ShortestText(in.DeadHerbMC));
     if (!(in.Dead1HrMC >= 0))
         return Reject(result, 2009, "Invalid 1-hour Moisture Content: " + NumberText::ShortestText(in.Dead1HrMC));
-    if (use.Used(12) && !(in.Dead10HrMC >= 0))
+    if (uses(ScenarioInputFields::Dead10Hr) && !(in.Dead10HrMC >= 0))
         return Reject(result, 2010, "Invalid 10-hour Moisture Content: " + NumberText::ShortestText(in.Dead10HrMC));
-    if (use.Used(13) && !(in.Dead100HrMC >= 0))
+    if (uses(ScenarioInputFields::Dead100Hr) && !(in.Dead100HrMC >= 0))
         return Reject(result, 2011, "Invalid 100-hour Moisture Content: " + NumberText::ShortestText(in.Dead100HrMC));
-    if (use.Used(15) && !(in.LiveWoodyMC >= 0))
+    if (uses(ScenarioInputFields::LiveWoody) && !(in.LiveWoodyMC >= 0))
         return Reject(result, 2012, "Invalid live woody Moisture Content: " + NumberText::ShortestText(in.LiveWoodyMC));
-    if (use.Used(14) && !(in.LiveHerbMC >= 0))
+    if (uses(ScenarioInputFields::LiveHerb) && !(in.LiveHerbMC >= 0))
         return Reject(result, 2013, "Invalid live herbacious Moisture Content: " + NumberText::ShortestText(in.LiveHerbMC));
     return true;
 }

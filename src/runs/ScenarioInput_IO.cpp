@@ -207,9 +207,8 @@ bool ScenarioInput_IO::ReadQuickDataLine(std::string_view dataLine, clsTorviInpu
         if (!(p = QuickToken(SkipBlanks(p, end), end, value)))
             return false;
     clsTorviInputs filled = record;
-    for (int i = 0; i < FieldCount; ++i)
-        if (!StoreFieldValue(filled, i, values[static_cast<std::size_t>(i)]))
-            return false;
+    if (!ScenarioInputFields::StoreFileValues(filled, values))
+        return false;
     ScenarioCalculation::CompleteRecord(filled);
     record = filled;
     name.clear();

@@ -127,7 +127,39 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
     const auto written = std::to_chars(code, code + sizeof code, record.FireType);
     ScenarioGrid::AppendColumn(lines, std::string_view(code, static_cast<std::size_t>(written.ptr - code)));
     ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
-    for (int i = 2; i < FieldCount; ++i) {
+    const std::size_t outputs = lines.size();
+    if (!AppendQuickOutputColumns(lines, record)) {
+        lines.resize(outputs);
+        AppendOutputColumns(lines, record);
+    }
+    ScenarioGrid::AppendColumn(lines, name);
+    lines.append("\r\n");
+}
+
+// The outputs' columns as blanks, each number written at the start of its own the quick way, which
+// always fits; false, the columns then half written, when a number needs the exact way.
+bool ScenarioOutput_IO::AppendQuickOutputColumns(std::string& lines, const clsTorviOutputs& record)
+{
+    static_assert(NumberText::FixedQuickSize < ScenarioGrid::ColumnWidth);
+    static constexpr std::string_view notReachable = clsTorviOutputs::NotReachableText;
+    static_assert(notReachable.size() < ScenarioGrid::ColumnWidth);
+    const std::size_t start = lines.size();
+    lines.resize(start + ScenarioGrid::ColumnWidth * ScenarioOutputFields::Count, ' ');
+    char* column = lines.data() + start;
+    for (const ScenarioOutputFields::Field& field : ScenarioOutputFields::All()) {
+        const double value = record.*field.value;
+        if (clsTorviOutputs::IsNotReachable(value))
+            notReachable.copy(column, notReachable.size());
+        else if (!NumberText::WriteFixedQuickly(column, value, field.fileDecimals))
+            return false;
+        column += ScenarioGrid::ColumnWidth;
+    }
+    return true;
+}
+
+void ScenarioOutput_IO::AppendOutputColumns(std::string& lines, const clsTorviOutputs& record)
+{
+    for (int i = FireTypeColumns; i < FieldCount; ++i) {
         const std::size_t column = lines.size();
         const double value = FieldValue(record, i);
         if (clsTorviOutputs::IsNotReachable(value))
@@ -136,8 +168,6 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
             NumberText::AppendFixedText(lines, value, FieldDecimals(i));
         ScenarioGrid::PadColumn(lines, column);
     }
-    ScenarioGrid::AppendColumn(lines, name);
-    lines.append("\r\n");
 }
 
 bool ScenarioOutput_IO::SaveNextScenOutp(const clsTorviOutputs& record, const std::string& name)

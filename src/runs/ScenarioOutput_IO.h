@@ -55,6 +55,8 @@ public:
     std::string errStr;
 
 private:
+    static bool AppendQuickOutputColumns(std::string& lines, const clsTorviOutputs& record);
+    static void AppendOutputColumns(std::string& lines, const clsTorviOutputs& record);
     bool WriteLine(std::string_view text);
     bool WriteHeaders();
     bool WriteFailed();

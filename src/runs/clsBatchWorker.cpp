@@ -36,7 +36,7 @@ void clsBatchWorker::Process(clsBatchChunk& chunk)
         }
         read = true;
         ScenarioCalculation::ApplySettings(record, settings);
-        if (!checks.Validate(record, failingKey, rangeUse)) {
+        if (!checks.Validate(record, failingKey)) {
             WriteErrorLine(chunk, "#-- Input Error: " + recordText() + " " + clsRecordChecks::InvalidDataReason(failingKey, text));
             continue;
         }

@@ -35,5 +35,4 @@ private:
     clsTorviOutputs outputs;
     std::string name;
     std::string failingKey;
-    clsRecordChecks::RangeUse rangeUse;
 };

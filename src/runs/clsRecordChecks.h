@@ -1,9 +1,7 @@
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,31 +27,8 @@ public:
 
     clsRecordChecks(const clsUnits& units, FuelModelOf fuelModelOf);
 
-    // Which range checks the records of a simulation type and pair of fuel models make, a bit for
-    // each of Ranges(): worked out once for each such scenario and kept (some 30 KB for a thousand),
-    // since a batch goes through a few dozen or a few hundred of them. One for each thread.
-    class RangeUse {
-    public:
-        uint64_t Of(const clsRecordChecks& checks, int32_t vegType, const clsFuelModel* low, const clsFuelModel* high);
-
-    private:
-        struct Kept {
-            int32_t vegType;
-            const clsFuelModel* low;
-            const clsFuelModel* high;
-            uint64_t checks;
-        };
-        static constexpr int KeptBits = 10;
-        static constexpr std::size_t Places = std::size_t(1) << KeptBits;
-        // Allocated at the first record and left uninitialised: only the places marked known are read.
-        std::unique_ptr<Kept[]> kept;
-        std::bitset<Places> known;
-    };
-
-    // On failure the key of the first failing field, in the order of Ranges(). The form with a
-    // RangeUse is the batch's, which checks many records of few scenarios.
+    // On failure the key of the first failing field, in the order of Ranges().
     bool Validate(const clsTorviInputs& record, std::string& failingKey) const;
-    bool Validate(const clsTorviInputs& record, std::string& failingKey, RangeUse& use) const;
     // The range checks, in the order they are made.
     const std::vector<RangeCheck>& Ranges() const { return ranges; }
 
@@ -63,9 +38,6 @@ public:
 
 private:
     static RangeCheck RecordRange(const clsUnits& units, int field);
-    uint64_t UsedRanges(const clsTorviInputs& record) const;
-    uint64_t UsedRanges(int32_t vegType, const clsFuelModel* low, const clsFuelModel* high) const;
-    bool Validate(const clsTorviInputs& record, std::string& failingKey, uint64_t used) const;
 
     std::vector<RangeCheck> ranges;
     FuelModelOf fuelModelOf;
