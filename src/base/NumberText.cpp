@@ -195,16 +195,18 @@ char* WriteFixedQuickly(char* out, double value, int decimals)
     const double scaled = std::fabs(value) * ExactPowersOfTen[decimals];
     if (!(scaled < Limit))
         return nullptr;
-    const auto whole = static_cast<uint64_t>(scaled);  // exact: below 2^31, towards zero
+    const auto whole = static_cast<uint32_t>(scaled);  // exact: below 2^31, towards zero
     const double fraction = scaled - static_cast<double>(whole);
     if (std::fabs(fraction - 0.5) < 0x1p-20)
         return nullptr;
-    const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
-    // At most 10 digits, a point and a sign.
-    char digits[FixedQuickSize];
-    char* const last = digits + sizeof digits;
+    const uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);  // at most 2^31
+    // The digits are laid from right to left up to blanks, and copied with the blanks in one move
+    // of a fixed size: at most 10 digits, a point and a sign.
+    char buffer[2 * FixedQuickSize];
+    char* const last = buffer + FixedQuickSize;
+    std::memset(last, ' ', FixedQuickSize);
     char* first = last;
-    uint64_t rest = rounded;
+    uint32_t rest = rounded;
     for (int i = 0; i < decimals; ++i, rest /= 10)
         *--first = static_cast<char>('0' + rest % 10);
     if (decimals > 0)
@@ -216,9 +218,8 @@ char* WriteFixedQuickly(char* out, double value, int decimals)
     // A negative value that rounds to zero is shown as zero, without a sign.
     if (value < 0 && rounded != 0)
         *--first = '-';
-    const auto size = static_cast<std::size_t>(last - first);
-    std::memcpy(out, first, size);
-    return out + size;
+    std::memcpy(out, first, FixedQuickSize);
+    return out + (last - first);
 }
 
 void AppendFixedText(std::string& text, double value, int decimals)

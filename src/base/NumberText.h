@@ -41,8 +41,9 @@ std::string GeneralText(double value, int significantDigits);
 std::string FixedText(double value, int decimals);
 // The same, appended to the text: for writers of many values.
 void AppendFixedText(std::string& text, double value, int decimals);
-// FixedText's digits the quick way, written at out: the end of at most FixedQuickSize characters,
-// or nullptr, with nothing written, for a value the quick way cannot round (FixedText then can).
+// FixedText's text the quick way, written at out as FixedQuickSize characters, the text padded with
+// blanks: the text's end, or nullptr, with nothing written, for a value the quick way cannot round
+// (FixedText then can).
 constexpr std::size_t FixedQuickSize = 12;
 char* WriteFixedQuickly(char* out, double value, int decimals);
 
@@ -75,22 +76,24 @@ inline bool IsDigit(char c)
 // (Clinger 1990), which is what from_chars gives. Inline: a reader of many values calls it for each.
 inline const char* ParseShortDecimalPrefix(const char* p, const char* const end, double& value)
 {
-    bool negative = false;
+    const bool negative = p != end && *p == '-';
     if (p != end && (*p == '+' || *p == '-'))
-        negative = *p++ == '-';
+        ++p;
+    // The digits before and after a point in one pass: a batch reads a few million numbers a second.
     uint64_t digits = 0;  // wraps past 19 digits, which are refused
     const char* const first = p;
-    for (; p != end && IsDigit(*p); ++p)
-        digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-    int count = static_cast<int>(p - first);
-    int decimals = 0;
-    if (p != end && *p == '.') {
-        const char* const point = ++p;
-        for (; p != end && IsDigit(*p); ++p)
-            digits = digits * 10 + static_cast<uint64_t>(*p - '0');
-        decimals = static_cast<int>(p - point);
-        count += decimals;
+    const char* point = nullptr;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit < 10)
+            digits = digits * 10 + digit;
+        else if (*p == '.' && !point)
+            point = p;
+        else
+            break;
     }
+    const int decimals = point ? static_cast<int>(p - point) - 1 : 0;
+    const int count = static_cast<int>(p - first) - (point ? 1 : 0);
     if (count == 0 || count > 19)
         return nullptr;
     int exponent = 0;

@@ -73,7 +73,7 @@ const char* TokenEnd(const char* p, const char* const end)
 // not "N/A" or a number that ParseDouble reads the quick way (StoreToken then reads it, or says why not).
 const char* QuickToken(const char* p, const char* const end, double& value)
 {
-    if (static_cast<std::size_t>(end - p) >= NotAvailable.size() &&
+    if (p != end && *p == NotAvailable.front() && static_cast<std::size_t>(end - p) >= NotAvailable.size() &&
         std::string_view(p, NotAvailable.size()) == NotAvailable) {
         value = clsTorviInputs::NoValue;
         p += NotAvailable.size();
