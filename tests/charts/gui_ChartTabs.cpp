@@ -53,6 +53,8 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Command;
 using MainWindowTestSupport::Choose;
 
 using MainWindowTestSupport::Grass;
@@ -142,9 +144,9 @@ std::pair<int, QSizeF> PdfPages(const std::string& bytes)
 class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
 
-    HazChartTab& Hazard() { return *form->hazChartTab; }
+    HazChartTab& Hazard() { return *Child<HazChartTab>(*form, "hazChartTab"); }
     ctlHazChart& HazardChart() { return *Hazard().tvHazChart; }
-    FireTab& FireView() { return *form->fireTab; }
+    FireTab& FireView() { return *Child<FireTab>(*form, "fireTab"); }
     ctlFireChart& FireChart() { return *FireView().tvFireChart; }
 
     void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
@@ -549,17 +551,17 @@ private slots:
     void theFileMenuCapturesAndPrintsTheChartOnScreen()
     {
         ClickTab(0);
-        QVERIFY(!form->mnuCapture->isEnabled() && !form->mnuPrint->isEnabled());
+        QVERIFY(!Command(*form, "mnuCapture")->isEnabled() && !Command(*form, "mnuPrint")->isEnabled());
         ClickTab(1);
-        QVERIFY(!form->mnuCapture->isEnabled());
+        QVERIFY(!Command(*form, "mnuCapture")->isEnabled());
         for (int tab : {2, HazardPage, FirePage}) {
             ClickTab(tab);
-            QVERIFY(form->mnuCapture->isEnabled() && form->mnuPrint->isEnabled());
+            QVERIFY(Command(*form, "mnuCapture")->isEnabled() && Command(*form, "mnuPrint")->isEnabled());
             const std::string path = dir.filePath(QString("menu-%1.png").arg(tab)).toStdString();
             ui.chosenFiles.push_back(path);
             CaptureDialogAnswer size;
             size.Arm();
-            form->mnuCapture->trigger();
+            Command(*form, "mnuCapture")->trigger();
             QCOMPARE(QImageReader(QString::fromStdString(path)).size(), QSize(800, 500));
         }
         if (!QPrinterInfo::defaultPrinter().isNull())
@@ -567,7 +569,7 @@ private slots:
         const std::string pdf = dir.filePath("menu.pdf").toStdString();
         ui.answers.push_back(true);
         ui.chosenFiles.push_back(pdf);
-        form->mnuPrint->trigger();
+        Command(*form, "mnuPrint")->trigger();
         // One landscape page.
         const auto [pages, size] = PdfPages(ReadBytes(pdf));
         QCOMPARE(pages, 1);
