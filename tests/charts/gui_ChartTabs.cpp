@@ -2,12 +2,14 @@
 // drives them.
 
 #include "base/FileDlg.h"
+#include "window/TablesTab.h"
 #include "window/TorviForm.h"
 #include "window/FireTab.h"
 #include "window/HazChartTab.h"
 #include "window/ctlFireChart.h"
 #include "window/ctlHazChart.h"
 #include "window/ctlIn.h"
+#include "window/ctlOutputChart.h"
 #include "runs/clsRun.h"
 #include "window/CaptureDialog.h"
 #include "window/ChartCommands.h"
@@ -59,6 +61,7 @@ using MainWindowTestSupport::Choose;
 
 using MainWindowTestSupport::Grass;
 using MainWindowTestSupport::Timber;
+constexpr int OutputChartPage = 2;
 constexpr int HazardPage = 3;
 constexpr int FirePage = 4;
 
@@ -632,6 +635,18 @@ private slots:
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         const ChartPicture::Size size = CaptureDialog::Remembered();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(size.width, size.height));
+
+        // Each chart of the window is given the command where its tab builds it: the others too.
+        const std::pair<int, QChartView*> others[] = {
+            {OutputChartPage, Child<TablesTab>(*form, "tablesTab")->chartView->tvCharts},
+            {FirePage, FireChart().tvCharts}};
+        for (const auto& [tab, other] : others) {
+            ClickTab(tab);
+            QGuiApplication::clipboard()->clear();
+            other->setFocus();
+            QTest::keyClick(other, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(size.width, size.height));
+        }
     }
 
     void aLoadedRunBringsTheChartSettingsBack()
