@@ -8,6 +8,7 @@
 #include "window/TorviForm.h"
 #include "runs/clsRun.h"
 
+#include "support/MainWindowParts.h"
 #include "support/RecordingInteraction.h"
 
 #include <QAction>
@@ -41,8 +42,9 @@ struct BenchWindow {
     void LoadScenario(int scenario, const std::string& path)
     {
         ui.chosenFiles.push_back(path);
-        form->mnuLoad->setData(scenario);
-        form->mnuLoad->trigger();
+        QAction* load = MainWindowParts::Command(*form, "mnuLoad");
+        load->setData(scenario);
+        load->trigger();
     }
 };
 

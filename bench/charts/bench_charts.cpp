@@ -33,6 +33,8 @@
 
 namespace {
 
+using MainWindowParts::Child;
+
 constexpr int HazardTab = 3;
 constexpr int FireTab = 4;
 
@@ -42,13 +44,13 @@ struct Window : BenchWindow {
     {
         form->resize(1340, 860);
         LoadScenario(1, ORVANE_BIN_DIR "/userfiles/ridge-top.scn");
-        form->TabStrip1->setCurrentIndex(tab);
+        Child<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
         QApplication::processEvents();
     }
 
     ctlPageInput& Page(int tab) const
     {
-        return tab == HazardTab ? *form->hazChartTab->pgInHazard : *form->fireTab->pgInFire;
+        return tab == HazardTab ? *hazard->pgInHazard : *fire->pgInFire;
     }
 
     void HoldSlope(int tab) const
@@ -57,6 +59,9 @@ struct Window : BenchWindow {
         variable->setCurrentIndex(variable->findText("Slope"));
         emit variable->activated(variable->currentIndex());
     }
+
+    HazChartTab* hazard = Child<HazChartTab>(*form, "hazChartTab");
+    ::FireTab* fire = Child<::FireTab>(*form, "fireTab");
 };
 
 void ChangeSlope(const Window& window, int tab, int step)
@@ -67,17 +72,17 @@ void ChangeSlope(const Window& window, int tab, int step)
 void BM_HazardChartAfterAControlChange(benchmark::State& state)
 {
     Window window(HazardTab);
-    ctlRowInput2& range = *window.form->hazChartTab->rowInHazard;
+    ctlRowInput2& range = *window.hazard->rowInHazard;
     Leave(range.txtRowMax, "60");
     Leave(range.txtRowStep, "1");
     window.HoldSlope(HazardTab);
-    QChartView* chart = window.form->hazChartTab->tvHazChart->tvCharts;
+    QChartView* chart = window.hazard->tvHazChart->tvCharts;
     int step = 0;
     for (auto _ : state) {
         ChangeSlope(window, HazardTab, step++);
         chart->viewport()->repaint();
     }
-    if (window.form->hazChartTab->Results().Rows().size() != 63 || !window.ui.messages.empty())
+    if (window.hazard->Results().Rows().size() != 63 || !window.ui.messages.empty())
         state.SkipWithError("the hazard chart was not computed");
 }
 BENCHMARK(BM_HazardChartAfterAControlChange)->Unit(benchmark::kMillisecond);
@@ -86,13 +91,13 @@ void BM_FireChartAfterAControlChange(benchmark::State& state)
 {
     Window window(FireTab);
     window.HoldSlope(FireTab);
-    QChartView* chart = window.form->fireTab->tvFireChart->tvCharts;
+    QChartView* chart = window.fire->tvFireChart->tvCharts;
     int step = 0;
     for (auto _ : state) {
         ChangeSlope(window, FireTab, step++);
         chart->viewport()->repaint();
     }
-    if (window.form->fireTab->Results().Points().size() < 41 || !window.ui.messages.empty())
+    if (window.fire->Results().Points().size() < 41 || !window.ui.messages.empty())
         state.SkipWithError("the fire characteristics chart was not computed");
 }
 BENCHMARK(BM_FireChartAfterAControlChange)->Unit(benchmark::kMillisecond);
@@ -109,7 +114,7 @@ int WriteScreenshots(int argc, char** argv, const QString& folderName)
     QDir().mkpath(folder);
     {
         Window window(HazardTab);
-        ctlRowInput2& range = *window.form->hazChartTab->rowInHazard;
+        ctlRowInput2& range = *window.hazard->rowInHazard;
         Leave(range.txtRowMax, "60");
         Leave(range.txtRowStep, "1");
         QApplication::processEvents();
@@ -120,10 +125,10 @@ int WriteScreenshots(int argc, char** argv, const QString& folderName)
     }
     {
         Window window(FireTab);
-        const auto& points = window.form->fireTab->Results().Points();
+        const auto& points = window.fire->Results().Points();
         for (std::size_t i = 0; i < points.size(); ++i)
             if (points[i].wind == FirePoint::Wind::AboveTorching)
-                window.form->fireTab->sldWindPoint->setValue(static_cast<int>(i));
+                window.fire->sldWindPoint->setValue(static_cast<int>(i));
         QApplication::processEvents();
         if (!window.form->grab().save(QDir(folder).filePath("fire-characteristics-chart.png"))) {
             std::cerr << "Failed to write " << folder.toStdString() << "/fire-characteristics-chart.png\n";

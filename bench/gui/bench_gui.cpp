@@ -18,12 +18,13 @@
 
 namespace {
 
+using MainWindowParts::Scenario;
 using Window = BenchWindow;
 
 void BM_LeaveBoxRecalculatesScenario(benchmark::State& state)
 {
     Window window;
-    ctlIn& panel = *window.form->inPanel[2];
+    ctlIn& panel = *Scenario<ctlIn>(*window.form, "inPanel", 2);
     panel.SetVegType(2);
     panel.SetFuelMdlLow(10, "FM10", "Timber (litter and understory)");
     const std::pair<int, const char*> values[] = {{11, "6"},  {12, "8"},  {13, "10"}, {15, "100"}, {16, "0.15"},
@@ -31,11 +32,11 @@ void BM_LeaveBoxRecalculatesScenario(benchmark::State& state)
     for (const auto& [field, text] : values)
         Leave(panel.txtInp[ctlIn::fld2Idx(field)], text);
     QLineEdit* wind = panel.txtInp[ctlIn::fld2Idx(21)];
-    ctlOut& outputs = *window.form->outPanel[2];
+    ctlOut& outputs = *Scenario<ctlOut>(*window.form, "outPanel", 2);
     int step = 0;
     for (auto _ : state) {
         Leave(wind, QString::number(10 + step++ % 20));
-        window.form->inPanel[2]->repaint();
+        panel.repaint();
         outputs.repaint();
     }
     if (window.run.io(2).OData.RateOfSpread <= 0)

@@ -27,6 +27,8 @@
 
 namespace {
 
+using MainWindowParts::Child;
+
 const char* const Scenarios[] = {
     "3 1 0.4 1 1 1 1 0.4 1 1 1 6 8 10 100 100 0.1 10 1 100 2 10 20 0 Grass",
     "2 10 0.4 1 1 1 10 0.4 1 1 1 6 8 10 100 100 0.15 6 1 100 6 20 20 0 Timber",
@@ -42,8 +44,8 @@ struct Window : BenchWindow {
             std::ofstream(path, std::ios::binary) << "# bench\r\n" << Scenarios[i - 1] << "\r\n";
             LoadScenario(i, path);
         }
-        form->TabStrip1->setCurrentIndex(tab);
-        TablesTab& tab1 = *form->tablesTab;
+        Child<QTabBar>(*form, "TabStrip1")->setCurrentIndex(tab);
+        TablesTab& tab1 = *tables;
         Leave(tab1.tblRowInput->txtRowMin, "0");
         Leave(tab1.tblRowInput->txtRowMax, "60");
         Leave(tab1.tblRowInput->txtRowStep, "1");
@@ -52,23 +54,25 @@ struct Window : BenchWindow {
         emit page->activated(page->currentIndex());
         QApplication::processEvents();
     }
+
+    TablesTab* tables = Child<TablesTab>(*form, "tablesTab");
 };
 
 void ChangePage(Window& window, int step)
 {
-    Leave(window.form->tablesTab->tblPageInput->txtPageVal, QString::number(10 + step % 2 * 20));
+    Leave(window.tables->tblPageInput->txtPageVal, QString::number(10 + step % 2 * 20));
 }
 
 void BM_TableAfterAControlChange(benchmark::State& state)
 {
     Window window(1);
-    QTableWidget* grid = window.form->tablesTab->tableView->vsgridTable;
+    QTableWidget* grid = window.tables->tableView->vsgridTable;
     int step = 0;
     for (auto _ : state) {
         ChangePage(window, step++);
         grid->viewport()->repaint();
     }
-    if (window.form->tablesTab->tableView->Cell(61, 4).isEmpty() || !window.ui.messages.empty())
+    if (window.tables->tableView->Cell(61, 4).isEmpty() || !window.ui.messages.empty())
         state.SkipWithError("the table was not computed");
 }
 BENCHMARK(BM_TableAfterAControlChange)->Unit(benchmark::kMillisecond);
@@ -76,7 +80,7 @@ BENCHMARK(BM_TableAfterAControlChange)->Unit(benchmark::kMillisecond);
 void BM_ChartAfterAControlChange(benchmark::State& state)
 {
     Window window(2);
-    QChartView* chart = window.form->tablesTab->chartView->tvCharts;
+    QChartView* chart = window.tables->chartView->tvCharts;
     int step = 0;
     for (auto _ : state) {
         ChangePage(window, step++);

@@ -1,9 +1,9 @@
 #include "tables/clsColOutputCtl.h"
 
 #include "tables/TableVariables.h"
-#include "tables/clsTableViews.h"
+#include "tables/TableViewHost.h"
 
-clsColOutputCtl::clsColOutputCtl(clsTableViews& owner) : views(owner)
+clsColOutputCtl::clsColOutputCtl(TableViewHost& owner) : views(owner)
 {
     for (const TableVariables::Output& output : TableVariables::Outputs())
         cmboColVar.AddItem(output.text, output.id);

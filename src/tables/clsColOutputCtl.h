@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-class clsTableViews;
+class TableViewHost;
 struct TableView;
 
 // The state and rules of an output control: the engine output that fills a table's cells or a
@@ -13,7 +13,7 @@ struct TableView;
 // the output control of the visible view (the run's visTab).
 class clsColOutputCtl {
 public:
-    explicit clsColOutputCtl(clsTableViews& views);
+    explicit clsColOutputCtl(TableViewHost& views);
 
     // Brings the visible view's output control back to the output remembered in the run.
     void setColVar();
@@ -41,7 +41,7 @@ private:
     void Notify();
     const TableView* Bound() const;
 
-    clsTableViews& views;
+    TableViewHost& views;
     int16_t outputId = 0;
     int16_t decimals = 0;
     int16_t userViewId = 0;

@@ -4,7 +4,7 @@
 #include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/TableVariables.h"
-#include "tables/clsTableViews.h"
+#include "tables/TableViewHost.h"
 
 #include <cmath>
 #include <limits>
@@ -20,7 +20,7 @@ int Scaled(double value, int16_t scale)
 
 }  // namespace
 
-clsPageInputCtl::clsPageInputCtl(clsTableViews& owner) : views(owner)
+clsPageInputCtl::clsPageInputCtl(TableViewHost& owner) : views(owner)
 {
     cmboPageVar.AddItem(NoneEntry, 0);
     for (const TableVariables::Variable& variable : TableVariables::Variables())

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-class clsTableViews;
+class TableViewHost;
 struct TableView;
 
 // The state and rules of a page control: the input held at one value for all scenarios of a
@@ -24,7 +24,7 @@ public:
         int pageStep = 1;
     };
 
-    explicit clsPageInputCtl(clsTableViews& views);
+    explicit clsPageInputCtl(TableViewHost& views);
 
     // Brings the visible view's page control back to the variable remembered in the run.
     void setPageVar();
@@ -71,7 +71,7 @@ private:
     void Notify();
     const TableView* Bound() const;
 
-    clsTableViews& views;
+    TableViewHost& views;
     int16_t varId = 0;
     double nativeValue = 0;
     bool valid = false;

@@ -4,7 +4,7 @@
 #include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "tables/TableVariables.h"
-#include "tables/clsTableViews.h"
+#include "tables/TableViewHost.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,7 +20,7 @@ const char* const OutOfRangeLead[] = {"Invalid value: Please enter a Minimum val
 
 }  // namespace
 
-clsRowInputCtl::clsRowInputCtl(clsTableViews& owner, Kind kind) : views(owner), controlKind(kind)
+clsRowInputCtl::clsRowInputCtl(TableViewHost& owner, Kind kind) : views(owner), controlKind(kind)
 {
     if (kind == Kind::Table)
         for (const TableVariables::Variable& variable : TableVariables::Variables())
@@ -31,8 +31,8 @@ clsRowInputCtl::clsRowInputCtl(clsTableViews& owner, Kind kind) : views(owner), 
 bool clsRowInputCtl::Serves(int16_t view) const
 {
     return controlKind == Kind::Table
-               ? view == clsTableViews::OutputTable || view == clsTableViews::OutputChart
-               : view == clsTableViews::HazardChart;
+               ? view == TableViewHost::OutputTable || view == TableViewHost::OutputChart
+               : view == TableViewHost::HazardChart;
 }
 
 const TableView* clsRowInputCtl::Bound() const

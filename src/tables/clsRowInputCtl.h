@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-class clsTableViews;
+class TableViewHost;
 struct TableView;
 
 // The state and rules of a row control: the input varied along the rows of a table or chart and
@@ -20,7 +20,7 @@ public:
     enum Box { Min, Max, Step };
     enum class Kind { Table, WindOnly };
 
-    clsRowInputCtl(clsTableViews& views, Kind kind);
+    clsRowInputCtl(TableViewHost& views, Kind kind);
 
     // Brings the visible view's row control back to the variable and range remembered in the run.
     void setRowVar();
@@ -68,7 +68,7 @@ private:
     void Notify();
     const TableView* Bound() const;
 
-    clsTableViews& views;
+    TableViewHost& views;
     Kind controlKind;
     int16_t varId = 0;
     int16_t decimals = 0;

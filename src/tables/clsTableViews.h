@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tables/TableViewHost.h"
 #include "tables/clsColOutputCtl.h"
 #include "tables/clsPageInputCtl.h"
 #include "tables/clsRowInputCtl.h"
@@ -8,62 +9,33 @@
 #include <cstdint>
 #include <functional>
 
-class clsRun;
-class clsUnits;
-class clsUserInteraction;
-
-// What one view (the run's visTab) binds its controls to: its control instances (nullptr where it
-// has none), the catalogues they read and the run fields that remember their selections.
-struct TableView {
-    clsRowInputCtl* row;
-    clsPageInputCtl* page;
-    clsColOutputCtl* output;
-    clsUnits* rowUnits;
-    clsUnits* pageUnits;
-    clsUnits* outputUnits;
-    int16_t* rowVar;  // a list position; the wind row control keeps the variable id
-    int16_t* pageVar;
-    int16_t* outputVar;
-    double* rangeMin;
-    double* rangeMax;
-    double* rangeStep;
-    int16_t* rangeUnit;  // the row unit list's item data that the range is given in
-    double* pageValue;   // in the record's unit; NaN while none is remembered
-};
-
 // The controls of the four table and chart views and what binds them to the run: the output
 // table (view 1) and output chart (view 2) share one row, page and output control; the crown fire
 // hazard chart (view 3) has a wind row control, a page and an output control of its own; the fire
 // characteristics chart (view 4) a page control. A control event acts on the instance of the view
 // the run shows and ends in a recompute request to that view.
-class clsTableViews {
+class clsTableViews : public TableViewHost {
 public:
-    static constexpr int16_t OutputTable = 1;
-    static constexpr int16_t OutputChart = 2;
-    static constexpr int16_t HazardChart = 3;
-    static constexpr int16_t FireChart = 4;
-
     clsTableViews(clsRun& run, clsUserInteraction& ui);
     clsTableViews(const clsTableViews&) = delete;
     clsTableViews& operator=(const clsTableViews&) = delete;
 
     // The binding of a view; nullptr for the input/output page and unknown views.
     const TableView* ViewOf(int16_t visTab) const;
-    const TableView* Visible() const;
+    const TableView* Visible() const override;
 
-    clsRun& Run() const { return run; }
-    clsUserInteraction& UI() const { return ui; }
+    clsRun& Run() const override { return run; }
+    clsUserInteraction& UI() const override { return ui; }
 
     // Whether a scenario's input panel reports every input valid; set by the owner.
     std::function<bool(int scenario)> ScenarioValidated;
-    std::array<bool, 4> Validated() const;
-    // Copies each validated scenario's inputs into its working copy; the number copied.
-    int RefreshWorkingCopies() const;
+    std::array<bool, 4> Validated() const override;
+    int RefreshWorkingCopies() const override;
 
     // What a recompute request runs while a view is visible; the output table and chart share
     // one. A view without a computation does nothing.
     void SetRecompute(int16_t view, std::function<void()> compute);
-    void RequestRecompute();
+    void RequestRecompute() override;
 
     // Holds the recompute requests of a sequence of control operations back, so that the visible
     // view recomputes once, at the end, when anything asked for it.

@@ -8,8 +8,12 @@
 #include "tables/ChartTemplate_IO.h"
 #include "window/ctlChart.h"
 
+#include <QAction>
+#include <QChartView>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -78,6 +82,19 @@ void ChartCommands::PrintChart(ctlChart& chart)
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!ChartPicture::Print(chart, printer))
         ui.ShowMessage("Failed to print the chart on " + printerInfo.printerName().toStdString());
+}
+
+void ChartCommands::AddCopyCommand(ctlChart& chart)
+{
+    auto* copy = new QAction("&Copy Chart", &chart);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QAction::triggered, &chart, [&chart] {
+        QGuiApplication::clipboard()->setImage(ChartPicture::Image(chart, CaptureDialog::Remembered()));
+    });
+    chart.tvCharts->addAction(copy);
+    chart.tvCharts->setContextMenuPolicy(Qt::ActionsContextMenu);
+    chart.tvCharts->setFocusPolicy(Qt::StrongFocus);
 }
 
 // The PDF file is written as every save is: it replaces an existing one only when the chart was

@@ -33,6 +33,9 @@ public:
     // The chart printed on the default printer, landscape, filling the printable page, when it is
     // shown.
     void PrintChart(ctlChart& chart);
+    // "Copy Chart" on the chart's context menu and Ctrl+C on the chart: the chart as a picture of
+    // the last capture's size on the clipboard.
+    static void AddCopyCommand(ctlChart& chart);
 
     static constexpr const char* CaptureFilter =
         "JPEG Files (*.jpg)|*.jpg|PNG Files (*.png)|*.png|SVG Files (*.svg)|*.svg|PDF Files (*.pdf)|*.pdf";

@@ -66,6 +66,7 @@ FireTab::FireTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteraction& ui,
     // The chart's look comes from "FireCharacteristicsChart.oc2" beside the program when there is one.
     tvFireChart->SetUp(
         commands.LoadChartTemplate(programDir, "FireCharacteristicsChart.oc2", ctlFireChart::DefaultLook()));
+    ChartCommands::AddCopyCommand(*tvFireChart);
 
     lblFireFailure = new FailureNote(frame);
     ChartTabLayout::LayOut(this, frame,

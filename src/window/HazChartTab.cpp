@@ -46,6 +46,7 @@ HazChartTab::HazChartTab(clsTableViews& views, FileDlg& fileDlg, clsUserInteract
     tvHazChart = new ctlHazChart(frame);
     // The chart's look comes from "CrownFireHazardChart.oc2" beside the program when there is one.
     tvHazChart->SetUp(commands.LoadChartTemplate(programDir, "CrownFireHazardChart.oc2", ctlHazChart::DefaultLook()));
+    ChartCommands::AddCopyCommand(*tvHazChart);
 
     lblHazFailure = new FailureNote(frame);
     ChartTabLayout::LayOut(this, frame,

@@ -1,13 +1,9 @@
 #include "window/RunCommands.h"
 
 #include "base/FileDlg.h"
-#include "window/TorviForm.h"
+#include "window/RunWindow.h"
 #include "window/UnitsCommands.h"
-#include "window/ctlIn.h"
 #include "runs/clsRun.h"
-
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -15,7 +11,7 @@ const std::string RunFilter = "Torvi run files (*.run)|*.run";
 
 }  // namespace
 
-RunCommands::RunCommands(TorviForm& window, clsRun& owner, clsUserInteraction& userInteraction,
+RunCommands::RunCommands(RunWindow& window, clsRun& owner, clsUserInteraction& userInteraction,
                          UnitsCommands& unitsCommands)
     : form(window), run(owner), ui(userInteraction), units(unitsCommands)
 {
@@ -50,29 +46,8 @@ void RunCommands::LoadRun(const std::string& chosen)
     run.IsDirty = false;
     if (loaded)
         form.NoteRecentRun(chosen);
-    // What a failed load read stays in the run, so it is shown too: the screen never hides part
-    // of the run that a later save would write.
-    ShowLoadedRun();
-}
-
-void RunCommands::ShowLoadedRun()
-{
-    ShowRunFields();
-    for (int i = 1; i <= TorviForm::NumScenarios; ++i)
-        if (!run.io(i).IsEmpty && form.CopyRecordToPanel(i))
-            form.CalculateOutput(i);
-    form.RefreshVisibleTab();
-    form.RestoreTabSettings();
+    form.ShowLoadedRun();
     MarkPanelsClean();
-}
-
-void RunCommands::ShowRunFields()
-{
-    form.txtRunFile->setText(QString::fromStdString(run.run_IO.fileName));
-    form.txtRun->setText(QString::fromStdString(run.Name));
-    form.txtRDate->setText(QString::fromStdString(run.RDate));
-    form.txtAnalyst->setText(QString::fromStdString(run.Analyst));
-    form.txtProject->setText(QString::fromStdString(run.Project));
 }
 
 bool RunCommands::RunCanBeSaved()
@@ -93,8 +68,8 @@ void RunCommands::SaveRun()
     if (!RunCanBeSaved())
         return;
     Saves saves;
-    for (int i = 1; i <= TorviForm::NumScenarios; ++i) {
-        if (!form.inPanel[i]->Events().IsDirty())
+    for (int i = 1; i <= RunWindow::NumScenarios; ++i) {
+        if (!form.ScenarioIsDirty(i))
             continue;
         const Answer answer = AskScenario(i);
         if (answer == Answer::Cancel)
@@ -131,7 +106,7 @@ bool RunCommands::SaveRunFile()
     }
     run.IsDirty = false;
     run.IsLoaded = true;  // the run now is that file's: a later change is asked about
-    form.txtRunFile->setText(QString::fromStdString(chosen));
+    form.ShowRunFile();
     form.NoteRecentRun(chosen);
     return true;
 }
@@ -172,7 +147,7 @@ void RunCommands::CloseRun()
 
 void RunCommands::ClearScenario(int scenario)
 {
-    if (form.inPanel[scenario]->Events().IsDirty()) {
+    if (form.ScenarioIsDirty(scenario)) {
         const Answer answer = AskScenario(scenario);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !SaveScenario(scenario)))
             return;
@@ -193,15 +168,15 @@ bool RunCommands::SavePrompts(bool clearing)
 
 RunCommands::Answer RunCommands::AskScenario(int scenario)
 {
-    const std::string caption = form.scenarioButton[scenario]->text().toStdString();
+    const std::string caption = form.ScenarioTitle(scenario);
     return ui.AskYesNoCancel("Data in " + caption + " has changed. Would you like to Save changes?",
                              "Scenario data changed");
 }
 
 bool RunCommands::AskSavePrompts(Saves& saves)
 {
-    for (int i = 1; i <= TorviForm::NumScenarios; ++i) {
-        if (!form.inPanel[i]->Events().IsDirty())
+    for (int i = 1; i <= RunWindow::NumScenarios; ++i) {
+        if (!form.ScenarioIsDirty(i))
             continue;
         const Answer answer = AskScenario(i);
         if (answer == Answer::Cancel)
@@ -241,20 +216,19 @@ bool RunCommands::SaveScenario(int scenario)
     if (run.io(scenario).Name.empty())
         form.NameScenario(scenario);
     form.SaveScenario(scenario);
-    return !form.inPanel[scenario]->Events().IsDirty();
+    return !form.ScenarioIsDirty(scenario);
 }
 
 void RunCommands::ClearRun()
 {
     run.InitUnits();
-    for (QLineEdit* box : {form.txtRun, form.txtRDate, form.txtAnalyst, form.txtProject, form.txtRunFile})
-        box->clear();
+    form.ClearRunFields();
     run.InitRun();
     form.RefreshVisibleTab();
 }
 
 void RunCommands::MarkPanelsClean()
 {
-    for (int i = 1; i <= TorviForm::NumScenarios; ++i)
-        form.inPanel[i]->Events().SetIsDirty(false);
+    for (int i = 1; i <= RunWindow::NumScenarios; ++i)
+        form.MarkScenarioClean(i);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class TorviForm;
+class RunWindow;
 class UnitsCommands;
 class clsRun;
 
@@ -14,7 +14,7 @@ class clsRun;
 class RunCommands {
 public:
     // File dialogs go through ui, which opens them where the program's file dialog does.
-    RunCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui, UnitsCommands& units);
+    RunCommands(RunWindow& form, clsRun& run, clsUserInteraction& ui, UnitsCommands& units);
 
     void OpenRun();   // mnuOpenRun
     // A run file chosen in the "Recent runs" menu: the questions, then the run as OpenRun loads it.
@@ -50,11 +50,9 @@ private:
     bool BringReferencesBeside(const std::string& runPath, std::vector<std::string>& notFound);
     bool SaveScenario(int scenario);
     void LoadRun(const std::string& path);
-    void ShowRunFields();
-    void ShowLoadedRun();
     void MarkPanelsClean();
 
-    TorviForm& form;
+    RunWindow& form;
     clsRun& run;
     clsUserInteraction& ui;
     UnitsCommands& units;

@@ -90,6 +90,7 @@ TablesTab::TablesTab(clsRun& owner, clsTableViews& tableViews, FileDlg& dialog, 
     views.SetRecompute(clsTableViews::OutputTable, [this] { ComputeTable(); });
     // The chart's look comes from "OutputChart.oc2" beside the program when there is one.
     chartView->SetUp(commands.LoadChartTemplate(programDir, "OutputChart.oc2"));
+    ChartCommands::AddCopyCommand(*chartView);
     ShowView(false);
     btnTextFile->setEnabled(false);
 }

@@ -1,6 +1,6 @@
 #include "window/ToolCommands.h"
 
-#include "window/TorviForm.h"
+#include "window/RunWindow.h"
 #include "base/clsUserInteraction.h"
 #include "runs/clsRun.h"
 #include "window/frmGlobalSettings.h"
@@ -11,7 +11,7 @@
 
 #include <utility>
 
-ToolCommands::ToolCommands(TorviForm& window, clsRun& owner, clsUserInteraction& userInteraction, QString folder)
+ToolCommands::ToolCommands(RunWindow& window, clsRun& owner, clsUserInteraction& userInteraction, QString folder)
     : form(window),
       run(owner),
       ui(userInteraction),
@@ -28,13 +28,11 @@ void ToolCommands::CustomFuelModels()
 
 void ToolCommands::GlobalSettings()
 {
-    frmGlobalSettings dialog(run, &form);
+    frmGlobalSettings dialog(run, form.DialogParent());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    for (int i = 1; i <= clsRun::NumScenarios(); ++i)
-        form.CalculateOutput(i);
     // A table or chart on screen was computed with the previous settings.
-    form.SelectTab(run.visTab);
+    form.CalculateAll();
 }
 
 void ToolCommands::RunBatch()

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-class TorviForm;
+class RunWindow;
 class clsRun;
 class clsUserInteraction;
 
@@ -15,7 +15,7 @@ class ToolCommands {
 public:
     // File dialogs go through ui, which opens them where the program's file dialog does;
     // "Moisture" is looked for in programDir.
-    ToolCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui, QString programDir);
+    ToolCommands(RunWindow& form, clsRun& run, clsUserInteraction& ui, QString programDir);
 
     void CustomFuelModels();  // mnuCustomFM
     // mnuGlobalSettings: the dialog; after OK every scenario is calculated again.
@@ -27,7 +27,7 @@ public:
     bool StartMoisture();
 
 private:
-    TorviForm& form;
+    RunWindow& form;
     clsRun& run;
     clsUserInteraction& ui;
     QString programDir;

@@ -127,10 +127,66 @@ TorviForm::TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QStr
     setCentralWidget(central);
     lblInputStatus = new QLabel(this);
     statusBar()->addWidget(lblInputStatus, 1);
+    NameControls();
     FitToScreen();
 }
 
 TorviForm::~TorviForm() = default;
+
+void TorviForm::NameControls()
+{
+    const std::pair<QObject*, const char*> controls[] = {
+        {TabStrip1, "TabStrip1"},
+        {frames, "frames"},
+        {txtRun, "txtRun"},
+        {txtRDate, "txtRDate"},
+        {txtAnalyst, "txtAnalyst"},
+        {txtProject, "txtProject"},
+        {txtRunFile, "txtRunFile"},
+        {btnFBA, "btnFBA"},
+        {lblInputStatus, "lblInputStatus"},
+        {tablesTab, "tablesTab"},
+        {hazChartTab, "hazChartTab"},
+        {fireTab, "fireTab"},
+        {mnuOpenRun, "mnuOpenRun"},
+        {mnuCloseRun, "mnuCloseRun"},
+        {mnuSaveMain, "mnuSaveMain"},
+        {mnuOpenUnits, "mnuOpenUnits"},
+        {mnuCloseUnits, "mnuCloseUnits"},
+        {mnuSaveUnits, "mnuSaveUnits"},
+        {mnuPrint, "mnuPrint"},
+        {mnuCapture, "mnuCapture"},
+        {mnuBatch, "mnuBatch"},
+        {mnuRecentRuns, "mnuRecentRuns"},
+        {mnuExit, "mnuExit"},
+        {mnuGlobalSettings, "mnuGlobalSettings"},
+        {mnuCustomFM, "mnuCustomFM"},
+        {mnuFBATables, "mnuFBATables"},
+        {mnuFuelSzCls, "mnuFuelSzCls"},
+        {mnuScenarioFuel, "mnuScenarioFuel"},
+        {mnuSplitScn, "mnuSplitScn"},
+        {mnuNextTab, "mnuNextTab"},
+        {mnuPreviousTab, "mnuPreviousTab"},
+        {mnuHelpTab, "mnuHelpTab"},
+        {mnuHelpTOC, "mnuHelpTOC"},
+        {mnuHelpAbout, "mnuHelpAbout"},
+        {mnuScenario, "mnuScenario"},
+        {mnuLoad, "mnuLoad"},
+        {mnuSave, "mnuSave"},
+        {mnuName, "mnuName"},
+        {mnuClear, "mnuClear"},
+        {mnuScenHelp, "mnuScenHelp"},
+    };
+    for (const auto& [control, name] : controls)
+        control->setObjectName(name);
+    for (int i = 1; i <= NumScenarios; ++i) {
+        const QString number = QString::number(i);
+        inPanel[i]->setObjectName("inPanel" + number);
+        outPanel[i]->setObjectName("outPanel" + number);
+        scenarioButton[i]->setObjectName("scenarioButton" + number);
+        outputLabel[i]->setObjectName("outputLabel" + number);
+    }
+}
 
 // As large as the page needs, within the screen; on a small screen the page scrolls.
 void TorviForm::FitToScreen()
@@ -509,6 +565,38 @@ void TorviForm::RestoreTabSettings()
     tableViews.RestoreControls();
 }
 
+// What a failed load read stays in the run, so it is shown too: the screen never hides part of the
+// run that a later save would write.
+void TorviForm::ShowLoadedRun()
+{
+    ShowRunFields();
+    for (int i = 1; i <= NumScenarios; ++i)
+        if (!run.io(i).IsEmpty && CopyRecordToPanel(i))
+            CalculateOutput(i);
+    RefreshVisibleTab();
+    RestoreTabSettings();
+}
+
+void TorviForm::ShowRunFields()
+{
+    ShowRunFile();
+    txtRun->setText(QString::fromStdString(run.Name));
+    txtRDate->setText(QString::fromStdString(run.RDate));
+    txtAnalyst->setText(QString::fromStdString(run.Analyst));
+    txtProject->setText(QString::fromStdString(run.Project));
+}
+
+void TorviForm::ShowRunFile()
+{
+    txtRunFile->setText(QString::fromStdString(run.run_IO.fileName));
+}
+
+void TorviForm::ClearRunFields()
+{
+    for (QLineEdit* box : {txtRun, txtRDate, txtAnalyst, txtProject, txtRunFile})
+        box->clear();
+}
+
 // ---- calculation -----------------------------------------------------------------------------
 
 void TorviForm::CopyPanelToRecord(int scenario)
@@ -546,6 +634,13 @@ void TorviForm::CalculateOutput(int scenario)
     outputLabel[scenario]->setText(ScenarioCaption(scenario));
     outputLabel[scenario]->setToolTip("Scenario " + QString::number(scenario));
     ShowInputProblems();
+}
+
+void TorviForm::CalculateAll()
+{
+    for (int i = 1; i <= NumScenarios; ++i)
+        CalculateOutput(i);
+    SelectTab(run.visTab);
 }
 
 // Says for each scenario that cannot calculate what keeps it from calculating; scenarios the
@@ -766,7 +861,7 @@ void TorviForm::LoadScenarioFile(int scenario, const std::string& path)
     // Just read: nothing to save, unless the moisture options change what the file holds (the
     // options hold for a loaded scenario as for a typed one, and the file keeps its values until
     // the scenario is saved again).
-    inPanel[scenario]->Events().SetIsDirty(false);
+    MarkScenarioClean(scenario);
     ApplyMoistureOptions(scenario);
     ScenarioChanged(scenario);
     ApplyUnitLists();
@@ -794,7 +889,22 @@ void TorviForm::SaveScenario(int scenario)
         ui.ShowMessage(run.scenIn_IO.errStr);
         return;
     }
+    MarkScenarioClean(scenario);
+}
+
+bool TorviForm::ScenarioIsDirty(int scenario) const
+{
+    return inPanel[scenario]->Events().IsDirty();
+}
+
+void TorviForm::MarkScenarioClean(int scenario)
+{
     inPanel[scenario]->Events().SetIsDirty(false);
+}
+
+std::string TorviForm::ScenarioTitle(int scenario) const
+{
+    return scenarioButton[scenario]->text().toStdString();
 }
 
 void TorviForm::NameScenario(int scenario)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/FileDlgInteraction.h"
+#include "window/RunWindow.h"
 #include "window/clsHelpViewer.h"
 #include "base/clsUserInteraction.h"
 #include "engine/clsFieldUse.h"
@@ -37,43 +38,39 @@ class ctlOut;
 
 // The main window: the tab strip with the four scenarios' input and output panels, the output
 // table and the three charts; the run's descriptive fields; the menus and the scenario commands.
-class TorviForm : public QMainWindow {
+// Its controls are private: each has its member's name as object name (a scenario's with the
+// scenario's number, "inPanel1"), by which the window tests find it.
+class TorviForm : public QMainWindow, public RunWindow {
     Q_OBJECT
 public:
-    static constexpr int NumScenarios = 4;
-
     TorviForm(clsRun& run, FileDlg& fileDlg, clsUserInteraction& ui, QString programDir, QWidget* parent = nullptr);
     ~TorviForm() override;
 
     // The start sequence; commandLine is the whole argument string (an absolute path when given).
     void Start(const QString& commandLine);
-    // Sends one scenario's inputs to the engine and shows its outputs.
-    void CalculateOutput(int scenario);
-    void ClearScenario(int scenario);
-    void ClearAllScenarios();
-    // Shows a scenario's input record in its panel; false when a fuel model is not loaded.
-    bool CopyRecordToPanel(int scenario);
-    void CopyPanelToRecord(int scenario);
-    void ShowOutputs(int scenario);
     void SelectTab(int tab);
-    // The next (1) or previous (-1) tab, round the strip.
-    void StepTab(int step);
-    // The help page of a tab, as its help button opens it.
-    static int HelpTopicOfTab(int tab);
-    // The scenario popup's save and name commands.
-    void SaveScenario(int scenario);
-    void NameScenario(int scenario);
-    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
-    // value is shown again in them, so the selections on screen count as unchanged; then the
-    // visible tab is refreshed.
-    void RefreshVisibleTab();
     // After a run file was loaded: the visible table or chart view brings its controls back from
     // the run's tab settings.
     void RestoreTabSettings();
-    // A run file opened or saved heads the "Recent runs" menu.
-    void NoteRecentRun(const std::string& path);
-    // A run chosen in the "Recent runs" menu; one whose file has gone is said so and dropped.
-    void OpenRecentRun(const QString& path);
+
+    // What the run, units and tool commands ask of the window.
+    void ShowLoadedRun() override;
+    void CalculateAll() override;
+    void ClearScenario(int scenario) override;
+    void ClearAllScenarios() override;
+    void SaveScenario(int scenario) override;
+    void NameScenario(int scenario) override;
+    bool ScenarioIsDirty(int scenario) const override;
+    void MarkScenarioClean(int scenario) override;
+    std::string ScenarioTitle(int scenario) const override;
+    void ShowRunFile() override;
+    void ClearRunFields() override;
+    // Shows the run's current units: the page's unit lists follow the catalogue and every shown
+    // value is shown again in them, so the selections on screen count as unchanged; then the
+    // visible tab is refreshed.
+    void RefreshVisibleTab() override;
+    void NoteRecentRun(const std::string& path) override;
+    QWidget* DialogParent() override { return this; }
 
     clsHelpViewer& Help() { return help; }
     // The controls of the table and chart views; after a run file was loaded they are brought back
@@ -81,7 +78,62 @@ public:
     clsTableViews& TableViews() { return tableViews; }
     static QString ScenarioCaption(int scenario);
 
-    // Controls, reachable for the commands and for tests.
+    // The display-unit list of a quantity of the input/output page; nullptr when it has none.
+    QComboBox* UnitList(const clsTorviUnit& member) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct UnitListEntry {
+        QComboBox* list;
+        clsTorviUnit* member;
+    };
+
+    // Sends one scenario's inputs to the engine and shows its outputs.
+    void CalculateOutput(int scenario);
+    // Shows a scenario's input record in its panel; false when a fuel model is not loaded.
+    bool CopyRecordToPanel(int scenario);
+    void CopyPanelToRecord(int scenario);
+    void ShowOutputs(int scenario);
+    // The next (1) or previous (-1) tab, round the strip.
+    void StepTab(int step);
+    // The help page of a tab, as its help button opens it.
+    static int HelpTopicOfTab(int tab);
+    // A run chosen in the "Recent runs" menu; one whose file has gone is said so and dropped.
+    void OpenRecentRun(const QString& path);
+    void ShowRunFields();
+    void FitToScreen();
+    void FillRecentRuns();
+    void BuildMenus();
+    // The "Capture Chart" or "Print Chart" button of the chart on screen; none on a tab without a
+    // chart.
+    QPushButton* ChartButton(bool print) const;
+    QWidget* BuildInputOutputPage();
+    QWidget* BuildRunFields();
+    QWidget* BuildTablesPage();
+    void FillUnitList(QComboBox* list, const clsTorviUnit& member);
+    void UnitListChosen(clsTorviUnit& member, QComboBox* list);
+    void ShowInputInUnit(int scenario, int field);
+    bool IsOutputUnit(const clsTorviUnit& member) const;
+    void ApplyUnitLists();
+    void SetInputUnitListsToFirst();
+    void ShowScenarioMenu(int scenario);
+    void LoadScenario(int scenario);
+    void LoadScenarioFile(int scenario, const std::string& path);
+    void BindHolders();
+    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
+    void ShowWAFWizard(int scenario, int field);
+    void ScenarioChanged(int scenario);
+    clsFieldUse::Links MoistureLinks(int scenario) const;
+    void ApplyMoistureOptions(int scenario);
+    void MoistureOptionChanged();
+    void ShowInputProblems();
+    QStringList CalculationFailures() const;
+    void LoadCommandLineScenario(const QString& path);
+    // Gives each control its member's name as object name.
+    void NameControls();
+
     QTabBar* TabStrip1;
     QStackedWidget* frames;
     std::array<QWidget*, 5> frameIO{};
@@ -129,50 +181,6 @@ public:
     QAction* mnuName;
     QAction* mnuClear;
     QAction* mnuScenHelp;
-
-    // The display-unit list of a quantity of the input/output page; nullptr when it has none.
-    QComboBox* UnitList(const clsTorviUnit& member) const;
-
-    RunCommands& RunCmds() { return *runCommands; }
-    ToolCommands& ToolCmds() { return *toolCommands; }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    struct UnitListEntry {
-        QComboBox* list;
-        clsTorviUnit* member;
-    };
-
-    void FitToScreen();
-    void FillRecentRuns();
-    void BuildMenus();
-    // The "Capture Chart" or "Print Chart" button of the chart on screen; none on a tab without a
-    // chart.
-    QPushButton* ChartButton(bool print) const;
-    QWidget* BuildInputOutputPage();
-    QWidget* BuildRunFields();
-    QWidget* BuildTablesPage();
-    void FillUnitList(QComboBox* list, const clsTorviUnit& member);
-    void UnitListChosen(clsTorviUnit& member, QComboBox* list);
-    void ShowInputInUnit(int scenario, int field);
-    bool IsOutputUnit(const clsTorviUnit& member) const;
-    void ApplyUnitLists();
-    void SetInputUnitListsToFirst();
-    void ShowScenarioMenu(int scenario);
-    void LoadScenario(int scenario);
-    void LoadScenarioFile(int scenario, const std::string& path);
-    void BindHolders();
-    // The wind adjustment wizard for a wind reduction factor field of a scenario's input panel.
-    void ShowWAFWizard(int scenario, int field);
-    void ScenarioChanged(int scenario);
-    clsFieldUse::Links MoistureLinks(int scenario) const;
-    void ApplyMoistureOptions(int scenario);
-    void MoistureOptionChanged();
-    void ShowInputProblems();
-    QStringList CalculationFailures() const;
-    void LoadCommandLineScenario(const QString& path);
 
     clsRun& run;
     FileDlg& fileDlg;

@@ -1,7 +1,7 @@
 #include "window/UnitsCommands.h"
 
 #include "base/FileDlg.h"
-#include "window/TorviForm.h"
+#include "window/RunWindow.h"
 #include "runs/clsRun.h"
 
 namespace {
@@ -10,7 +10,7 @@ const std::string UnitsFilter = "Torvi units set files (*.unt)|*.unt";
 
 }  // namespace
 
-UnitsCommands::UnitsCommands(TorviForm& window, clsRun& owner, clsUserInteraction& userInteraction)
+UnitsCommands::UnitsCommands(RunWindow& window, clsRun& owner, clsUserInteraction& userInteraction)
     : form(window), run(owner), ui(userInteraction)
 {
 }

@@ -2,7 +2,7 @@
 
 #include "base/clsUserInteraction.h"
 
-class TorviForm;
+class RunWindow;
 class clsRun;
 
 // The units set commands of the File menu: open, save and close a units set, and the question
@@ -10,7 +10,7 @@ class clsRun;
 class UnitsCommands {
 public:
     // File dialogs go through ui, which opens them where the program's file dialog does.
-    UnitsCommands(TorviForm& form, clsRun& run, clsUserInteraction& ui);
+    UnitsCommands(RunWindow& form, clsRun& run, clsUserInteraction& ui);
 
     void OpenUnits();   // mnuOpenUnits
     // mnuSaveUnits; false when the dialog was cancelled or the save failed.
@@ -21,7 +21,7 @@ public:
     clsUserInteraction::Answer AskToSave();
 
 private:
-    TorviForm& form;
+    RunWindow& form;
     clsRun& run;
     clsUserInteraction& ui;
 };

@@ -1,12 +1,6 @@
 #include "window/ctlChart.h"
 
-#include "window/CaptureDialog.h"
-#include "window/ChartPicture.h"
-
 #include <QAbstractSeries>
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsSimpleTextItem>
@@ -88,14 +82,6 @@ ctlChart::ctlChart(QWidget* parent)
     legendTitle->hide();
     caption->setFont(AxisTitleFont());
     caption->hide();
-
-    mnuCopyChart = new QAction("&Copy Chart", this);
-    mnuCopyChart->setShortcut(QKeySequence::Copy);
-    mnuCopyChart->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(mnuCopyChart, &QAction::triggered, this, &ctlChart::CopyChart);
-    tvCharts->addAction(mnuCopyChart);
-    tvCharts->setContextMenuPolicy(Qt::ActionsContextMenu);
-    tvCharts->setFocusPolicy(Qt::StrongFocus);
 }
 
 // The chart goes with the view after this object's own members: it tells nothing more to them.
@@ -103,11 +89,6 @@ ctlChart::~ctlChart()
 {
     chart->disconnect(this);
     chart->legend()->disconnect(this);
-}
-
-void ctlChart::CopyChart()
-{
-    QGuiApplication::clipboard()->setImage(ChartPicture::Image(*this, CaptureDialog::Remembered()));
 }
 
 void ctlChart::SetUp(const clsChartTemplate& chartTemplate, const QString& header)

@@ -11,7 +11,6 @@
 #include <vector>
 
 class QAbstractAxis;
-class QAction;
 class QAbstractSeries;
 class QChart;
 class QChartView;
@@ -21,8 +20,8 @@ class QPainter;
 
 // What every chart of the program shares: a Qt chart in the look of a chart template (header,
 // axis titles in Arial 9, legend, colours), a legend title, texts written beside points of the
-// plot, capture as an image and printing. A chart keeps its drawing until it is drawn again or
-// cleared.
+// plot, and its drawing at any size for a picture or a print. A chart keeps its drawing until it
+// is drawn again or cleared.
 class ctlChart : public QWidget {
     Q_OBJECT
 public:
@@ -38,13 +37,8 @@ public:
     // drawing at any resolution and in any format.
     void Render(QPainter& painter, const QRectF& target, const QSizeF& size);
 
-    // The chart as a picture of the last capture's size on the clipboard (Ctrl+C on the chart, or
-    // "Copy Chart" of its context menu).
-    void CopyChart();
-
     QChartView* tvCharts;
     QChart* chart;
-    QAction* mnuCopyChart;
     QGraphicsSimpleTextItem* legendTitle;
     // Below the plot: what the picture says of itself (scenarios, page value, indices).
     QGraphicsSimpleTextItem* caption;

@@ -11,6 +11,7 @@
 #include "window/ctlRowInput.h"
 #include "window/frmGlobalSettings.h"
 
+#include "support/MainWindowTestSupport.h"
 #include "support/RecordingInteraction.h"
 #include "support/TempDir.h"
 
@@ -26,6 +27,9 @@
 #include <memory>
 
 namespace {
+
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Scenario;
 
 const QString BinDir = ORVANE_BIN_DIR;
 const std::string UserFiles = (std::filesystem::path(ORVANE_BIN_DIR) / "userfiles").string();
@@ -71,8 +75,11 @@ struct Orvane {
         form->show();
         form->Start("");
     }
-    ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
-    ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
+    ctlIn& In(int scenario) { return *Scenario<ctlIn>(*form, "inPanel", scenario); }
+    ctlOut& Out(int scenario) { return *Scenario<ctlOut>(*form, "outPanel", scenario); }
+    // A menu command and a run field of the window, by name.
+    QAction* Command(const char* name) { return MainWindowTestSupport::Command(*form, name); }
+    QLineEdit* Field(const char* name) { return Child<QLineEdit>(*form, name); }
 
     FileDlg fileDlg;
     FileDlgInteraction runUi;
@@ -157,19 +164,19 @@ private slots:
     void aSavedRunReopensInAFreshProgram()
     {
         ui.chosenFiles = {WriteScenario(*dir, "north.scn", NorthSlope), WriteScenario(*dir, "flat.scn", Flat)};
-        Trigger(app->form->mnuLoad, 1);
-        Trigger(app->form->mnuLoad, 3);
+        Trigger(app->Command("mnuLoad"), 1);
+        Trigger(app->Command("mnuLoad"), 3);
         PickUnit(app->form->UnitList(app->run.units.ROSOutUnits), 1);  // m/min
-        QTest::keyClicks(app->form->txtRun, "Ridge plan");
-        QTest::keyClicks(app->form->txtAnalyst, "Kim");
+        QTest::keyClicks(app->Field("txtRun"), "Ridge plan");
+        QTest::keyClicks(app->Field("txtAnalyst"), "Kim");
         app->run.tblch_input_var = 3;
         app->run.haz_input_max = 30;
         app->run.fire_page_var = 2;
         ui.chosenFiles = {dir->File("ridge.unt"), dir->File("ridge.run")};
-        Trigger(app->form->mnuSaveUnits);
-        Trigger(app->form->mnuSaveMain);
+        Trigger(app->Command("mnuSaveUnits"));
+        Trigger(app->Command("mnuSaveMain"));
         QVERIFY(ui.messages.empty());
-        QCOMPARE(app->form->txtRunFile->text().toStdString(), dir->File("ridge.run"));
+        QCOMPARE(app->Field("txtRunFile")->text().toStdString(), dir->File("ridge.run"));
         QVERIFY(!app->run.IsDirty);
         const std::string saved = ReadBytes(dir->File("ridge.run"));
         QVERIFY(saved.find("Name:Ridge plan\r\n") != std::string::npos);
@@ -177,19 +184,19 @@ private slots:
 
         SequenceInteraction freshUi;
         Orvane fresh(freshUi);
-        fresh.form->TabStrip1->setCurrentIndex(1);  // the output table is the visible view
+        Child<QTabBar>(*fresh.form, "TabStrip1")->setCurrentIndex(1);  // the output table is the visible view
         freshUi.chosenFiles = {dir->File("ridge.run")};
-        Trigger(fresh.form->mnuOpenRun);
+        Trigger(fresh.Command("mnuOpenRun"));
         QCOMPARE(freshUi.events, std::vector<std::string>{"dialog: Load Torvi run data"});
         QCOMPARE(freshUi.fileRequests[0].filter, std::string("Torvi run files (*.run)|*.run"));
         QCOMPARE(freshUi.fileRequests[0].initDir, UserFiles);
-        QCOMPARE(fresh.form->txtRun->text(), QString("Ridge plan"));
-        QCOMPARE(fresh.form->txtAnalyst->text(), QString("Kim"));
-        QCOMPARE(fresh.form->txtRunFile->text().toStdString(), dir->File("ridge.run"));
+        QCOMPARE(fresh.Field("txtRun")->text(), QString("Ridge plan"));
+        QCOMPARE(fresh.Field("txtAnalyst")->text(), QString("Kim"));
+        QCOMPARE(fresh.Field("txtRunFile")->text().toStdString(), dir->File("ridge.run"));
         QCOMPARE(fresh.In(1).cmdLowFM->text(), QString("FM5"));
         QCOMPARE(fresh.In(2).cmdLowFM->text(), QString("FM10"));  // saved from scenario C
         QCOMPARE(fresh.In(3).cmdLowFM->text(), QString("Low FM"));
-        QCOMPARE(fresh.form->scenarioButton[2]->toolTip(), QString(" Flat"));
+        QCOMPARE(Scenario<QPushButton>(*fresh.form, "scenarioButton", 2)->toolTip(), QString(" Flat"));
         QCOMPARE(fresh.form->UnitList(fresh.run.units.ROSOutUnits)->currentText(), QString("m/min"));
         QCOMPARE(fresh.Out(1).txtROS->text().toStdString(),
                  RoundedText(fresh.run.io(1).OData.RateOfSpread * 0.335281011, 2));
@@ -198,22 +205,23 @@ private slots:
         QCOMPARE(fresh.run.haz_input_max, 30.0);
         QCOMPARE(fresh.run.fire_page_var, int16_t(2));
         // The visible table view shows the restored row variable (list position 3).
-        QCOMPARE(fresh.form->tablesTab->tblRowInput->cmboRowVar->currentText(), QString("Live herb  moisture"));
+        QCOMPARE(Child<TablesTab>(*fresh.form, "tablesTab")->tblRowInput->cmboRowVar->currentText(),
+                 QString("Live herb  moisture"));
         QVERIFY(fresh.run.IsLoaded);
 
         // Nothing was changed since: leaving asks nothing.
-        Trigger(fresh.form->mnuExit);
+        Trigger(fresh.Command("mnuExit"));
         QCOMPARE(freshUi.events.size(), std::size_t(1));
         QVERIFY(!fresh.form->isVisible());
     }
 
     void aRunIsNamedBeforeItIsSaved()
     {
-        Trigger(app->form->mnuSaveMain);
+        Trigger(app->Command("mnuSaveMain"));
         QCOMPARE(ui.events, std::vector<std::string>{"message: Please name your run before saving it."});
 
-        QTest::keyClicks(app->form->txtRun, "Hill|+|top");
-        Trigger(app->form->mnuSaveMain);
+        QTest::keyClicks(app->Field("txtRun"), "Hill|+|top");
+        Trigger(app->Command("mnuSaveMain"));
         QVERIFY(ui.fileRequests.empty());
         QCOMPARE(ui.messages.back(), std::string("The run's Run holds \"|+|\" or a line break, which a run file "
                                                  "cannot store. Please change it before saving the run."));
@@ -227,8 +235,8 @@ private slots:
         TypeInto(app->In(4), 21, "12");
         PickUnit(app->form->UnitList(app->run.units.FLenOutUnits), 1);
         app->run.IsLoaded = true;
-        QTest::keyClicks(app->form->txtProject, "Thinning");
-        Trigger(app->form->mnuOpenRun);
+        QTest::keyClicks(app->Field("txtProject"), "Thinning");
+        Trigger(app->Command("mnuOpenRun"));
         QCOMPARE(ui.events, (std::vector<std::string>{"question: Scenario data changed", "question: Scenario data changed",
                                                       "question: Unit selections changed",
                                                       "question: Torvi Run data changed", "dialog: Load Torvi run data"}));
@@ -238,7 +246,7 @@ private slots:
                                    "Unit selections have changed.\r\nWould you like to save these changes?",
                                    "Would you like to save changes made to this run?"}));
         // All answered No and the dialog cancelled: the run is closed.
-        QVERIFY(app->form->txtProject->text().isEmpty());
+        QVERIFY(app->Field("txtProject")->text().isEmpty());
         QVERIFY(app->In(2).txtInp[ctlIn::fld2Idx(11)]->text().isEmpty());
         QCOMPARE(app->form->UnitList(app->run.units.FLenOutUnits)->currentIndex(), 0);
         QCOMPARE(app->run.units.FLenOutUnits.GetCurrUnit(), int16_t(1));
@@ -251,15 +259,15 @@ private slots:
             "hill.run", "Name:Hill\r\nDate:June\r\nProject:Ridge\r\nAnalyst:Kim\r\nUnt:\r\nFmd:\r\nScn:flat.scn\r\n"
                         "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0\r\nFire Vars:0|+|0\r\n");
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuOpenRun);
-        QCOMPARE(app->form->txtProject->text(), QString("Ridge"));
-        QTest::keyClicks(app->form->txtRun, " top");
+        Trigger(app->Command("mnuOpenRun"));
+        QCOMPARE(app->Field("txtProject")->text(), QString("Ridge"));
+        QTest::keyClicks(app->Field("txtRun"), " top");
         QCOMPARE(app->run.Name, std::string("Hill top"));
-        Trigger(app->form->mnuCloseRun);
+        Trigger(app->Command("mnuCloseRun"));
         QCOMPARE(ui.questions, std::vector<std::string>{"Would you like to save changes made to this run?"});
         QCOMPARE(ui.questionTitles, std::vector<std::string>{"Torvi Run data changed"});
-        for (QLineEdit* box : {app->form->txtRun, app->form->txtRDate, app->form->txtAnalyst, app->form->txtProject,
-                               app->form->txtRunFile})
+        for (QLineEdit* box : {app->Field("txtRun"), app->Field("txtRDate"), app->Field("txtAnalyst"),
+                               app->Field("txtProject"), app->Field("txtRunFile")})
             QVERIFY(box->text().isEmpty());
         QCOMPARE(app->In(1).cmdLowFM->text(), QString("Low FM"));
         QVERIFY(app->run.Name.empty());
@@ -267,11 +275,11 @@ private slots:
 
         // Yes saves the run under its own file name.
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuOpenRun);
-        QTest::keyClicks(app->form->txtAnalyst, " Lee");
+        Trigger(app->Command("mnuOpenRun"));
+        QTest::keyClicks(app->Field("txtAnalyst"), " Lee");
         ui.answers = {true};
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuCloseRun);
+        Trigger(app->Command("mnuCloseRun"));
         QCOMPARE(ui.fileRequests.back().title, std::string("Save Torvi run data"));
         QCOMPARE(ui.fileRequests.back().fileName, runFile);
         QVERIFY(ui.fileRequests.back().save);
@@ -284,17 +292,17 @@ private slots:
         WriteScenario(*dir, "flat.scn", Flat);
         ui.chosenFiles = {dir->Write("bad.run", "Name:Hill\r\nDate:\r\nProject:\r\nAnalyst:\r\nUnt:\r\nFmd:\r\n"
                                                 "Scn:flat.scn\r\nTbl Vars:9|+|0\r\n")};
-        Trigger(app->form->mnuOpenRun);
+        Trigger(app->Command("mnuOpenRun"));
         QCOMPARE(ui.messages, std::vector<std::string>{"Missing run data value at line 8"});
-        QCOMPARE(app->form->txtRun->text(), QString("Hill"));
+        QCOMPARE(app->Field("txtRun")->text(), QString("Hill"));
         QCOMPARE(app->In(1).cmdLowFM->text(), QString("FM10"));
-        QVERIFY(app->form->txtRunFile->text().isEmpty());
+        QVERIFY(app->Field("txtRunFile")->text().isEmpty());
         QVERIFY(!app->run.IsLoaded);
     }
 
     void exitWithNothingChangedAsksNothing()
     {
-        Trigger(app->form->mnuExit);
+        Trigger(app->Command("mnuExit"));
         QVERIFY(ui.events.empty());
         QVERIFY(!app->form->isVisible());
     }
@@ -329,20 +337,20 @@ private slots:
             std::size_t questions;
         };
         const std::vector<Case> cases = {
-            {app->form->mnuCloseRun, {Answer::Cancel}, 1},
-            {app->form->mnuOpenRun, {Answer::No, Answer::Cancel}, 2},
-            {app->form->mnuExit, {Answer::No, Answer::No, Answer::Cancel}, 3},
+            {app->Command("mnuCloseRun"), {Answer::Cancel}, 1},
+            {app->Command("mnuOpenRun"), {Answer::No, Answer::Cancel}, 2},
+            {app->Command("mnuExit"), {Answer::No, Answer::No, Answer::Cancel}, 3},
             {nullptr, {Answer::No, Answer::No, Answer::No, Answer::Cancel}, 4},
             // Yes to the first scenario, whose save dialog is then cancelled.
-            {app->form->mnuCloseRun, {Answer::Yes, Answer::No, Answer::No, Answer::No}, 4},
+            {app->Command("mnuCloseRun"), {Answer::Yes, Answer::No, Answer::No, Answer::No}, 4},
         };
         ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat)};
-        Trigger(app->form->mnuLoad, 1);
+        Trigger(app->Command("mnuLoad"), 1);
         TypeInto(app->In(1), 21, "12");
         TypeInto(app->In(3), 11, "6");
         PickUnit(app->form->UnitList(app->run.units.FLenOutUnits), 1);
         app->run.IsLoaded = true;
-        QTest::keyClicks(app->form->txtProject, "Thinning");
+        QTest::keyClicks(app->Field("txtProject"), "Thinning");
         ui.fileRequests.clear();
         for (const Case& c : cases) {
             ui.events.clear();
@@ -361,7 +369,7 @@ private slots:
             QCOMPARE(app->In(1).txtInp[ctlIn::fld2Idx(21)]->text(), QString("12"));
             QCOMPARE(app->In(3).txtInp[ctlIn::fld2Idx(11)]->text(), QString("6"));
             QCOMPARE(app->run.units.FLenOutUnits.GetCurrUnit(), int16_t(2));
-            QCOMPARE(app->form->txtProject->text(), QString("Thinning"));
+            QCOMPARE(app->Field("txtProject")->text(), QString("Thinning"));
             QVERIFY(app->run.IsDirty);
         }
     }
@@ -377,13 +385,13 @@ private slots:
             "hill.run", "Name:Hill\r\nDate:\r\nProject:\r\nAnalyst:\r\nUnt:\r\nFmd:\r\nScn:a.scn|+|b.scn\r\n"
                         "Tbl Vars:9|+|0|+|40|+|2|+|0|+|1\r\nHaz Vars:0|+|0|+|40|+|2|+|0|+|0\r\nFire Vars:0|+|0\r\n");
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuOpenRun);
+        Trigger(app->Command("mnuOpenRun"));
         TypeInto(app->In(1), 21, "12");
-        QTest::keyClicks(app->form->txtAnalyst, "Kim");
+        QTest::keyClicks(app->Field("txtAnalyst"), "Kim");
         ui.events.clear();
         ui.choices = {Answer::Yes, Answer::Yes};
         ui.chosenFiles = {dir->File("a.scn"), runFile};
-        Trigger(app->form->mnuCloseRun);
+        Trigger(app->Command("mnuCloseRun"));
         QCOMPARE(ui.events, (std::vector<std::string>{"question: Scenario data changed", "question: Torvi Run data changed",
                                                       "dialog: Save scenario input data", "dialog: Save Torvi run data"}));
         const std::string saved = ReadBytes(runFile);
@@ -398,22 +406,22 @@ private slots:
     {
         using Answer = clsUserInteraction::Answer;
         ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat)};
-        Trigger(app->form->mnuLoad, 2);
-        Trigger(app->form->mnuClear, 2);  // nothing changed: cleared without a question
+        Trigger(app->Command("mnuLoad"), 2);
+        Trigger(app->Command("mnuClear"), 2);  // nothing changed: cleared without a question
         QVERIFY(ui.questions.empty());
         QCOMPARE(app->In(2).cmdLowFM->text(), QString("Low FM"));
 
         ui.chosenFiles = {dir->File("flat.scn")};
-        Trigger(app->form->mnuLoad, 2);
+        Trigger(app->Command("mnuLoad"), 2);
         TypeInto(app->In(2), 21, "9");
         ui.choices = {Answer::Cancel, Answer::Yes, Answer::No};
         for (int attempt = 0; attempt < 2; ++attempt) {
-            Trigger(app->form->mnuClear, 2);
+            Trigger(app->Command("mnuClear"), 2);
             QCOMPARE(app->In(2).txtInp[ctlIn::fld2Idx(21)]->text(), QString("9"));
             QVERIFY(app->In(2).Events().IsDirty());
         }
         QCOMPARE(ui.questions, (std::vector<std::string>(2, "Data in Scenario B has changed. Would you like to Save changes?")));
-        Trigger(app->form->mnuClear, 2);
+        Trigger(app->Command("mnuClear"), 2);
         QVERIFY(app->In(2).txtInp[ctlIn::fld2Idx(21)]->text().isEmpty());
         QCOMPARE(DataValues(dir->File("flat.scn"))[21], std::string("5"));
     }
@@ -429,9 +437,9 @@ private slots:
         const std::string scenario = WriteScenario(*dir, "elsewhere/flat.scn", Flat);
         const std::string runFile = dir->File("runs/hill.run");
         ui.chosenFiles = {scenario, UserFiles + "/english.unt"};
-        Trigger(app->form->mnuLoad, 1);
-        Trigger(app->form->mnuOpenUnits);
-        QTest::keyClicks(app->form->txtRun, "Hill");
+        Trigger(app->Command("mnuLoad"), 1);
+        Trigger(app->Command("mnuOpenUnits"));
+        QTest::keyClicks(app->Field("txtRun"), "Hill");
         const std::vector<std::string> questions = {
             "The run refers to the units set " + UserFiles + "/english.unt, which is neither in the run file's "
             "folder nor in the program's folder: the run would not find it when reopened.\r\nWould you like to "
@@ -444,7 +452,7 @@ private slots:
         ui.questions.clear();
         ui.choices = {Answer::Yes, Answer::Cancel};
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuSaveMain);
+        Trigger(app->Command("mnuSaveMain"));
         QCOMPARE(ui.questions, questions);
         QVERIFY(!std::filesystem::exists(runFile));
         QVERIFY(!std::filesystem::exists(dir->File("runs/english.unt")));
@@ -454,7 +462,7 @@ private slots:
         ui.messages.clear();
         ui.choices = {Answer::Yes, Answer::No};
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuSaveMain);
+        Trigger(app->Command("mnuSaveMain"));
         QCOMPARE(ui.messages, std::vector<std::string>{"The run file's folder already holds another file named "
                                                        "english.unt, which is not replaced. The run was not saved."});
         QCOMPARE(ReadBytes(dir->File("runs/english.unt")), std::string("another set"));
@@ -465,7 +473,7 @@ private slots:
         ui.messages.clear();
         ui.choices = {Answer::Yes, Answer::No};
         ui.chosenFiles = {runFile};
-        Trigger(app->form->mnuSaveMain);
+        Trigger(app->Command("mnuSaveMain"));
         QCOMPARE(ui.messages, std::vector<std::string>{"The run was saved, but it will not find these files when it "
                                                        "is reopened:\r\n" + scenario});
         QCOMPARE(ReadBytes(dir->File("runs/english.unt")), ReadBytes(UserFiles + "/english.unt"));
@@ -475,7 +483,7 @@ private slots:
         SequenceInteraction freshUi;
         Orvane fresh(freshUi);
         freshUi.chosenFiles = {runFile};
-        Trigger(fresh.form->mnuOpenRun);
+        Trigger(fresh.Command("mnuOpenRun"));
         QCOMPARE(fresh.run.unitsIO.fileName, dir->File("runs/english.unt"));
         QCOMPARE(freshUi.messages, (std::vector<std::string>{"Cannot locate file: flat.scn",
                                                             "Warning: Scenario file flat.scn was not loaded"}));
@@ -484,8 +492,8 @@ private slots:
     void unitsSetCommands()
     {
         ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat), UserFiles + "/metric.unt"};
-        Trigger(app->form->mnuLoad, 1);
-        Trigger(app->form->mnuOpenUnits);
+        Trigger(app->Command("mnuLoad"), 1);
+        Trigger(app->Command("mnuOpenUnits"));
         const auto& request = ui.fileRequests.back();
         QCOMPARE(request.title, std::string("Load Torvi units set"));
         QCOMPARE(request.filter, std::string("Torvi units set files (*.unt)|*.unt"));
@@ -502,14 +510,14 @@ private slots:
 
         // A faulty set is refused whole.
         ui.chosenFiles = {dir->Write("bad.unt", "MAIN HCROWN: 2\r\nMAIN IN: 2|+|1|+|1|+|9\r\n")};
-        Trigger(app->form->mnuOpenUnits);
+        Trigger(app->Command("mnuOpenUnits"));
         QCOMPARE(ui.messages.back(), std::string("Invalid unit data value at line 2"));
         QCOMPARE(app->form->UnitList(units.OpenWindSpdInUnits)->currentText(), QString("km/hr"));
         QCOMPARE(app->run.unitsIO.fileName, UserFiles + "/metric.unt");
 
         PickUnit(app->form->UnitList(units.HPUAOutUnits), 0);
         ui.chosenFiles = {dir->File("mine.unt")};
-        Trigger(app->form->mnuSaveUnits);
+        Trigger(app->Command("mnuSaveUnits"));
         QCOMPARE(ui.fileRequests.back().title, std::string("Save Torvi units set"));
         QCOMPARE(ui.fileRequests.back().fileName, UserFiles + "/metric.unt");
         QCOMPARE(ui.fileRequests.back().initDir, UserFiles + "/");  // the folder of the proposed file
@@ -518,7 +526,7 @@ private slots:
                 std::string::npos);
 
         PickUnit(app->form->UnitList(units.FLenOutUnits), 0);
-        Trigger(app->form->mnuCloseUnits);
+        Trigger(app->Command("mnuCloseUnits"));
         QCOMPARE(ui.questions.back(), "Unit selections have changed in the loaded unit set file " + dir->File("mine.unt") +
                                           ".\r\nWould you like to save these changes?");
         QCOMPARE(ui.questionTitles.back(), std::string("Unit selections changed"));
@@ -532,21 +540,21 @@ private slots:
     void toolDialogsShareTheProgramsFileDialog()
     {
         ui.chosenFiles = {RunsFixtures + "/custom.fmd"};
-        Trigger(app->form->mnuCustomFM);
+        Trigger(app->Command("mnuCustomFM"));
         QCOMPARE(ui.fileRequests[0].title, std::string("Load custom fuel model"));
         QCOMPARE(ui.fileRequests[0].initDir, UserFiles);
         QVERIFY(app->run.getSelectedFM(250));
 
         const std::string batchFile = dir->Write("three.scn", ReadBytes(RunsFixtures + "/batch_three.scn"));
         ui.chosenFiles = {batchFile};
-        Trigger(app->form->mnuBatch);
+        Trigger(app->Command("mnuBatch"));
         QCOMPARE(ui.fileRequests[1].title, std::string("Select scenario input file"));
         QCOMPARE(ui.fileRequests[1].initDir, RunsFixtures + "/");
         QVERIFY(std::filesystem::exists(dir->File("three.out")));
         QVERIFY(ui.messages.back().rfind("Generated ", 0) == 0);
 
         ui.chosenFiles = {batchFile};
-        Trigger(app->form->mnuSplitScn);
+        Trigger(app->Command("mnuSplitScn"));
         QCOMPARE(ui.fileRequests[2].title, std::string("Select scenario input batch file"));
         QCOMPARE(ui.fileRequests[2].initDir, dir->path.string() + "/");
         QVERIFY(std::filesystem::exists(dir->File("North.scn")));
@@ -555,17 +563,17 @@ private slots:
     void globalSettingsRecalculateEveryScenario()
     {
         ui.chosenFiles = {WriteScenario(*dir, "flat.scn", Flat), WriteScenario(*dir, "north.scn", NorthSlope)};
-        Trigger(app->form->mnuLoad, 1);
-        Trigger(app->form->mnuLoad, 2);
+        Trigger(app->Command("mnuLoad"), 1);
+        Trigger(app->Command("mnuLoad"), 2);
         const QString headFire = app->Out(2).txtROS->text();
-        app->form->TabStrip1->setCurrentIndex(1);  // the output table is on screen
+        Child<QTabBar>(*app->form, "TabStrip1")->setCurrentIndex(1);  // the output table is on screen
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<frmGlobalSettings*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->txtSpreadDir->setText("90");
             QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
         });
-        Trigger(app->form->mnuGlobalSettings);
+        Trigger(app->Command("mnuGlobalSettings"));
         QCOMPARE(app->run.globalSpreadDirection, int16_t(90));
         for (int i : {1, 2}) {
             clsTorviInputs record = app->run.io(i).IData;
@@ -587,16 +595,16 @@ private slots:
         std::filesystem::permissions(programDir.File("Moisture"), std::filesystem::perms::owner_all);
         SequenceInteraction toolUi;
         Orvane tools(toolUi, QString::fromStdString(programDir.path.string()));
-        Trigger(tools.form->mnuFBATables);
+        Trigger(tools.Command("mnuFBATables"));
         QTRY_VERIFY(QFile::exists(QString::fromStdString(marker)));
         QTRY_COMPARE(ReadBytes(marker), std::string("0\n"));  // no arguments
         std::filesystem::remove(marker);
-        QTest::mouseClick(tools.form->btnFBA, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(*tools.form, "btnFBA"), Qt::LeftButton);
         QTRY_VERIFY(QFile::exists(QString::fromStdString(marker)));
         QVERIFY(toolUi.messages.empty());
 
         std::filesystem::remove(programDir.File("Moisture"));
-        Trigger(tools.form->mnuFBATables);
+        Trigger(tools.Command("mnuFBATables"));
         QCOMPARE(toolUi.messages, std::vector<std::string>{"Cannot the locate Moisture.exe file. This program must "
                                                            "reside in the same directory as Torvit."});
     }

@@ -24,6 +24,10 @@ using namespace MainWindowTestSupport;
 
 namespace {
 
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Command;
+using MainWindowTestSupport::Page;
+
 constexpr int TablePage = 1;
 constexpr int HazardPage = 3;
 constexpr int FirePage = 4;
@@ -65,23 +69,24 @@ QStringList EveryTab(TorviForm& form, const clsRun& run)
 {
     QStringList shown;
     ClickTab(form, run, 0);
-    shown << Shown(form.frameIO[0]);
+    shown << Shown(Page(form, 0));
     ClickTab(form, run, TablePage);
-    shown << Shown(form.frameIO[TablePage]);
-    const ctlOutputTable& grid = *form.tablesTab->tableView;
+    shown << Shown(Page(form, TablePage));
+    const ctlOutputTable& grid = *Child<TablesTab>(form, "tablesTab")->tableView;
     for (int row = 0; row < grid.RowCount(); ++row)
         for (int column = 0; column < 5; ++column)
             shown << grid.Cell(row, column);
     ClickTab(form, run, HazardPage);
-    shown << Shown(form.frameIO[HazardPage]);
-    for (const auto& lines : {form.hazChartTab->tvHazChart->spreadRates, form.hazChartTab->tvHazChart->indexLines})
+    shown << Shown(Page(form, HazardPage));
+    const ctlHazChart& hazard = *Child<HazChartTab>(form, "hazChartTab")->tvHazChart;
+    for (const auto& lines : {hazard.spreadRates, hazard.indexLines})
         for (const QLineSeries* line : lines)
             shown << Points(line);
     ClickTab(form, run, FirePage);
-    shown << Shown(form.frameIO[FirePage]);
-    for (const QLineSeries* curve : form.fireTab->tvFireChart->curves)
+    shown << Shown(Page(form, FirePage));
+    for (const QLineSeries* curve : Child<FireTab>(form, "fireTab")->tvFireChart->curves)
         shown << Points(curve);
-    for (const QScatterSeries* point : form.fireTab->tvFireChart->points)
+    for (const QScatterSeries* point : Child<FireTab>(form, "fireTab")->tvFireChart->points)
         shown << Points(point);
     return shown;
 }
@@ -109,23 +114,23 @@ class TestRunRoundTrip : public MainWindowTest {
             dialog->txtSpreadDir->setText(direction);
             QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
         });
-        form->mnuGlobalSettings->trigger();
+        Command(*form, "mnuGlobalSettings")->trigger();
     }
 
     // The run saved under a name into the test folder.
     std::string SaveRun(const std::string& name)
     {
-        QTest::keyClicks(form->txtRun, "Ridge plan");
+        QTest::keyClicks(Child<QLineEdit>(*form, "txtRun"), "Ridge plan");
         const std::string path = dir.filePath(QString::fromStdString(name)).toStdString();
         ui.chosenFiles.push_back(path);
-        form->mnuSaveMain->trigger();
+        Command(*form, "mnuSaveMain")->trigger();
         return path;
     }
 
     static void Open(Window& fresh, const std::string& path)
     {
         fresh.ui.chosenFiles.push_back(path);
-        fresh.form->mnuOpenRun->trigger();
+        Command(*fresh.form, "mnuOpenRun")->trigger();
         QVERIFY2(fresh.ui.messages.empty(), fresh.ui.messages.empty() ? "" : fresh.ui.messages[0].c_str());
     }
 
@@ -140,17 +145,18 @@ private slots:
         std::ofstream(custom, std::ios::binary) << "# A custom grass\r\nENGLISH\r\n"
                                                    "250 CUST 0.74 0 0 0 0 static 3500 0 0 1.0 12 8000 8000 Custom\r\n";
         ui.chosenFiles.push_back(custom);
-        form->mnuCustomFM->trigger();
+        Command(*form, "mnuCustomFM")->trigger();
         LoadScenario(1, Grass, "North");
         LoadScenario(2, Timber, "Ridge");
         LoadScenario(3, Shrub, "Brush");
         LoadScenario(4, CustomGrass, "Meadow");
-        QVERIFY2(ui.messages.empty(), qPrintable(form->lblInputStatus->text() + QString::fromStdString(ui.messages.empty() ? "" : ui.messages[0])));
+        QVERIFY2(ui.messages.empty(), qPrintable(Child<QLabel>(*form, "lblInputStatus")->text() +
+                                                 QString::fromStdString(ui.messages.empty() ? "" : ui.messages[0])));
         SetGlobalSettings("12000", "30");
         Choose(form->UnitList(run->units.ROSOutUnits), "m/min");
 
         ClickTab(TablePage);
-        TablesTab& table = *form->tablesTab;
+        TablesTab& table = *Child<TablesTab>(*form, "tablesTab");
         Choose(table.tblRowInput->cmboRowVar, "Dead Moisture 1-Hr");
         Type(table.tblRowInput->txtRowMin, "2");
         Type(table.tblRowInput->txtRowMax, "12");
@@ -161,7 +167,7 @@ private slots:
         Choose(table.tblColOutput->cmboColVar, "Flame Length (FLML)");
 
         ClickTab(HazardPage);
-        HazChartTab& hazard = *form->hazChartTab;
+        HazChartTab& hazard = *Child<HazChartTab>(*form, "hazChartTab");
         Choose(hazard.rowInHazard->cmboRowUnits, "km/hr");
         Type(hazard.rowInHazard->txtRowMin, "10");
         Type(hazard.rowInHazard->txtRowMax, "60");
@@ -170,12 +176,12 @@ private slots:
         Type(hazard.pgInHazard->getTxtVal(), "3");
 
         ClickTab(FirePage);
-        Choose(form->fireTab->pgInFire->getCmboVar(), "Slope");
-        Type(form->fireTab->pgInFire->getTxtVal(), "45");
+        Choose(Child<FireTab>(*form, "fireTab")->pgInFire->getCmboVar(), "Slope");
+        Type(Child<FireTab>(*form, "fireTab")->pgInFire->getTxtVal(), "45");
         QVERIFY(ui.messages.empty());
 
         ui.chosenFiles.push_back(dir.filePath("ridge.unt").toStdString());
-        form->mnuSaveUnits->trigger();
+        Command(*form, "mnuSaveUnits")->trigger();
         const std::string path = SaveRun("ridge.run");
         QVERIFY2(ui.messages.empty(), ui.messages.empty() ? "" : ui.messages[0].c_str());
         const QStringList before = EveryTab(*form, *run);
@@ -193,7 +199,7 @@ private slots:
     {
         LoadScenario(1, Grass, "North");
         ClickTab(TablePage);
-        TablesTab& table = *form->tablesTab;
+        TablesTab& table = *Child<TablesTab>(*form, "tablesTab");
         Choose(table.tblRowInput->cmboRowVar, "Dead Moisture 1-Hr");
         Type(table.tblRowInput->txtRowMin, "2");
         Type(table.tblRowInput->txtRowMax, "12");
@@ -202,7 +208,7 @@ private slots:
         Type(table.tblPageInput->getTxtVal(), "15");
         Choose(table.tblColOutput->cmboColVar, "Flame Length (FLML)");
         ClickTab(HazardPage);
-        HazChartTab& hazard = *form->hazChartTab;
+        HazChartTab& hazard = *Child<HazChartTab>(*form, "hazChartTab");
         Choose(hazard.rowInHazard->cmboRowUnits, "km/hr");
         Type(hazard.rowInHazard->txtRowMin, "10");
         Type(hazard.rowInHazard->txtRowMax, "60");
@@ -212,12 +218,12 @@ private slots:
         const QStringList before = EveryTab(*form, *run);
 
         Window fresh;
-        fresh.form->TabStrip1->setCurrentIndex(TablePage);
+        Child<QTabBar>(*fresh.form, "TabStrip1")->setCurrentIndex(TablePage);
         Open(fresh, path);
-        const TablesTab& reopened = *fresh.form->tablesTab;
+        const TablesTab& reopened = *Child<TablesTab>(*fresh.form, "tablesTab");
         QCOMPARE(reopened.tblPageInput->getTxtVal()->text(), QString("15"));
         MainWindowTestSupport::ClickTab(*fresh.form, *fresh.run, HazardPage);
-        const ctlRowInput2& range = *fresh.form->hazChartTab->rowInHazard;
+        const ctlRowInput2& range = *Child<HazChartTab>(*fresh.form, "hazChartTab")->rowInHazard;
         QCOMPARE(range.cmboRowUnits->currentText(), QString("km/hr"));
         QCOMPARE(range.txtRowMin->text() + " " + range.txtRowMax->text() + " " + range.txtRowStep->text(),
                  QString("10 60 2.5"));

@@ -34,6 +34,11 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Command;
+using MainWindowTestSupport::Page;
+using MainWindowTestSupport::Scenario;
+
 // Boxes of the input panel by field id.
 int Box(int field)
 {
@@ -45,8 +50,10 @@ int Box(int field)
 class TestTorviForm : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
 
-    ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
-    ctlOut& Out(int scenario) { return *form->outPanel[scenario]; }
+    ctlIn& In(int scenario) { return *Scenario<ctlIn>(*form, "inPanel", scenario); }
+    ctlOut& Out(int scenario) { return *Scenario<ctlOut>(*form, "outPanel", scenario); }
+    // What the status bar says keeps scenarios from calculating.
+    QString InputStatus() { return Child<QLabel>(*form, "lblInputStatus")->text(); }
 
     void Type(int scenario, int field, const QString& text)
     {
@@ -88,8 +95,8 @@ class TestTorviForm : public MainWindowTestSupport::MainWindowTest {
     void LoadFile(int scenario, const std::string& path)
     {
         ui.chosenFiles.push_back(path);
-        form->mnuLoad->setData(scenario);
-        form->mnuLoad->trigger();
+        Command(*form, "mnuLoad")->setData(scenario);
+        Command(*form, "mnuLoad")->trigger();
     }
 
     bool Calculated(int scenario) { return Out(scenario).Events().IsCalculated() && !Out(scenario).txtROS->text().isEmpty(); }
@@ -111,12 +118,12 @@ private slots:
         QCOMPARE(form->windowTitle(), QString("Torvi v2.1"));
         const QStringList expected = {"Input/Output", "Output Table", "Output Chart", "Hazard Chart",
                                       "Fire Characteristics Chart"};
-        QCOMPARE(form->TabStrip1->count(), expected.size());
+        QCOMPARE(Child<QTabBar>(*form, "TabStrip1")->count(), expected.size());
         for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(form->TabStrip1->tabText(i), expected[i]);
-        QCOMPARE(form->TabStrip1->tabToolTip(3), QString("Torvi Hazard Chart"));
+            QCOMPARE(Child<QTabBar>(*form, "TabStrip1")->tabText(i), expected[i]);
+        QCOMPARE(Child<QTabBar>(*form, "TabStrip1")->tabToolTip(3), QString("Torvi Hazard Chart"));
         for (int i = 1; i <= 4; ++i) {
-            QCOMPARE(form->scenarioButton[i]->text(), TorviForm::ScenarioCaption(i));
+            QCOMPARE(Scenario<QPushButton>(*form, "scenarioButton", i)->text(), TorviForm::ScenarioCaption(i));
             QCOMPARE(In(i).cmboVegType->currentText(), QString("surface"));
             QCOMPARE(In(i).txtInp[Box(2)]->text(), QString("0.1"));
             QCOMPARE(In(i).txtInp[Box(19)]->text(), QString("100"));
@@ -125,8 +132,8 @@ private slots:
             QVERIFY(!In(i).Events().AllValidated());
         }
         // The output chart shares the table's frame.
-        form->TabStrip1->setCurrentIndex(2);
-        QCOMPARE(form->frames->currentWidget(), form->frameIO[1]);
+        Child<QTabBar>(*form, "TabStrip1")->setCurrentIndex(2);
+        QCOMPARE(Child<QStackedWidget>(*form, "frames")->currentWidget(), Page(*form, 1));
         QCOMPARE(run->visTab, int16_t(2));
     }
 
@@ -278,8 +285,8 @@ private slots:
 
     void savingNeedsAName()
     {
-        form->mnuSave->setData(1);
-        form->mnuSave->trigger();
+        Command(*form, "mnuSave")->setData(1);
+        Command(*form, "mnuSave")->trigger();
         QCOMPARE(ui.messages, std::vector<std::string>{"Please name your scenario before saving it."});
         QVERIFY(ui.fileRequests.empty());
     }
@@ -288,14 +295,14 @@ private slots:
     {
         TypeConiferScenario(1);
         ui.texts.push_back("Ridge top");
-        form->mnuName->setData(1);
-        form->mnuName->trigger();
+        Command(*form, "mnuName")->setData(1);
+        Command(*form, "mnuName")->trigger();
         QCOMPARE(ui.textPrompts.back(), std::string("Please enter a name for this scenario | Scenario name | "));
-        QCOMPARE(form->scenarioButton[1]->toolTip(), QString("Ridge top"));
+        QCOMPARE(Scenario<QPushButton>(*form, "scenarioButton", 1)->toolTip(), QString("Ridge top"));
         const std::string path = dir.filePath("ridge.scn").toStdString();
         ui.chosenFiles.push_back(path);
-        form->mnuSave->setData(1);
-        form->mnuSave->trigger();
+        Command(*form, "mnuSave")->setData(1);
+        Command(*form, "mnuSave")->trigger();
         QVERIFY(ui.messages.empty());
         QCOMPARE(ui.fileRequests.back().title, std::string("Save scenario input data"));
         QVERIFY(ui.fileRequests.back().save);
@@ -315,15 +322,15 @@ private slots:
         const std::string path = WriteScenarioFile(
             "north.scn", "1 5 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 North slope");
         ui.chosenFiles.push_back(path);
-        form->mnuLoad->setData(3);
-        form->mnuLoad->trigger();
+        Command(*form, "mnuLoad")->setData(3);
+        Command(*form, "mnuLoad")->trigger();
         QCOMPARE(ui.fileRequests.back().title, std::string("Load scenario input data"));
         QCOMPARE(In(3).cmboVegType->currentText(), QString("shrub"));
         QCOMPARE(In(3).cmdLowFM->text(), QString("FM5"));
         QCOMPARE(In(3).cmdHiFM->text(), QString("FM4"));
         QCOMPARE(In(3).txtInp[Box(21)]->text(), QString("15"));
         QCOMPARE(In(3).txtInp[Box(20)]->text(), QString("1.22"));  // 4 ft in meters: 4 × 0.3048006 = 1.2192
-        QCOMPARE(form->scenarioButton[3]->toolTip(), QString(" North slope"));
+        QCOMPARE(Scenario<QPushButton>(*form, "scenarioButton", 3)->toolTip(), QString(" North slope"));
         QVERIFY(In(3).Events().AllValidated());
         QVERIFY(!Out(3).GetFireType().isEmpty());
         QVERIFY(!run->units.UnitsChanged());
@@ -336,8 +343,8 @@ private slots:
         const std::string path =
             WriteScenarioFile("odd.scn", "3 77 0.4 1 1 1 4 0.5 1 1 1 6 7 8 90 110 0.2 0 1 100 4 15 30 90 Odd");
         ui.chosenFiles.push_back(path);
-        form->mnuLoad->setData(2);
-        form->mnuLoad->trigger();
+        Command(*form, "mnuLoad")->setData(2);
+        Command(*form, "mnuLoad")->trigger();
         QCOMPARE(ui.messages.back(),
                  std::string("Fuel Model 77 not loaded. Load the custom fuel model before loading this scenario."));
         QCOMPARE(In(2).cmdLowFM->text(), QString("Low FM"));
@@ -366,21 +373,21 @@ private slots:
 
     void linkedSizeClassMoistures()
     {
-        form->mnuFuelSzCls->trigger();
-        QVERIFY(form->mnuFuelSzCls->isChecked());
+        Command(*form, "mnuFuelSzCls")->trigger();
+        QVERIFY(Command(*form, "mnuFuelSzCls")->isChecked());
         QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());
         Type(2, 11, "6");
         QCOMPARE(In(2).txtInp[Box(12)]->text(), QString("7"));
         QCOMPARE(In(2).txtInp[Box(13)]->text(), QString("8"));
         QCOMPARE(run->io(2).IData.Dead100HrMC, 8.0);
-        form->mnuFuelSzCls->trigger();
+        Command(*form, "mnuFuelSzCls")->trigger();
         QVERIFY(In(2).txtInp[Box(12)]->isEnabled());
     }
 
     void linkedScenarioMoistures()
     {
         TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {14, "60"}, {15, "90"}});
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         for (int i = 2; i <= 4; ++i)
             for (int field : {11, 12, 13, 14, 15})
                 QVERIFY(!In(i).txtInp[Box(field)]->isEnabled());
@@ -389,7 +396,7 @@ private slots:
         for (int i = 1; i <= 4; ++i)
             QCOMPARE(In(i).txtInp[Box(15)]->text(), QString("120"));
         QCOMPARE(run->io(4).IData.LiveWoodyMC, 120.0);
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         QVERIFY(In(3).txtInp[Box(11)]->isEnabled());
     }
 
@@ -401,7 +408,7 @@ private slots:
         ChooseModel(In(1).cmdLowFM, "FM10");
         TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}});
         ChooseModel(In(2).cmdLowFM, "GR2");
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         QLineEdit* oneHour = In(2).txtInp[Box(11)];
         QLineEdit* herbs = In(2).txtInp[Box(14)];
         QCOMPARE(oneHour->text(), QString("6"));
@@ -426,7 +433,7 @@ private slots:
         TypeValues(1, {{11, "6"}, {14, "60"}, {15, "90"}});
         ChooseModel(In(2).cmdLowFM, "TU1");
         TypeValues(2, {{21, "10"}, {22, "0"}, {23, "0"}});
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         for (int field : {12, 13}) {
             QVERIFY(In(2).txtInp[Box(field)]->isEnabled());
             QCOMPARE(In(2).txtInp[Box(field)]->text(), QString());
@@ -453,7 +460,7 @@ private slots:
         TypeValues(1, {{11, "6"}, {15, "90"}});
         ChooseModel(In(2).cmdLowFM, "GR2");
         TypeValues(2, {{14, "120"}, {21, "10"}, {22, "0"}, {23, "0"}});
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         QLineEdit* herbsB = In(2).txtInp[Box(14)];
         QVERIFY(herbsB->isEnabled());
         QCOMPARE(herbsB->text(), QString("120"));
@@ -469,7 +476,7 @@ private slots:
         QVERIFY(Calculated(3));
         QCOMPARE(run->io(3).IData.LiveHerbMC, 70.0);
         QCOMPARE(run->io(3).IData.LiveWoodyMC, 90.0);
-        QCOMPARE(form->lblInputStatus->text(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty"));
+        QCOMPARE(InputStatus(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty"));
 
         // A value in A's box is followed; emptied again, the scenarios' own boxes are used.
         Type(1, 14, "100");
@@ -482,9 +489,9 @@ private slots:
         Type(1, 14, "");
         QVERIFY(herbsB->isEnabled());
         QCOMPARE(herbsB->text(), QString());
-        QCOMPARE(form->lblInputStatus->text(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty; "
-                                                       "Scenario B: MCLH (Live herbaceous moisture content) is empty; "
-                                                       "Scenario C: MCLH (Live herbaceous moisture content) is empty"));
+        QCOMPARE(InputStatus(), QString("Scenario A: MCLH (Live herbaceous moisture content) is empty; "
+                                        "Scenario B: MCLH (Live herbaceous moisture content) is empty; "
+                                        "Scenario C: MCLH (Live herbaceous moisture content) is empty"));
         Type(2, 14, "150");
         QCOMPARE(run->io(2).IData.LiveHerbMC, 150.0);
         QVERIFY(Calculated(2));
@@ -500,7 +507,7 @@ private slots:
         TypeValues(4, {{15, "100"}});
         ChooseModel(In(4).cmdLowFM, "GR2");
         ChooseModel(In(2).cmdLowFM, "GR2");
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         for (int i : {2, 4}) {
             ChooseModel(In(i).cmdLowFM, "TU1");
             QLineEdit* woody = In(i).txtInp[Box(15)];
@@ -511,7 +518,7 @@ private slots:
             TypeValues(i, {{21, "10"}, {22, "0"}, {23, "0"}});
             QVERIFY(Calculated(i));
         }
-        QCOMPARE(form->lblInputStatus->text(), QString());
+        QCOMPARE(InputStatus(), QString());
     }
 
     // Exit asks to save only the scenarios whose values the link changed.
@@ -523,10 +530,10 @@ private slots:
         }
         for (int i = 1; i <= 4; ++i)
             In(i).Events().SetIsDirty(false);  // as after a save
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         QCOMPARE(In(3).txtInp[Box(11)]->text(), QString("6"));
         QCOMPARE(In(4).txtInp[Box(11)]->text(), QString("6"));
-        form->mnuExit->trigger();
+        Command(*form, "mnuExit")->trigger();
         std::vector<std::string> asked;
         for (const std::string& question : ui.questions)
             if (question.rfind("Data in ", 0) == 0)
@@ -579,14 +586,14 @@ private slots:
 
     void moistureBoxesFollowBothOptionsAndTheLoads()
     {
-        form->mnuFuelSzCls->trigger();
+        Command(*form, "mnuFuelSzCls")->trigger();
         // With the 1-hour box empty the other two wait for it: grey, but not what is missing.
         for (int field : {12, 13}) {
             QVERIFY(!In(1).txtInp[Box(field)]->isEnabled());
             QVERIFY(In(1).FieldIsValid(field));
         }
         ChooseModel(In(1).cmdLowFM, "FM10");
-        QVERIFY(form->mnuFuelSzCls->isChecked());
+        QVERIFY(Command(*form, "mnuFuelSzCls")->isChecked());
         QVERIFY(!In(1).txtInp[Box(12)]->isEnabled());
         QVERIFY(!In(1).txtInp[Box(13)]->isEnabled());
         QVERIFY(!In(1).txtInp[Box(14)]->isEnabled());  // no live herbaceous load in FM10
@@ -595,16 +602,16 @@ private slots:
         QCOMPARE(In(1).txtInp[Box(13)]->text(), QString("8"));
 
         // Scenario B follows A; the size class option off leaves B's 10-hour box to the other one.
-        form->mnuScenarioFuel->trigger();
-        form->mnuFuelSzCls->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
+        Command(*form, "mnuFuelSzCls")->trigger();
         QVERIFY(In(1).txtInp[Box(12)]->isEnabled());
         QCOMPARE(In(2).txtInp[Box(12)]->text(), QString("7"));
         QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());
         QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
 
         // Cleared, B still follows A: A's moistures, B's own boxes where A holds none.
-        form->mnuClear->setData(2);
-        form->mnuClear->trigger();
+        Command(*form, "mnuClear")->setData(2);
+        Command(*form, "mnuClear")->trigger();
         for (int field : {11, 12, 13})
             QVERIFY(!In(2).txtInp[Box(field)]->isEnabled());
         for (int field : {14, 15})
@@ -616,7 +623,7 @@ private slots:
         ChooseModel(In(2).cmdLowFM, "FM1");
         QVERIFY(!In(2).txtInp[Box(14)]->isEnabled());
         QVERIFY(!In(2).txtInp[Box(11)]->isEnabled());
-        form->mnuScenarioFuel->trigger();
+        Command(*form, "mnuScenarioFuel")->trigger();
         QVERIFY(In(2).txtInp[Box(11)]->isEnabled());
         QVERIFY(!In(2).txtInp[Box(12)]->isEnabled());  // FM1 has no 10-hour fuel
     }
@@ -666,26 +673,26 @@ private slots:
     // Without message boxes: the status bar names what keeps each scenario from calculating.
     void aScenarioThatCannotCalculateSaysWhy()
     {
-        QCOMPARE(form->lblInputStatus->text(), QString());  // scenarios not begun say nothing
+        QCOMPARE(InputStatus(), QString());  // scenarios not begun say nothing
         PickVegType(2, "conifer");
         ChooseModel(In(2).cmdLowFM, "FM10");
         TypeValues(2, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}, {16, "0.15"}, {17, "6"}, {21, "20"},
                        {22, "20"}, {23, "0"}});
-        QCOMPARE(form->lblInputStatus->text(), QString("Scenario B: ACFL (Available canopy fuel load) is empty"));
+        QCOMPARE(InputStatus(), QString("Scenario B: ACFL (Available canopy fuel load) is empty"));
         Type(2, 18, "16");
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario B: ACFL (Available canopy fuel load) is out of range"));
         QCOMPARE(Background(In(2).txtInp[Box(18)]), ctlIn::Red);
         Type(2, 18, "x");
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario B: ACFL (Available canopy fuel load) is not a number"));
         Type(1, 21, "10");
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario A: FMCDlow (Fuel model code for LOW fuel model) is not chosen; "
                          "Scenario B: ACFL (Available canopy fuel load) is not a number"));
         Type(2, 18, "1");
         QVERIFY(Calculated(2));
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario A: FMCDlow (Fuel model code for LOW fuel model) is not chosen"));
         QVERIFY(ui.messages.empty());
     }
@@ -707,7 +714,7 @@ private slots:
         }
         QCOMPARE(Out(2).txtCrownFB->text(), QString("0"));
         QVERIFY(ui.messages.empty());
-        QCOMPARE(form->lblInputStatus->text(), QString());
+        QCOMPARE(InputStatus(), QString());
     }
 
     // A calculation that fails shows no output, not zeros, and the status bar says why.
@@ -720,13 +727,13 @@ private slots:
         QVERIFY(Out(2).txtROS->text().isEmpty());
         QVERIFY(Out(2).GetFireType().isEmpty());
         QVERIFY(Out(2).txtIdxTorch->text().isEmpty());
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario B: CalculateTorviOutputs Failure[1000] Cannot run Torvi calcs.  You need to "
                          "provide the fuel models first."));
         run->torvi.FuelModels = run->defFM.fmColl;
         Type(2, 21, "20");
         QVERIFY(Calculated(2));
-        QCOMPARE(form->lblInputStatus->text(), QString());
+        QCOMPARE(InputStatus(), QString());
     }
 
     void aConiferStandShowsItsFixedHighWindReductionFactor()
@@ -755,12 +762,12 @@ private slots:
         QVERIFY(!In(1).txtInp[Box(14)]->isEnabled());
         QVERIFY(Calculated(1));
         ui.texts.push_back("TU5 stand");
-        form->mnuName->setData(1);
-        form->mnuName->trigger();
+        Command(*form, "mnuName")->setData(1);
+        Command(*form, "mnuName")->trigger();
         const std::string saved = dir.filePath("tu5.scn").toStdString();
         ui.chosenFiles.push_back(saved);
-        form->mnuSave->setData(1);
-        form->mnuSave->trigger();
+        Command(*form, "mnuSave")->setData(1);
+        Command(*form, "mnuSave")->trigger();
 
         Batch batch(*run, ui);
         batch.gBatchIO.fileName = saved;
@@ -786,12 +793,12 @@ private slots:
         TypeValues(1, {{11, "6"}, {12, "8"}, {13, "10"}, {15, "100"}, {16, "0.15"}, {17, "6"}, {18, "1"},
                        {21, "20"}, {22, "20"}, {23, "0"}});
         ui.texts.push_back("Stand");
-        form->mnuName->setData(1);
-        form->mnuName->trigger();
+        Command(*form, "mnuName")->setData(1);
+        Command(*form, "mnuName")->trigger();
         const std::string saved = dir.filePath("stand.scn").toStdString();
         ui.chosenFiles.push_back(saved);
-        form->mnuSave->setData(1);
-        form->mnuSave->trigger();
+        Command(*form, "mnuSave")->setData(1);
+        Command(*form, "mnuSave")->trigger();
         std::ifstream file(saved);
         std::string line, last;
         while (std::getline(file, line))
@@ -818,7 +825,7 @@ private slots:
         }
         MainWindowTestSupport::Choose(In(2).cmboVegType, "conifer");
         ChooseModel(In(2).cmdLowFM, "TU1");
-        QCOMPARE(form->lblInputStatus->text(), QString("Scenario B: MCLH (Live herbaceous moisture content) is empty"));
+        QCOMPARE(InputStatus(), QString("Scenario B: MCLH (Live herbaceous moisture content) is empty"));
         QVERIFY(!Calculated(2));
     }
 
@@ -826,7 +833,7 @@ private slots:
     // 1-hour one, and the scenario differs from its file.
     void aScenarioLoadedUnderTheSizeClassLinkFollowsIt()
     {
-        form->mnuFuelSzCls->trigger();
+        Command(*form, "mnuFuelSzCls")->trigger();
         LoadFile(1, WriteScenarioFile("ridge-top.scn", std::string(MainWindowTestSupport::Timber) + " Ridge top"));
         QCOMPARE(In(1).txtInp[Box(12)]->text(), QString("7"));
         QCOMPARE(In(1).txtInp[Box(13)]->text(), QString("8"));
@@ -836,7 +843,7 @@ private slots:
         QVERIFY(In(1).Events().IsDirty());
 
         // Without the link the file's values stand, and nothing is to be saved.
-        form->mnuFuelSzCls->trigger();
+        Command(*form, "mnuFuelSzCls")->trigger();
         LoadFile(2, WriteScenarioFile("ridge-top.scn", std::string(MainWindowTestSupport::Timber) + " Ridge top"));
         QCOMPARE(In(2).txtInp[Box(13)]->text(), QString("10"));
         QVERIFY(!In(2).Events().IsDirty());
@@ -846,17 +853,17 @@ private slots:
     void aScenarioBegunByItsTypeIsNamed()
     {
         MainWindowTestSupport::Choose(In(2).cmboVegType, "conifer");
-        QCOMPARE(form->lblInputStatus->text(),
+        QCOMPARE(InputStatus(),
                  QString("Scenario B: FMCDlow (Fuel model code for LOW fuel model) is not chosen"));
     }
 
     void helpEntriesOpenTheirTopics()
     {
-        form->mnuHelpAbout->trigger();
+        Command(*form, "mnuHelpAbout")->trigger();
         QCOMPARE(QFileInfo(form->Help().LastPage()).fileName(), QString("topic-9.html"));
-        form->mnuScenHelp->trigger();
+        Command(*form, "mnuScenHelp")->trigger();
         QCOMPARE(QFileInfo(form->Help().LastPage()).fileName(), QString("topic-8.html"));
-        form->mnuHelpTOC->trigger();
+        Command(*form, "mnuHelpTOC")->trigger();
         QCOMPARE(QFileInfo(form->Help().LastPage()).fileName(), QString("index.html"));
     }
 

@@ -36,6 +36,10 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Command;
+using MainWindowTestSupport::Scenario;
+
 // The widgets a user works with: those that take the focus.
 bool IsControl(const QWidget* widget)
 {
@@ -118,7 +122,7 @@ private slots:
     {
         form->resize(1366, 700);
         QTest::qWait(0);
-        for (int tab = 0; tab < form->TabStrip1->count(); ++tab) {
+        for (int tab = 0; tab < Child<QTabBar>(*form, "TabStrip1")->count(); ++tab) {
             ClickTab(tab);
             QApplication::processEvents();
             QCOMPARE(form->size(), QSize(1366, 700));
@@ -141,7 +145,7 @@ private slots:
         }
         // The smallest window still shows every tab whole.
         form->resize(1024, 640);
-        for (int tab = 0; tab < form->TabStrip1->count(); ++tab) {
+        for (int tab = 0; tab < Child<QTabBar>(*form, "TabStrip1")->count(); ++tab) {
             ClickTab(tab);
             QApplication::processEvents();
             QCOMPARE(form->size(), QSize(1024, 640));
@@ -150,19 +154,20 @@ private slots:
 
     void theStandardShortcutsWorkAndShowInTheMenus()
     {
-        QCOMPARE(form->mnuOpenRun->shortcut(), QKeySequence("Ctrl+O"));
-        QCOMPARE(form->mnuSaveMain->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(form->mnuExit->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(form->mnuHelpTab->shortcut(), QKeySequence("F1"));
-        QCOMPARE(form->mnuNextTab->shortcut(), QKeySequence("Ctrl+Tab"));
-        QCOMPARE(form->mnuPreviousTab->shortcut(), QKeySequence("Ctrl+Shift+Tab"));
-        for (QAction* entry : {form->mnuOpenRun, form->mnuSaveMain, form->mnuExit, form->mnuHelpTab,
-                               form->mnuNextTab, form->mnuPreviousTab})
+        QCOMPARE(Command(*form, "mnuOpenRun")->shortcut(), QKeySequence("Ctrl+O"));
+        QCOMPARE(Command(*form, "mnuSaveMain")->shortcut(), QKeySequence("Ctrl+S"));
+        QCOMPARE(Command(*form, "mnuExit")->shortcut(), QKeySequence("Ctrl+Q"));
+        QCOMPARE(Command(*form, "mnuHelpTab")->shortcut(), QKeySequence("F1"));
+        QCOMPARE(Command(*form, "mnuNextTab")->shortcut(), QKeySequence("Ctrl+Tab"));
+        QCOMPARE(Command(*form, "mnuPreviousTab")->shortcut(), QKeySequence("Ctrl+Shift+Tab"));
+        for (const char* name : {"mnuOpenRun", "mnuSaveMain", "mnuExit", "mnuHelpTab", "mnuNextTab", "mnuPreviousTab"}) {
+            const QAction* entry = Command(*form, name);
             QVERIFY2(!entry->associatedObjects().isEmpty(), qPrintable(entry->text()));
+        }
 
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QLineEdit* box = form->inPanel[1]->txtInp[1];
+        QLineEdit* box = Scenario<ctlIn>(*form, "inPanel", 1)->txtInp[1];
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(run->visTab, int16_t(1));
@@ -199,7 +204,7 @@ private slots:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ClickTab(1);
-        QTableWidget* grid = form->tablesTab->tableView->vsgridTable;
+        QTableWidget* grid = Child<TablesTab>(*form, "tablesTab")->tableView->vsgridTable;
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
@@ -212,7 +217,7 @@ private slots:
         QTest::keyClick(grid, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
         const QStringList lines = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-        const ctlOutputTable& table = *form->tablesTab->tableView;
+        const ctlOutputTable& table = *Child<TablesTab>(*form, "tablesTab")->tableView;
         QCOMPARE(lines.first(), QString("Input\tA\tB\tC\tD"));
         QCOMPARE(lines.size(), 22);  // the header and the 21 rows of 0 to 40 mi/hr by 2
         for (int row = 0; row < lines.size(); ++row) {
@@ -244,8 +249,8 @@ private slots:
     void theRangeAndPageBoxesTellTheirValidRangeAndUnit()
     {
         ClickTab(1);
-        ctlRowInput& row = *form->tablesTab->tblRowInput;
-        ctlPageInput& page = *form->tablesTab->tblPageInput;
+        ctlRowInput& row = *Child<TablesTab>(*form, "tablesTab")->tblRowInput;
+        ctlPageInput& page = *Child<TablesTab>(*form, "tablesTab")->tblPageInput;
         QCOMPARE(row.cmboRowVar->currentText(), QString("Open windspeed"));
         QCOMPARE(row.txtRowMin->toolTip(), QString("[0 - 60 mi/hr]"));
         QCOMPARE(row.txtRowMax->toolTip(), QString("[0 - 60 mi/hr]"));
@@ -257,15 +262,17 @@ private slots:
         QCOMPARE(page.txtPageVal->toolTip(), QString("[0 - 100 percent]"));
         // The hazard chart's wind range too.
         ClickTab(3);
-        QCOMPARE(form->hazChartTab->findChild<ctlRowInput*>()->txtRowMin->toolTip(), QString("[0 - 60 mi/hr]"));
+        const ctlRowInput* windRange = Child<HazChartTab>(*form, "hazChartTab")->findChild<ctlRowInput*>();
+        QCOMPARE(windRange->txtRowMin->toolTip(), QString("[0 - 60 mi/hr]"));
     }
 
     // The last eight runs opened or saved, across restarts; a run whose file has gone is dropped.
     void recentRunsAreRememberedAndOffered()
     {
         AppSettingsClear();
-        form->txtRun->setText("Ridge top");
-        emit form->txtRun->textEdited("Ridge top");
+        QLineEdit* runName = Child<QLineEdit>(*form, "txtRun");
+        runName->setText("Ridge top");
+        emit runName->textEdited("Ridge top");
         std::vector<std::string> saved;
         for (int i = 1; i <= 9; ++i) {
             saved.push_back(dir.filePath(QString("run%1.run").arg(i)).toStdString());
@@ -274,26 +281,27 @@ private slots:
             QVERIFY(QFileInfo::exists(QString::fromStdString(saved.back())));
         }
         StartMainWindow();  // as after a restart
-        emit form->mnuRecentRuns->aboutToShow();
-        const QList<QAction*> entries = form->mnuRecentRuns->actions();
+        QMenu* recent = Child<QMenu>(*form, "mnuRecentRuns");
+        emit recent->aboutToShow();
+        const QList<QAction*> entries = recent->actions();
         QCOMPARE(entries.size(), 8);
         for (int i = 0; i < 8; ++i)
             QCOMPARE(entries[i]->text(), QString("&%1 %2").arg(i + 1).arg(QString::fromStdString(saved[8 - i])));
 
         entries[2]->trigger();
-        QCOMPARE(form->txtRunFile->text(), QString::fromStdString(saved[6]));
-        QCOMPARE(form->txtRun->text(), QString("Ridge top"));
-        emit form->mnuRecentRuns->aboutToShow();
-        QCOMPARE(form->mnuRecentRuns->actions().first()->text(), "&1 " + QString::fromStdString(saved[6]));
+        QCOMPARE(Child<QLineEdit>(*form, "txtRunFile")->text(), QString::fromStdString(saved[6]));
+        QCOMPARE(Child<QLineEdit>(*form, "txtRun")->text(), QString("Ridge top"));
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().first()->text(), "&1 " + QString::fromStdString(saved[6]));
 
         QFile::remove(QString::fromStdString(saved[8]));
         ui.messages.clear();
-        form->mnuRecentRuns->actions()[1]->trigger();
+        recent->actions()[1]->trigger();
         QCOMPARE(ui.messages, std::vector<std::string>{"The run file " + saved[8] +
                                                        " no longer exists; it is removed from the recent runs."});
-        emit form->mnuRecentRuns->aboutToShow();
-        QCOMPARE(form->mnuRecentRuns->actions().size(), 7);
-        for (QAction* entry : form->mnuRecentRuns->actions())
+        emit recent->aboutToShow();
+        QCOMPARE(recent->actions().size(), 7);
+        for (QAction* entry : recent->actions())
             QVERIFY(!entry->text().endsWith(QString::fromStdString(saved[8])));
     }
 
@@ -338,7 +346,7 @@ private slots:
         };
         recording.chosenFiles.push_back(input);
         cancelWhenShown("Batch", 1);
-        window->mnuBatch->trigger();
+        Command(*window, "mnuBatch")->trigger();
         const std::string output = dir.filePath("many.out").toStdString();
         QVERIFY(!QFileInfo::exists(QString::fromStdString(output)));
         QVERIFY2(recording.messages.back().rfind("The batch was cancelled after ", 0) == 0,
@@ -346,7 +354,7 @@ private slots:
 
         recording.chosenFiles.push_back(input);
         cancelWhenShown("Split scenario batch file", 2);
-        window->mnuSplitScn->trigger();
+        Command(*window, "mnuSplitScn")->trigger();
         const std::string& said = recording.messages.back();
         QVERIFY2(said.rfind("The split of " + input + " was cancelled after ", 0) == 0, said.c_str());
         QVERIFY2(said.find("are kept:\r\n" + dir.filePath("Stand1.scn").toStdString()) != std::string::npos, said.c_str());

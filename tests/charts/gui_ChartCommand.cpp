@@ -24,6 +24,7 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
 using MainWindowTestSupport::Choose;
 using MainWindowTestSupport::Grass;
 using MainWindowTestSupport::Timber;
@@ -145,7 +146,7 @@ private slots:
         StartWithGrassAndTimber();
         const std::string input = Input();
         ClickTab(3);
-        HazChartTab& hazard = *form->hazChartTab;
+        HazChartTab& hazard = *Child<HazChartTab>(*form, "hazChartTab");
         Choose(hazard.cmboHazScenario, " Ridge");
         TypeInto(form.get(), hazard.rowInHazard->txtRowMin, "0");
         TypeInto(form.get(), hazard.rowInHazard->txtRowMax, "30");
@@ -158,8 +159,8 @@ private slots:
         };
         capture(hazard.btnCaptureHazChart, "window-hazard.png");
         ClickTab(4);
-        Choose(form->fireTab->cmboFireScenario, " Ridge");
-        capture(form->fireTab->btnCaptureFireChart, "window-fire.png");
+        Choose(Child<FireTab>(*form, "fireTab")->cmboFireScenario, " Ridge");
+        capture(Child<FireTab>(*form, "fireTab")->btnCaptureFireChart, "window-fire.png");
         const std::pair<std::string, QString> commands[] = {
             {"--chart hazard --scenario 2 --range 0:30:1", "hazard"}, {"--chart fire --scenario 2", "fire"}};
         for (const auto& [arguments, kind] : commands) {

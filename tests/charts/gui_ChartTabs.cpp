@@ -2,12 +2,14 @@
 // drives them.
 
 #include "base/FileDlg.h"
+#include "window/TablesTab.h"
 #include "window/TorviForm.h"
 #include "window/FireTab.h"
 #include "window/HazChartTab.h"
 #include "window/ctlFireChart.h"
 #include "window/ctlHazChart.h"
 #include "window/ctlIn.h"
+#include "window/ctlOutputChart.h"
 #include "runs/clsRun.h"
 #include "window/CaptureDialog.h"
 #include "window/ChartCommands.h"
@@ -53,10 +55,13 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
+using MainWindowTestSupport::Command;
 using MainWindowTestSupport::Choose;
 
 using MainWindowTestSupport::Grass;
 using MainWindowTestSupport::Timber;
+constexpr int OutputChartPage = 2;
 constexpr int HazardPage = 3;
 constexpr int FirePage = 4;
 
@@ -142,9 +147,9 @@ std::pair<int, QSizeF> PdfPages(const std::string& bytes)
 class TestChartTabs : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
 
-    HazChartTab& Hazard() { return *form->hazChartTab; }
+    HazChartTab& Hazard() { return *Child<HazChartTab>(*form, "hazChartTab"); }
     ctlHazChart& HazardChart() { return *Hazard().tvHazChart; }
-    FireTab& FireView() { return *form->fireTab; }
+    FireTab& FireView() { return *Child<FireTab>(*form, "fireTab"); }
     ctlFireChart& FireChart() { return *FireView().tvFireChart; }
 
     void Type(QLineEdit* box, const QString& text) { TypeInto(form.get(), box, text); }
@@ -549,17 +554,17 @@ private slots:
     void theFileMenuCapturesAndPrintsTheChartOnScreen()
     {
         ClickTab(0);
-        QVERIFY(!form->mnuCapture->isEnabled() && !form->mnuPrint->isEnabled());
+        QVERIFY(!Command(*form, "mnuCapture")->isEnabled() && !Command(*form, "mnuPrint")->isEnabled());
         ClickTab(1);
-        QVERIFY(!form->mnuCapture->isEnabled());
+        QVERIFY(!Command(*form, "mnuCapture")->isEnabled());
         for (int tab : {2, HazardPage, FirePage}) {
             ClickTab(tab);
-            QVERIFY(form->mnuCapture->isEnabled() && form->mnuPrint->isEnabled());
+            QVERIFY(Command(*form, "mnuCapture")->isEnabled() && Command(*form, "mnuPrint")->isEnabled());
             const std::string path = dir.filePath(QString("menu-%1.png").arg(tab)).toStdString();
             ui.chosenFiles.push_back(path);
             CaptureDialogAnswer size;
             size.Arm();
-            form->mnuCapture->trigger();
+            Command(*form, "mnuCapture")->trigger();
             QCOMPARE(QImageReader(QString::fromStdString(path)).size(), QSize(800, 500));
         }
         if (!QPrinterInfo::defaultPrinter().isNull())
@@ -567,7 +572,7 @@ private slots:
         const std::string pdf = dir.filePath("menu.pdf").toStdString();
         ui.answers.push_back(true);
         ui.chosenFiles.push_back(pdf);
-        form->mnuPrint->trigger();
+        Command(*form, "mnuPrint")->trigger();
         // One landscape page.
         const auto [pages, size] = PdfPages(ReadBytes(pdf));
         QCOMPARE(pages, 1);
@@ -630,6 +635,18 @@ private slots:
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
         const ChartPicture::Size size = CaptureDialog::Remembered();
         QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(size.width, size.height));
+
+        // Each chart of the window is given the command where its tab builds it: the others too.
+        const std::pair<int, QChartView*> others[] = {
+            {OutputChartPage, Child<TablesTab>(*form, "tablesTab")->chartView->tvCharts},
+            {FirePage, FireChart().tvCharts}};
+        for (const auto& [tab, other] : others) {
+            ClickTab(tab);
+            QGuiApplication::clipboard()->clear();
+            other->setFocus();
+            QTest::keyClick(other, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(size.width, size.height));
+        }
     }
 
     void aLoadedRunBringsTheChartSettingsBack()

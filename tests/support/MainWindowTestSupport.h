@@ -5,6 +5,7 @@
 #include "window/ctlIn.h"
 #include "runs/clsRun.h"
 
+#include "support/MainWindowParts.h"
 #include "support/RecordingInteraction.h"
 
 #include <QAction>
@@ -24,6 +25,11 @@
 
 // Helpers of the window tests that drive the main window.
 namespace MainWindowTestSupport {
+
+using MainWindowParts::Child;
+using MainWindowParts::Command;
+using MainWindowParts::Page;
+using MainWindowParts::Scenario;
 
 // The main window shown and started as the program starts it, over a new run with the standard
 // fuel models; messages and questions go to ui.
@@ -76,15 +82,16 @@ inline void LoadScenarioLine(TorviForm& form, RecordingInteraction& ui, const QT
     const std::string path = dir.filePath(QString::fromStdString(name + ".scn")).toStdString();
     std::ofstream(path, std::ios::binary) << "# scenario\r\n" << dataLine << " " << name << "\r\n";
     ui.chosenFiles.push_back(path);
-    form.mnuLoad->setData(scenario);
-    form.mnuLoad->trigger();
-    QVERIFY(form.inPanel[scenario]->Events().AllValidated());
+    QAction* load = Command(form, "mnuLoad");
+    load->setData(scenario);
+    load->trigger();
+    QVERIFY(Scenario<ctlIn>(form, "inPanel", scenario)->Events().AllValidated());
 }
 
 // Clicks a tab of the main window's tab strip.
 inline void ClickTab(TorviForm& form, const clsRun& run, int tab)
 {
-    QTabBar* tabs = form.TabStrip1;
+    QTabBar* tabs = Child<QTabBar>(form, "TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
     QCOMPARE(run.visTab, int16_t(tab));
 }

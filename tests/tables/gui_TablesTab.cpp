@@ -46,6 +46,7 @@
 
 namespace {
 
+using MainWindowTestSupport::Child;
 using MainWindowTestSupport::Choose;
 
 using MainWindowTestSupport::Grass;
@@ -56,7 +57,7 @@ using MainWindowTestSupport::Timber;
 class TestTablesTab : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
 
-    TablesTab& Tab() { return *form->tablesTab; }
+    TablesTab& Tab() { return *Child<TablesTab>(*form, "tablesTab"); }
     ctlOutputTable& Grid() { return *Tab().tableView; }
     QChart& Chart() { return *Tab().chartView->chart; }
 

@@ -26,6 +26,8 @@ using namespace MainWindowTestSupport;
 
 namespace {
 
+using MainWindowTestSupport::Scenario;
+
 const QString ExposureQuestion = "What is the fuelbed exposure to the wind?";
 
 // The options the window shows, by their captions.
@@ -46,7 +48,7 @@ QStringList VisibleOptions(const WizardForm& window)
 class TestWAFWizard : public MainWindowTestSupport::MainWindowTest {
     Q_OBJECT
 
-    ctlIn& In(int scenario) { return *form->inPanel[scenario]; }
+    ctlIn& In(int scenario) { return *Scenario<ctlIn>(*form, "inPanel", scenario); }
 
     // Runs the user's steps on the wizard once it is up, after a right click on the box.
     void RightClickWizard(QLineEdit* box, std::function<void(WizardForm&)> steps)
