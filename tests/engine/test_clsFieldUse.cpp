@@ -37,6 +37,16 @@ std::string UsedFields(const clsFieldUse& use)
     return used;
 }
 
+// The same, from the bits that batch processing asks for all fields at once.
+std::string UsedFields(uint32_t bits)
+{
+    std::string used;
+    for (int field = 0; field < 32; ++field)
+        if (bits >> field & 1)
+            used += std::to_string(field) + " ";
+    return used;
+}
+
 }  // namespace
 
 TEST(FieldUse, TheSimulationTypeAndTheLoadsDecide)
@@ -71,6 +81,7 @@ TEST(FieldUse, TheSimulationTypeAndTheLoadsDecide)
     for (const Case& c : cases) {
         const clsFieldUse use(c.vegType, c.low, c.high);
         EXPECT_EQ(UsedFields(use), c.used) << c.what;
+        EXPECT_EQ(UsedFields(use.UsedFields()), c.used) << c.what << ", all fields at once";
     }
 }
 
