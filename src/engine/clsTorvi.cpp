@@ -110,10 +110,10 @@ Direction WholeDegrees(int degrees)
     static const std::array<Direction, 2 * Turn + 1> table = [] {
         std::array<Direction, 2 * Turn + 1> directions;
         for (int d = -Turn; d <= Turn; ++d)
-            directions[d + Turn] = DirectionOf(d);
+            directions[static_cast<std::size_t>(d + Turn)] = DirectionOf(d);
         return directions;
     }();
-    return degrees >= -Turn && degrees <= Turn ? table[degrees + Turn] : DirectionOf(degrees);
+    return degrees >= -Turn && degrees <= Turn ? table[static_cast<std::size_t>(degrees + Turn)] : DirectionOf(degrees);
 }
 
 // Van Wagner (1977): the surface spread rate (m/min) at which the low fire reaches the critical

@@ -234,7 +234,7 @@ void clsRowInputCtl::RowValueTyped(Box box, const std::string& typed)
 void clsRowInputCtl::RefreshDisplay()
 {
     const double values[] = {rangeMin, rangeMax, step};
-    for (int box = Min; box <= Step; ++box) {
+    for (std::size_t box = Min; box <= Step; ++box) {
         if (boxValid[box])
             boxText[box] = NumberText::ShortestText(values[box]);
         boxIsRed[box] = !boxValid[box];
