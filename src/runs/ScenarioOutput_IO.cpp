@@ -14,6 +14,15 @@ namespace {
 // The columns before the outputs: the fire type's number and its word.
 constexpr int FireTypeColumns = 2;
 
+// A text written at the start of a column of blanks, when it leaves a blank.
+bool WriteInColumn(char* column, const std::string& text)
+{
+    if (text.size() >= ScenarioGrid::ColumnWidth)
+        return false;
+    text.copy(column, text.size());
+    return true;
+}
+
 const ScenarioOutputFields::Field& OutputOf(int index)
 {
     return ScenarioOutputFields::All()[static_cast<std::size_t>(index - FireTypeColumns)];
@@ -136,8 +145,9 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
     lines.append("\r\n");
 }
 
-// The outputs' columns as blanks, each number written at the start of its own the quick way, which
-// always fits; false, the columns then half written, when a number needs the exact way.
+// The outputs' columns as blanks, each number written at the start of its own: the quick way, which
+// always fits, or else the exact way. False, the columns then half written, when a number's text
+// leaves its column no blank (its column is then wider).
 bool ScenarioOutput_IO::AppendQuickOutputColumns(std::string& lines, const clsTorviOutputs& record)
 {
     static_assert(NumberText::FixedQuickSize < ScenarioGrid::ColumnWidth);
@@ -150,7 +160,8 @@ bool ScenarioOutput_IO::AppendQuickOutputColumns(std::string& lines, const clsTo
         const double value = record.*field.value;
         if (clsTorviOutputs::IsNotReachable(value))
             notReachable.copy(column, notReachable.size());
-        else if (!NumberText::WriteFixedQuickly(column, value, field.fileDecimals))
+        else if (!NumberText::WriteFixedQuickly(column, value, field.fileDecimals) &&
+                 !WriteInColumn(column, NumberText::FixedText(value, field.fileDecimals)))
             return false;
         column += ScenarioGrid::ColumnWidth;
     }
