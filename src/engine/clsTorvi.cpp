@@ -766,18 +766,19 @@ void clsTorvi::CrownThresholds(clsTorviOutputs& R, const clsTorviOutputSet& Hs, 
 Real clsTorvi::CrownFractionBurned(const clsTorviOutputSet& L, Real lowPacking, const clsTorviOutputSet& Hs,
                                    Real crowningIndex, Real initiationROS, Real activeROS) const
 {
-    // The low model at the crowning index wind, without the wind limit or the direction factor.
+    if (Real(Hs.ROS) >= activeROS)
+        return 1;
+    if (Real(L.ROS) < initiationROS)
+        return 0;
+    // The low model at the crowning index wind, without the wind limit or the direction factor:
+    // worked out only for a fraction between the two, so that no failure of a value left unused
+    // fails a fire whose fraction is known.
     const Real phiW = Real(L.C) *
                       Real::Pow(crowningIndex * FeetPerMinutePerMilePerHour * scenario->LowInputs.WindReductionFactor,
                                 L.B) *
                       lowPacking;
     const Real phiE = VectorSum(phiW, L.SlopeFactor, cosWind, sinWind);
     const Real activeSurfaceROS = (Real(1) + phiE) * L.ROSnwns;
-
-    if (Real(Hs.ROS) >= activeROS)
-        return 1;
-    if (Real(L.ROS) < initiationROS)
-        return 0;
     Real fraction = (Real(L.ROS) - initiationROS) / (activeSurfaceROS - initiationROS);
     if (fraction > 1)
         fraction = 1;
