@@ -6,15 +6,16 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <string_view>
 
 // The scenario output record, in the engine's native output units.
 class clsTorviOutputs {
 public:
     // The word of a fire type, 1 "surface" to 4 "active"; "" for any other value.
-    static std::string FireTypeName(int32_t fireType)
+    static std::string_view FireTypeName(int32_t fireType)
     {
-        static const char* const names[] = {"surface", "passive", "conditional", "active"};
-        return fireType >= 1 && fireType <= 4 ? names[fireType - 1] : "";
+        static constexpr std::string_view names[] = {"surface", "passive", "conditional", "active"};
+        return fireType >= 1 && fireType <= 4 ? names[fireType - 1] : std::string_view();
     }
 
     // An output that does not exist for this scenario: an index or threshold of a fire that cannot

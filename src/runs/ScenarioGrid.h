@@ -10,21 +10,27 @@ namespace ScenarioGrid {
 constexpr std::size_t ColumnWidth = 16;
 inline const std::string NameKey = "SCNname";
 
-// The text without its leading and trailing spaces and tabs.
+// The text without its leading and trailing spaces and tabs. A loop over the characters: a batch
+// strips every line and column, and find_first_not_of looks each character up in the set.
 inline std::string_view StripBlanks(std::string_view text)
 {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first != last && isBlank(text[first]))
+        ++first;
+    while (last != first && isBlank(text[last - 1]))
+        --last;
+    return text.substr(first, last - first);
 }
 
 // The text (stripped of blanks) followed by spaces up to the column width, at least one.
 inline void AppendColumn(std::string& line, std::string_view text)
 {
     text = StripBlanks(text);
-    line.append(text);
-    line.append(text.size() < ColumnWidth ? ColumnWidth - text.size() : 1, ' ');
+    const std::size_t start = line.size();
+    line.resize(start + (text.size() < ColumnWidth ? ColumnWidth : text.size() + 1), ' ');
+    text.copy(line.data() + start, text.size());
 }
 
 // Pads the column that starts at that position of the line, as AppendColumn pads its text: for

@@ -37,8 +37,13 @@ double ScenarioOutput_IO::FieldValue(const clsTorviOutputs& r, int index)
 
 std::string ScenarioOutput_IO::FireTypeWord(int32_t fireType)
 {
-    const std::string name = clsTorviOutputs::FireTypeName(fireType);
-    return name.empty() ? std::to_string(fireType) : name;
+    return std::string(FireTypeWord(fireType, std::to_string(fireType)));
+}
+
+std::string_view ScenarioOutput_IO::FireTypeWord(int32_t fireType, std::string_view codeText)
+{
+    const std::string_view name = clsTorviOutputs::FireTypeName(fireType);
+    return name.empty() ? codeText : name;
 }
 
 int ScenarioOutput_IO::FieldDecimals(int index)
@@ -134,8 +139,9 @@ void ScenarioOutput_IO::AppendRecordLine(std::string& lines, const clsTorviOutpu
     lines.reserve(lines.size() + ScenarioGrid::ColumnWidth * (FieldCount + 1) + name.size() + 2);
     char code[16];
     const auto written = std::to_chars(code, code + sizeof code, record.FireType);
-    ScenarioGrid::AppendColumn(lines, std::string_view(code, static_cast<std::size_t>(written.ptr - code)));
-    ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType));
+    const std::string_view codeText(code, static_cast<std::size_t>(written.ptr - code));
+    ScenarioGrid::AppendColumn(lines, codeText);
+    ScenarioGrid::AppendColumn(lines, FireTypeWord(record.FireType, codeText));
     const std::size_t outputs = lines.size();
     if (!AppendQuickOutputColumns(lines, record)) {
         lines.resize(outputs);

@@ -49,6 +49,8 @@ public:
     static int FieldDecimals(int index);
     // The text of column 1: the fire type's word; a fire type without a word repeats its code.
     static std::string FireTypeWord(int32_t fireType);
+    // The same for a writer that has the code's text at hand.
+    static std::string_view FireTypeWord(int32_t fireType, std::string_view codeText);
     const std::string& KeyHeader() const { return keyHeader; }
     const std::string& UnitsHeader() const { return unitsHeader; }
 

@@ -679,9 +679,9 @@ void TorviForm::ShowOutputs(int scenario)
     // A result without a fire type (no spread, or a failed calculation) must not keep showing
     // the fire type of the scenario's previous result.
     panel.Init();
-    const std::string fireType = clsTorviOutputs::FireTypeName(outputs.FireType);
+    const std::string_view fireType = clsTorviOutputs::FireTypeName(outputs.FireType);
     if (!fireType.empty())
-        panel.SetFireType(QString::fromStdString(fireType));
+        panel.SetFireType(QString::fromUtf8(fireType.data(), static_cast<qsizetype>(fireType.size())));
     for (std::size_t i = 0; i < ScenarioOutputFields::Count; ++i) {
         const ScenarioOutputFields::Field& output = ScenarioOutputFields::All()[i];
         double value = outputs.*output.value;
