@@ -9,6 +9,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace ScenarioInputFields {
 
@@ -32,7 +33,8 @@ constexpr std::array<TypeUse, 3> HighSideKept{E, K, N};
 constexpr Ref Whole(int32_t& member) { return {&member, nullptr}; }
 constexpr Ref Real(double& member) { return {nullptr, &member}; }
 
-const std::array<Field, Count> Fields{{
+// constexpr, so that a loop unrolled over the fields calls each locate where it can be inlined.
+constexpr std::array<Field, Count> Fields{{
     {"SIMT", Kind::Whole, [](R& r) { return Whole(r.VegType); }, nullptr, 1, true, All, nullptr},
     {"FMlow", Kind::Whole, [](R& r) { return Whole(r.LowInputs.fuelModelID); }, nullptr, 1, true, All, nullptr},
     {"WNDRlow", Kind::Real, [](R& r) { return Real(r.LowInputs.WindReductionFactor); },
@@ -95,16 +97,38 @@ int IdOf(std::string_view key)
     return -1;
 }
 
-double Value(const clsTorviInputs& record, int id)
+namespace {
+
+[[gnu::always_inline]] inline double ValueOf(const Field& field, const clsTorviInputs& record)
 {
     // locate only finds the member; nothing is written through it here.
-    const Ref field = At(id).locate(const_cast<clsTorviInputs&>(record));
-    return field.whole ? *field.whole : *field.real;
+    const Ref member = field.locate(const_cast<clsTorviInputs&>(record));
+    return member.whole ? *member.whole : *member.real;
+}
+
+// Each field in turn, unrolled: batch processing checks every record, and a call through a
+// field's locate costs as much as reading the value.
+template <std::size_t... Ids>
+std::array<double, Count> EachValue(const clsTorviInputs& record, std::index_sequence<Ids...>)
+{
+    return {ValueOf(Fields[Ids], record)...};
+}
+
+}  // namespace
+
+double Value(const clsTorviInputs& record, int id)
+{
+    return ValueOf(At(id), record);
+}
+
+std::array<double, Count> Values(const clsTorviInputs& record)
+{
+    return EachValue(record, std::make_index_sequence<Count>());
 }
 
 namespace {
 
-bool Store(const Field& field, clsTorviInputs& record, double value)
+[[gnu::always_inline]] inline bool Store(const Field& field, clsTorviInputs& record, double value)
 {
     if (!std::isfinite(value))
         return false;
@@ -127,12 +151,20 @@ bool StoreFileValue(clsTorviInputs& record, int id, double value)
     return Store(At(id), record, value);
 }
 
+namespace {
+
+// Each field in turn, unrolled, as EachValue.
+template <std::size_t... Ids>
+bool StoreEach(clsTorviInputs& record, const std::array<double, Count>& values, std::index_sequence<Ids...>)
+{
+    return (Store(Fields[Ids], record, values[Ids]) && ...);
+}
+
+}  // namespace
+
 bool StoreFileValues(clsTorviInputs& record, const std::array<double, Count>& values)
 {
-    for (std::size_t id = 0; id < values.size(); ++id)
-        if (!Store(Fields[id], record, values[id]))
-            return false;
-    return true;
+    return StoreEach(record, values, std::make_index_sequence<Count>());
 }
 
 void StoreTypedValue(clsTorviInputs& record, int id, double value)

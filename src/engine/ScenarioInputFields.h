@@ -79,6 +79,8 @@ int IdOf(std::string_view key);
 
 // The field's value in the record, in the record's unit.
 double Value(const clsTorviInputs& record, int id);
+// Every field's value, in one call for the batch's sake.
+std::array<double, Count> Values(const clsTorviInputs& record);
 // Stores a number as a file holds it: whole numbers and moistures rounded to the nearest, halves
 // to even. False, leaving the record as it was, when the number is not finite or a whole number
 // does not fit 32 bits.

@@ -35,10 +35,11 @@ bool clsRecordChecks::Validate(const clsTorviInputs& record, std::string& failin
     const uint32_t used = clsFieldUse(record.VegType, fuelModelOf(record.LowInputs.fuelModelID),
                                       fuelModelOf(record.HighInputs.fuelModelID))
                               .UsedFields();
+    const std::array<double, ScenarioInputFields::Count> values = ScenarioInputFields::Values(record);
     for (const RangeCheck& check : ranges) {
         if (!(used >> check.field & 1))
             continue;
-        const double value = ScenarioInputFields::Value(record, check.field);
+        const double value = values[static_cast<std::size_t>(check.field)];
         if (value < check.min || value > check.max) {
             failingKey = check.key;
             return false;
