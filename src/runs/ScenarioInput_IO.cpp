@@ -43,7 +43,8 @@ bool IsBlank(char c)
 
 // Past the blanks at p. The columns of the writer's grid are mostly spaces: they are passed eight at
 // a time, the first other character of eight found by the lowest byte that differs from a space.
-const char* SkipBlanks(const char* p, const char* const end)
+// Always inline: it runs before every value, and a call costs a third of its work.
+[[gnu::always_inline]] inline const char* SkipBlanks(const char* p, const char* const end)
 {
     constexpr uint64_t EightSpaces = 0x2020202020202020ull;
     while (end - p >= 8) {
