@@ -48,6 +48,7 @@ private:
     bool Flush();
     bool WriteOut(std::string_view text);
     bool Fail(int error);
+    void StartWritingToDisk();
     void RemoveStaleTemporaries(const std::string& folder);
     bool CreateTemporary(const std::string& folder, const std::string& targetName, uint32_t mode);
 
@@ -56,6 +57,8 @@ private:
     std::string target;
     std::string temporary;
     std::string pending;       // written text not yet handed to the system
+    std::size_t handedOver = 0;  // bytes handed to the system
+    std::size_t flushStarted = 0;  // of which the disk has been asked to take the first ones
     std::string errorText;     // the first failure of this file
     std::optional<std::string> cleanedFolder;  // whose stale temporaries were last removed
 };
