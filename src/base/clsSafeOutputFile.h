@@ -57,8 +57,8 @@ private:
     std::string target;
     std::string temporary;
     std::string pending;       // written text not yet handed to the system
-    std::size_t handedOver = 0;  // bytes handed to the system
-    std::size_t flushStarted = 0;  // of which the disk has been asked to take the first ones
+    std::size_t handedOver = 0;    // bytes handed to the system
+    std::size_t flushStarted = 0;  // the first bytes, which the disk has been asked to write
     std::string errorText;     // the first failure of this file
     std::optional<std::string> cleanedFolder;  // whose stale temporaries were last removed
 };
