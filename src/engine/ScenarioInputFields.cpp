@@ -128,19 +128,34 @@ std::array<double, Count> Values(const clsTorviInputs& record)
 
 namespace {
 
-[[gnu::always_inline]] inline bool Store(const Field& field, clsTorviInputs& record, double value)
+// A file's number fits its field: it is finite, and a whole number's nearest fits 32 bits.
+[[gnu::always_inline]] inline bool Fits(const Field& field, double value)
 {
     if (!std::isfinite(value))
         return false;
-    const Ref target = field.locate(record);
-    if (target.whole) {
-        const double rounded = NumberText::RoundHalfEven(value);
-        if (rounded < std::numeric_limits<int32_t>::min() || rounded > std::numeric_limits<int32_t>::max())
-            return false;
-        *target.whole = static_cast<int32_t>(rounded);
+    if (field.kind != Kind::Whole)
         return true;
-    }
-    *target.real = field.kind == Kind::Moisture ? NumberText::RoundHalfEven(value) : value;
+    const double rounded = NumberText::RoundHalfEven(value);
+    return rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max();
+}
+
+// Stores a number that fits the field.
+[[gnu::always_inline]] inline void Put(const Field& field, clsTorviInputs& record, double value)
+{
+    const Ref target = field.locate(record);
+    if (target.whole)
+        *target.whole = static_cast<int32_t>(NumberText::RoundHalfEven(value));
+    else
+        *target.real = field.kind == Kind::Moisture ? NumberText::RoundHalfEven(value) : value;
+}
+
+// Each field in turn, unrolled, as EachValue: every number checked before any is stored.
+template <std::size_t... Ids>
+bool StoreEach(clsTorviInputs& record, const std::array<double, Count>& values, std::index_sequence<Ids...>)
+{
+    if (!(Fits(Fields[Ids], values[Ids]) && ...))
+        return false;
+    (Put(Fields[Ids], record, values[Ids]), ...);
     return true;
 }
 
@@ -148,19 +163,12 @@ namespace {
 
 bool StoreFileValue(clsTorviInputs& record, int id, double value)
 {
-    return Store(At(id), record, value);
+    const Field& field = At(id);
+    if (!Fits(field, value))
+        return false;
+    Put(field, record, value);
+    return true;
 }
-
-namespace {
-
-// Each field in turn, unrolled, as EachValue.
-template <std::size_t... Ids>
-bool StoreEach(clsTorviInputs& record, const std::array<double, Count>& values, std::index_sequence<Ids...>)
-{
-    return (Store(Fields[Ids], record, values[Ids]) && ...);
-}
-
-}  // namespace
 
 bool StoreFileValues(clsTorviInputs& record, const std::array<double, Count>& values)
 {

@@ -86,7 +86,7 @@ std::array<double, Count> Values(const clsTorviInputs& record);
 // does not fit 32 bits.
 bool StoreFileValue(clsTorviInputs& record, int id, double value);
 // Every field's number of a data line stored as StoreFileValue stores it, in one call for the
-// batch's sake. False at the first that does not fit, with the fields before it stored.
+// batch's sake. False, leaving the record as it was, when one does not fit.
 bool StoreFileValues(clsTorviInputs& record, const std::array<double, Count>& values);
 // Stores a checked number in the record's unit as a box or a table row gives it: whole numbers
 // and the fields typed whole rounded to the nearest, halves to even.

@@ -207,11 +207,9 @@ bool ScenarioInput_IO::ReadQuickDataLine(std::string_view dataLine, clsTorviInpu
     for (double& value : values)
         if (!(p = QuickToken(SkipBlanks(p, end), end, value)))
             return false;
-    clsTorviInputs filled = record;
-    if (!ScenarioInputFields::StoreFileValues(filled, values))
+    if (!ScenarioInputFields::StoreFileValues(record, values))
         return false;
-    ScenarioCalculation::CompleteRecord(filled);
-    record = filled;
+    ScenarioCalculation::CompleteRecord(record);
     name.clear();
     while ((p = SkipBlanks(p, end)) != end) {
         const char* const start = p;

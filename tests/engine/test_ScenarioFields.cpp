@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <set>
 #include <string>
@@ -64,6 +65,16 @@ TEST(ScenarioInputFields, FilesAndBoxesRoundWhatTheyHoldWhole)
     EXPECT_FALSE(F::StoreFileValue(record, F::Slope, 1e12));
     EXPECT_FALSE(F::StoreFileValue(record, F::OpenWindSpeed, std::nan("")));
     EXPECT_EQ(record.PercentSlope, 0);
+    // A data line stores all its numbers or none: the last field's number does not fit.
+    std::array<double, F::Count> line;
+    line.fill(7);
+    line[F::WindDirection] = 3e9;
+    EXPECT_FALSE(F::StoreFileValues(record, line));
+    EXPECT_EQ(F::Values(record), F::Values(clsTorviInputs()));
+    line[F::WindDirection] = 2.5;
+    ASSERT_TRUE(F::StoreFileValues(record, line));
+    EXPECT_EQ(record.WindDirFromUphill, 2);
+    EXPECT_EQ(record.Dead1HrMC, 7);
 }
 
 // The shrub transition flame length is held in feet, the unit 2 of its descriptor; a display in
