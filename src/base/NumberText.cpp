@@ -183,14 +183,14 @@ std::string GeneralText(double value, int significantDigits)
     return std::fabs(value) < 1e308 || ParseDouble(text, readBack) ? text : ShortestText(value);
 }
 
-// Scaled by 10^decimals, a value below 2^31 carries a rounding error of at most 2^-22; unless it
-// lies within 2^-20 of a half, its nearest whole number is that of the exact decimal value, which
-// to_chars would round to. Digits written straight from that number cost a fraction of to_chars'
-// exact path, which takes the values near a tie and the large ones.
 // "00" to "99".
 constexpr char DigitPairs[] = "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
                               "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
+// Scaled by 10^decimals, a value below 2^31 carries a rounding error of at most 2^-22; unless it
+// lies within 2^-20 of a half, its nearest whole number is that of the exact decimal value, which
+// to_chars would round to. Digits written straight from that number cost a fraction of to_chars'
+// exact path, which takes the values near a tie and the large ones.
 char* WriteFixedQuickly(char* out, double value, int decimals)
 {
     constexpr double Limit = 2147483648.0;
