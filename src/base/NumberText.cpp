@@ -183,62 +183,6 @@ std::string GeneralText(double value, int significantDigits)
     return std::fabs(value) < 1e308 || ParseDouble(text, readBack) ? text : ShortestText(value);
 }
 
-// "00" to "99".
-constexpr char DigitPairs[] = "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
-                              "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
-
-// Scaled by 10^decimals, a value below 2^31 carries a rounding error of at most 2^-22; unless it
-// lies within 2^-20 of a half, its nearest whole number is that of the exact decimal value, which
-// to_chars would round to. Digits written straight from that number cost a fraction of to_chars'
-// exact path, which takes the values near a tie and the large ones.
-char* WriteFixedQuickly(char* out, double value, int decimals)
-{
-    constexpr double Limit = 2147483648.0;
-    if (decimals < 0 || decimals > 9 || !(std::fabs(value) < Limit))
-        return nullptr;
-    const double scaled = std::fabs(value) * ExactPowersOfTen[decimals];
-    if (!(scaled < Limit))
-        return nullptr;
-    const auto whole = static_cast<uint32_t>(scaled);  // exact: below 2^31, towards zero
-    const double fraction = scaled - static_cast<double>(whole);
-    if (std::fabs(fraction - 0.5) < 0x1p-20)
-        return nullptr;
-    const uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);  // at most 2^31
-    // The digits are laid from right to left up to blanks, and copied with the blanks in one move
-    // of a fixed size: at most 10 digits, a point and a sign.
-    char buffer[2 * FixedQuickSize];
-    char* const last = buffer + FixedQuickSize;
-    std::memset(last, ' ', FixedQuickSize);
-    char* first = last;
-    uint32_t rest = rounded;
-    // Two digits a step: a division by a constant costs a multiplication, a digit's text a copy.
-    const auto layPair = [&first, &rest] {
-        first -= 2;
-        std::memcpy(first, DigitPairs + 2 * (rest % 100), 2);
-        rest /= 100;
-    };
-    int decimalsLeft = decimals;
-    for (; decimalsLeft >= 2; decimalsLeft -= 2)
-        layPair();
-    if (decimalsLeft == 1) {
-        *--first = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    }
-    if (decimals > 0)
-        *--first = '.';
-    while (rest >= 100)
-        layPair();
-    if (rest >= 10)
-        layPair();
-    else
-        *--first = static_cast<char>('0' + rest);
-    // A negative value that rounds to zero is shown as zero, without a sign.
-    if (value < 0 && rounded != 0)
-        *--first = '-';
-    std::memcpy(out, first, FixedQuickSize);
-    return out + (last - first);
-}
-
 void AppendFixedText(std::string& text, double value, int decimals)
 {
     char quick[FixedQuickSize];
