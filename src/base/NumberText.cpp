@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 namespace NumberText {
