@@ -9,11 +9,6 @@
 
 namespace NumberText {
 
-static bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 std::string NormaliseBlanks(std::string_view text)
 {
     std::string result;

@@ -62,6 +62,12 @@ inline constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// The blanks that separate the values of our files.
+inline bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
 inline bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/NumberText.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,12 +16,12 @@ inline const std::string NameKey = "SCNname";
 // strips every line and column, and find_first_not_of looks each character up in the set.
 inline std::string_view StripBlanks(std::string_view text)
 {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    using NumberText::IsBlank;
     std::size_t first = 0;
     std::size_t last = text.size();
-    while (first != last && isBlank(text[first]))
+    while (first != last && IsBlank(text[first]))
         ++first;
-    while (last != first && isBlank(text[last - 1]))
+    while (last != first && IsBlank(text[last - 1]))
         --last;
     return text.substr(first, last - first);
 }

@@ -12,6 +12,8 @@
 
 namespace {
 
+using NumberText::IsBlank;
+
 const std::string NotOpenText = "Scenario input file is not open";
 
 // A value left out is written "N/A" and read as the number that stands for no value.
@@ -34,11 +36,6 @@ bool StoreToken(std::string_view token, clsTorviInputs& record, int index)
     const std::string_view text = TokenText(token);
     double value = 0;
     return NumberText::ParseDouble(text, value) && ScenarioInput_IO::StoreFieldValue(record, index, value);
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
 }
 
 // Past the blanks at p. The columns of the writer's grid are mostly spaces: they are passed eight at

@@ -90,9 +90,9 @@ bool HoldsLineBreakOrSeparator(const std::string& text)
 // of blanks when read: a name that would lose part of itself is not one it can keep.
 bool NameReadsBack(const std::string& name)
 {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    using NumberText::IsBlank;
     return !HoldsLineBreakOrSeparator(name) && name.find('\\') == std::string::npos &&
-           (name.empty() || (!blank(name.front()) && !blank(name.back())));
+           (name.empty() || (!IsBlank(name.front()) && !IsBlank(name.back())));
 }
 
 bool ParseVariable(const std::string& text, int16_t& variable)
